@@ -1,0 +1,49 @@
+#pragma once
+// The cylinder interior ("Bild"): shows the background picture and, frame by frame, every placed
+// particle as a plain pixel copy of its sprite. Each frame is complete (background plus all
+// particles) and is painted in one piece, so nothing flickers and nothing leaves a trail.
+#include "ParticleEngine.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+namespace vozavero {
+
+class CylinderView : public QWidget {
+    Q_OBJECT
+public:
+    /// background is shown from its top-left corner; sprites are the four particle pictures.
+    CylinderView(const QImage& background, const std::array<QImage, 4>& sprites,
+                 QWidget* parent = nullptr);
+
+    /// Draws one complete frame of engine's particles and schedules its repaint.
+    void drawParticles(const ParticleEngine& engine);
+    /// The frame last drawn (the size of the widget).
+    const QImage& frame() const { return frame_; }
+    /// Sprite picture number index (0..3).
+    const QImage& sprite(int index) const { return sprites_.at(static_cast<size_t>(index)); }
+
+signals:
+    /// A mouse press, or a move with a button held, at x, y in the interior's pixels.
+    void pointer(double x, double y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void clearFrame();
+
+    QImage background_;
+    std::array<QImage, 4> sprites_;
+    QImage frame_;
+};
+
+/// Copies the whole sprite onto target with its top-left corner at (roundHalfEven(x),
+/// roundHalfEven(y)), pixel for pixel (no blending); parts outside target are clipped.
+void blitSprite(const QImage& sprite, QImage& target, float x, float y);
+
+} // namespace vozavero

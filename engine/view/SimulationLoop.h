@@ -1,0 +1,51 @@
+#pragma once
+// Drives the simulation on the toolkit's event loop: a precise timer at the display's pace runs
+// loop passes (motion steps while behind schedule, then one frame) and idles between ticks, so
+// the rates and window rules of the pacer hold without spinning a core. Handlers of other events
+// therefore always run between two steps or frames.
+#include "LoopPacer.h"
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace vozavero {
+
+class SimulationLoop : public QObject {
+    Q_OBJECT
+public:
+    struct Hooks {
+        std::function<double()> speed;        ///< current speed setting
+        std::function<void()> step;           ///< one motion step
+        std::function<void(bool counted)> frame; ///< draw a frame; counted frames update read-outs
+        std::function<void()> stepSizeRaised; ///< re-initialise after stepSize grew
+        std::function<bool()> quitRequested;  ///< checked after every pass
+        std::function<void()> quit;           ///< ends the program
+        std::function<bool()> paused;         ///< true while a modal box holds the loop
+    };
+
+    SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
+                   QObject* parent = nullptr);
+
+    /// Starts the passes (the loop's entry).
+    void start();
+    bool running() const { return timer_.isActive(); }
+    /// Runs passes until a frame has been drawn or quitting was requested; what one timer tick
+    /// does. Public so that tests can drive the loop with a scripted clock.
+    void runTick();
+    /// Milliseconds between ticks.
+    static constexpr int kTickMs = 15;
+    /// Safety bound on steps in one tick, so that a huge speed cannot stall the window.
+    static constexpr int kMaxStepsPerTick = 2000;
+
+    const LoopPacer& pacer() const { return pacer_; }
+
+private:
+    LoopPacer pacer_;
+    std::int32_t& stepSize_;
+    Hooks hooks_;
+    QTimer timer_;
+    bool ended_ = false;
+};
+
+} // namespace vozavero

@@ -1,0 +1,47 @@
+#pragma once
+// The graph surface ("PLOTTER"): keeps a persistent picture, redraws the selected chart over all
+// of it through the chart component, overlays the regression line through the same pixel mapping
+// (so it lies on the drawn axes) and writes the line's equation in a corner that hides no point.
+// A click on it asks the window to switch the view mode.
+#include "Regression.h"
+#include "chart/ChartPicture.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace vozavero {
+
+class GraphPlotter : public QWidget {
+    Q_OBJECT
+public:
+    explicit GraphPlotter(QWidget* parent = nullptr);
+
+    /// Clears the picture and draws chart over it; draws line from the x axis' minimum to its
+    /// maximum (light red, not clipped to the y range) and its equation when line is set.
+    void redraw(const chart::Chart& chart, const std::optional<RegressionLine>& line);
+
+    const QImage& picture() const { return picture_; }
+    const chart::ChartPicture& mapping() const { return mapping_; }
+    /// Pixel ends of the regression line of the last redraw (empty when none was drawn).
+    std::optional<QLineF> lineEnds() const { return lineEnds_; }
+    /// Where the equation was written (empty when none).
+    QRect equationRect() const { return equationRect_; }
+
+signals:
+    void clicked();
+    /// The picture was resized; the window redraws the graph.
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage picture_;
+    chart::ChartPicture mapping_;
+    std::optional<QLineF> lineEnds_;
+    QRect equationRect_;
+};
+
+} // namespace vozavero

@@ -1,0 +1,56 @@
+#pragma once
+// One chart of the chart document: x and y axis, curve style and the list of measured points,
+// indexed from 1 in insertion order and never sorted.
+#include "ChartAxis.h"
+#include "CurveStyle.h"
+
+#include <QLocale>
+#include <QPointF>
+#include <QString>
+#include <vector>
+
+namespace vozavero::chart {
+
+class PrintAdaptor;
+
+class Chart {
+public:
+    explicit Chart(QString name = {}) : name_(std::move(name)) {}
+
+    const QString& name() const { return name_; }
+    ChartAxis& xAxis() { return xAxis_; }
+    const ChartAxis& xAxis() const { return xAxis_; }
+    ChartAxis& yAxis() { return yAxis_; }
+    const ChartAxis& yAxis() const { return yAxis_; }
+    CurveStyle& curve() { return curve_; }
+    const CurveStyle& curve() const { return curve_; }
+
+    int count() const { return static_cast<int>(points_.size()); }
+    /// x of point i, 1 <= i <= count().
+    double x(int i) const;
+    /// y of point i, 1 <= i <= count().
+    double y(int i) const;
+    void append(double x, double y) { points_.emplace_back(x, y); }
+    /// Replaces y of point i, 1 <= i <= count(); x and the point's place stay.
+    void replaceY(int i, double y);
+    void clear() { points_.clear(); }
+    const std::vector<QPointF>& points() const { return points_; }
+
+    /// The table as tab-separated text: a header line "x caption<TAB>y caption", then one line
+    /// per point, numbers with the locale's decimal separator; lines end in "\r\n".
+    QString tableText(const QLocale& locale = QLocale()) const;
+    /// Puts tableText() on the clipboard. The flag asks for plain text (always honoured).
+    void copyTable(bool plainText = true) const;
+    /// Prints the table (title, header, rows; more pages as needed) on the adaptor's printer.
+    /// Returns false when printing could not start.
+    bool printTable(PrintAdaptor& adaptor, bool withTitle = true) const;
+
+private:
+    QString name_;
+    ChartAxis xAxis_;
+    ChartAxis yAxis_;
+    CurveStyle curve_;
+    std::vector<QPointF> points_;
+};
+
+} // namespace vozavero::chart

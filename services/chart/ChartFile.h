@@ -1,0 +1,24 @@
+#pragma once
+// Reads and writes a chart document as a versioned, human-readable text file (the ".kpx" format,
+// described in the README): every chart with its axes, curve style and points at full double
+// precision. Writing is atomic: a failed save leaves an existing file untouched.
+#include "ChartDocument.h"
+
+#include <QString>
+#include <memory>
+
+namespace vozavero::chart {
+
+class ChartFile {
+public:
+    /// Writes doc to path. On failure returns false and puts a German reason into error.
+    static bool save(const ChartDocument& doc, const QString& path, QString* error = nullptr);
+    /// Reads a document from path; null with a German reason in error when it cannot.
+    static std::unique_ptr<ChartDocument> load(const QString& path, QString* error = nullptr);
+    /// The file text for doc (what save writes).
+    static QString toText(const ChartDocument& doc);
+    /// Parses file text; null with a reason in error when it is not a valid document.
+    static std::unique_ptr<ChartDocument> fromText(const QString& text, QString* error = nullptr);
+};
+
+} // namespace vozavero::chart

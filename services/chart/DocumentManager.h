@@ -1,0 +1,43 @@
+#pragma once
+// Saves a chart document for the user: offers the document's default file name in a save
+// dialog, writes the file atomically and reports a failure in a German message box. The dialog
+// and the report are replaceable so that tests never wait for a person.
+#include "ChartDocument.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vozavero::chart {
+
+class DocumentManager {
+public:
+    /// Asks for a file name, given the suggested path; empty result = cancelled.
+    using FileChooser = std::function<QString(const QString& suggestedPath)>;
+    /// Shows a failure text to the user.
+    using ErrorReporter = std::function<void(const QString& text)>;
+
+    explicit DocumentManager(QWidget* parent = nullptr);
+
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
+
+    /// Saves doc. An empty path asks the user through the chooser, starting from the default
+    /// file name in the last used folder (the documents folder at first). askAlways, format and
+    /// reportErrors follow the component's calling convention: format 0 is the text format,
+    /// reportErrors shows a failure through the reporter. Returns true when a file was written.
+    bool save(ChartDocument& doc, const QString& path, bool askAlways = true, int format = 0,
+              bool reportErrors = true);
+
+    /// The folder offered by the next save.
+    const QString& lastFolder() const { return lastFolder_; }
+
+private:
+    QWidget* parent_;
+    FileChooser chooser_;
+    ErrorReporter reporter_;
+    QString lastFolder_;
+};
+
+} // namespace vozavero::chart

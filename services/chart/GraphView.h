@@ -1,0 +1,27 @@
+#pragma once
+// The document's view of the graph: the picture that was last drawn on the graph surface, which
+// can be copied to the clipboard as an image or printed on a page.
+#include <QImage>
+
+namespace vozavero::chart {
+
+class PrintAdaptor;
+
+class GraphView {
+public:
+    /// Remembers the picture the graph was last drawn into (shared, not copied).
+    void setPicture(const QImage& picture) { picture_ = picture; }
+    const QImage& picture() const { return picture_; }
+
+    /// Puts the graph picture on the clipboard as an image. The flag is kept for the caller's
+    /// convenience and always honoured as "the whole graph".
+    void copyGraph(bool whole = true) const;
+    /// Prints the graph scaled to fit the page, keeping its aspect ratio, with the document name
+    /// as a heading. Returns false when printing could not start.
+    bool printGraph(PrintAdaptor& adaptor, bool whole = true) const;
+
+private:
+    QImage picture_;
+};
+
+} // namespace vozavero::chart

@@ -1,0 +1,26 @@
+#pragma once
+// The production framework services: toolkit message boxes, the about box and the on-screen
+// number pad, all parented to the window given at construction.
+#include "FrameworkServices.h"
+
+namespace vozavero {
+
+class QtFrameworkServices : public FrameworkServices {
+public:
+    explicit QtFrameworkServices(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void message(const QString& text) override;
+    int question(const QString& text) override;
+    void setProductInfo(const ProductInfo& info) override { info_ = info; }
+    const ProductInfo& productInfo() const override { return info_; }
+    void about() override;
+    void inputAid(QLineEdit* field, const QString& caption) override;
+    void firstPaint() override {}
+
+private:
+    QWidget* parent_;
+    ProductInfo info_;
+};
+
+} // namespace vozavero

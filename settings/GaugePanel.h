@@ -1,0 +1,71 @@
+#pragma once
+// One gauge panel ("Panel3D1(i)"): caption and sub-caption, the bordered box with the coloured
+// bar whose right end is the value, the three scale labels with their ticks, the value read-out
+// and, on the impact gauge, the reference mark. Turns presses and drags on bar and box into bar
+// widths (the mouse mapping) and bar widths into values; what a value sets off is the window's.
+#include "SimulationSettings.h"
+#include "Twips.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+
+namespace vozavero {
+
+class GaugePanel : public QFrame {
+    Q_OBJECT
+public:
+    GaugePanel(GaugeId id, const Twips& twips, QWidget* parent = nullptr);
+
+    GaugeId id() const { return id_; }
+    QFrame* box() const { return box_; }            ///< "SCROLLBOX(i)"
+    QLabel* bar() const { return bar_; }            ///< "SCROLL(i)"
+    QLabel* minLabel() const { return min_; }       ///< "SCROLLMIN(i)"
+    QLabel* middleLabel() const { return middle_; } ///< "SCROLLSKALA(i)"
+    QLabel* maxLabel() const { return max_; }       ///< "SCROLLMAX(i)"
+    QLabel* valueLabel() const { return value_; }   ///< "AnzT(k)", null on the impact gauge
+    QFrame* pressureMark() const { return mark_; }  ///< "shp_Pressure", null except on impacts
+    QColor barColour() const;
+
+    /// Usable bar length in pixels: box width minus twice the bar's left edge.
+    double usableLength() const;
+    /// Bar width in pixels as last set (not rounded).
+    double barWidth() const { return barWidth_; }
+    /// Sets the bar width in pixels as given (no clamping); the drawn bar is rounded.
+    void setBarWidth(double pixels);
+
+    /// The value the bar stands for on the caption scale: min + roundHalfEven((max - min) / u *
+    /// width), min and max read from the scale captions and rounded.
+    double valueFromBar() const;
+    /// Redraws the bar from value on a scale from 0 to fullScale: width = value * u / fullScale.
+    void showOnBar(double value, double fullScale);
+    /// Shows the reference mark at the bar's current right end (impact gauge only).
+    void placeMarkAtBarEnd();
+    /// The read-out text of the value label (plain number text).
+    void setValueText(double value);
+    void setScaleCaptions(const QString& minimum, const QString& middle, const QString& maximum);
+
+signals:
+    /// A press or drag set the bar width: the window applies the value.
+    void barSet(vozavero::GaugeId id);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setFromPointer(double xInBox);
+
+    GaugeId id_;
+    Twips twips_;
+    QFrame* box_ = nullptr;
+    QLabel* bar_ = nullptr;
+    QLabel* min_ = nullptr;
+    QLabel* middle_ = nullptr;
+    QLabel* max_ = nullptr;
+    QLabel* value_ = nullptr;
+    QFrame* mark_ = nullptr;
+    double barWidth_ = 0.0;
+    double barLeft_ = 0.0;
+};
+
+} // namespace vozavero

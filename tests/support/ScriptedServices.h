@@ -1,0 +1,44 @@
+#pragma once
+// Framework services for tests: records every message, question and input-aid call and answers
+// questions from a script, so that no modal box ever opens.
+#include "framework/FrameworkServices.h"
+
+#include <QLineEdit>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace vozavero {
+
+class ScriptedServices : public FrameworkServices {
+public:
+    void message(const QString& text) override { messages.append(text); }
+    int question(const QString& text) override {
+        questions.append(text);
+        if (answers.empty()) {
+            return kAnswerNo;
+        }
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void setProductInfo(const ProductInfo& info) override { info_ = info; }
+    const ProductInfo& productInfo() const override { return info_; }
+    void about() override { ++aboutCount; }
+    void inputAid(QLineEdit* field, const QString& caption) override;
+    void firstPaint() override { ++firstPaintCount; }
+
+    QStringList messages;
+    QStringList questions;
+    std::deque<int> answers;
+    QStringList inputAidCaptions;
+    /// Text the input aid writes into its field (none when unset).
+    std::function<QString(const QString& current)> inputAidEdit;
+    int aboutCount = 0;
+    int firstPaintCount = 0;
+
+private:
+    ProductInfo info_;
+};
+
+} // namespace vozavero

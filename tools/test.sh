@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, checks the formatting, builds everything and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+tools/check-format.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
