@@ -1,0 +1,87 @@
+// Generator of the program's pictures (resources/pictures/*.png). They are painted here rather
+// than drawn by hand so they can be changed and made again at any time; the PNGs it writes are
+// committed with the sources.
+//
+// Make them again after changing this program:
+//   cmake --build <build dir> --target regenerate_pictures
+// or run it by hand:
+//   <build dir>/tools/pictures/make_pictures <source dir>/resources/pictures
+// A preview of the cylinder frame (gas space <width> pixels wide, enlarged <zoom> times):
+//   <build dir>/tools/pictures/make_pictures --preview /tmp/preview.png [width] [zoom]
+#include "Pictures.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
+
+using namespace vozavero::picturegen;
+
+namespace {
+
+// Opaque pictures are written without an alpha channel (24-bit colour); the others keep theirs.
+bool writePicture(const QImage& image, const QString& path) {
+    const QImage out = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_ARGB32)
+                                               : image.convertToFormat(QImage::Format_RGB32);
+    if (!out.save(path, "PNG")) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s  %dx%d%s\n", qPrintable(path), out.width(), out.height(),
+                out.hasAlphaChannel() ? "  with alpha" : "");
+    return true;
+}
+
+int writeAll(const QString& directory) {
+    if (!QDir().mkpath(directory)) {
+        std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(directory));
+        return 1;
+    }
+    const QDir dir(directory);
+    const std::vector<std::pair<QString, std::function<QImage()>>> pictures{
+        {"bild.png", makeBackground},
+        {"kolben.png", makeSyringe},
+        {"schieber.png", makePiston},
+        {"teil0.png", [] { return makeSprite(0); }},
+        {"teil1.png", [] { return makeSprite(1); }},
+        {"teil2.png", [] { return makeSprite(2); }},
+        {"teil3.png", [] { return makeSprite(3); }},
+        {"options.png", makeOptionsIcon},
+        {"app.png", makeAppIcon},
+    };
+    for (const auto& [name, make] : pictures) {
+        if (!writePicture(make(), dir.filePath(name))) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Painting needs no screen; the offscreen platform also makes the output the same everywhere.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() >= 3 && args.at(1) == "--preview") {
+        const int width = args.size() >= 4 ? args.at(3).toInt() : 250;
+        const int zoom = args.size() >= 5 ? args.at(4).toInt() : 2;
+        if (width < 50 || width > 500 || zoom < 1 || zoom > 8) {
+            std::fprintf(stderr, "make_pictures: width 50..500, zoom 1..8\n");
+            return 2;
+        }
+        return writePicture(makePreview(width, zoom), args.at(2)) ? 0 : 1;
+    }
+    if (args.size() != 2 || args.at(1).startsWith("-")) {
+        std::fprintf(stderr, "usage: make_pictures <output directory>\n"
+                             "       make_pictures --preview <file.png> [width] [zoom]\n");
+        return 2;
+    }
+    return writeAll(args.at(1));
+}
