@@ -1,5 +1,8 @@
+// Reads typed numbers the forgiving way pupils type them and writes numbers as short plain text.
 #include "NumberText.h"
 
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -49,8 +52,19 @@ double leadingNumber(const QString& text) {
             number += exponent;
         }
     }
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    // from_chars always reads "." as decimal point, whatever C locale the application set up;
+    // it takes no "+" sign, and a number out of range reads as 0.
+    const char* first = number.data();
+    const char* last = number.data() + number.size();
+    if (*first == '+') {
+        ++first;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || !std::isfinite(value)) {
+        return 0.0;
+    }
+    return value;
 }
 
 QString numberText(double value, const QLocale& locale) {

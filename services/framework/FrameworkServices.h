@@ -37,6 +37,8 @@ public:
     virtual void inputAid(QLineEdit* field, const QString& caption) = 0;
     /// Called once, on the first paint of the main window.
     virtual void firstPaint() = 0;
+    /// A start-up trace label in a plain box with an OK button and the application's title.
+    virtual void traceMessage(const QString& text) { message(text); }
 };
 
 } // namespace vozavero

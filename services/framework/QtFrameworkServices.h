@@ -7,7 +7,8 @@ namespace vozavero {
 
 class QtFrameworkServices : public FrameworkServices {
 public:
-    explicit QtFrameworkServices(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtFrameworkServices(QWidget* parent = nullptr)
+        : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text) override;
@@ -17,6 +18,7 @@ public:
     void about() override;
     void inputAid(QLineEdit* field, const QString& caption) override;
     void firstPaint() override {}
+    void traceMessage(const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -1,0 +1,68 @@
+#pragma once
+// The on-screen number pad of the input aid: a modal box with big keys for a whiteboard where no
+// keyboard is at hand. It edits a copy of a text field's text and writes it back only on OK.
+//
+// Editing rules, chosen to behave like a pocket calculator:
+// - The pad opens with the whole text marked, so the first digit or "." replaces it.
+// - A digit typed onto a lone "0" (or "-0") replaces that zero.
+// - "." starts "0." on an empty number and is ignored when the number already has one.
+// - "−" toggles a leading minus sign; on an empty text it starts a negative number.
+// - "←" removes the last character, "C" empties the text.
+// A physical keyboard works as well: digits, "." and "," (both as decimal point), "-",
+// Backspace, Delete (as "C"), Enter (OK) and Escape (Abbrechen).
+#include <QDialog>
+#include <QString>
+
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+
+namespace vozavero {
+
+class NumberPad : public QDialog {
+    Q_OBJECT
+
+public:
+    /// Smallest edge of a key in pixels, large enough to hit with a finger or a pen.
+    static constexpr int kKeySize = 64;
+
+    /// caption names the quantity being typed ("Sekunden", "Anzahl", ...); text is the start text.
+    NumberPad(const QString& caption, const QString& text, QWidget* parent = nullptr);
+
+    /// Opens a pad on the text of field and, when it is closed with OK, writes the result into
+    /// the field with setText, so that textChanged reaches the field's owner exactly as for a
+    /// text set by the program; textEdited is not emitted. Returns whether the field was written.
+    /// A null or read-only field opens no pad.
+    static bool editField(QLineEdit* field, const QString& caption, QWidget* parent = nullptr);
+
+    /// The text as edited so far.
+    QString text() const { return text_; }
+    /// Whether the start text is still marked and the next digit replaces it.
+    bool replacesText() const { return replacing_; }
+    /// Longest text the pad lets the user build, in characters (the field's own limit).
+    void setMaxLength(int characters) { maxLength_ = characters; }
+
+    void typeDigit(int digit);
+    void typePoint();
+    void toggleSign();
+    void backspace();
+    void clear();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QPushButton* addKey(const QString& label, const QString& objectName);
+    /// The text without its leading minus sign.
+    QString magnitude() const;
+    bool isNegative() const { return text_.startsWith(u'-'); }
+    void setText(const QString& text);
+    void showText();
+
+    QString text_;
+    bool replacing_ = true;
+    int maxLength_ = 32767;
+    QLineEdit* display_ = nullptr;
+};
+
+} // namespace vozavero
