@@ -7,7 +7,11 @@
 #include "chart/ChartPicture.h"
 
 #include <QImage>
+#include <QLineF>
+#include <QRect>
 #include <QWidget>
+#include <optional>
+#include <vector>
 
 namespace vozavero {
 
@@ -26,6 +30,13 @@ public:
     std::optional<QLineF> lineEnds() const { return lineEnds_; }
     /// Where the equation was written (empty when none).
     QRect equationRect() const { return equationRect_; }
+
+    /// The box of size boxSize in one of the four corners of plotArea (inset by a small
+    /// margin), all in pixels: the corner covering the fewest of points, and among those one that
+    /// line does not cross; ties go to top left, top right, bottom right, bottom left in turn.
+    static QRect placeEquation(const QRectF& plotArea, const QSize& boxSize,
+                               const std::vector<QPointF>& points,
+                               const std::optional<QLineF>& line);
 
 signals:
     void clicked();

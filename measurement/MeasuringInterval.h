@@ -12,20 +12,21 @@ namespace vozavero {
 class MeasuringInterval {
 public:
     struct Closed {
-        bool closed = false;      ///< false: the interval still runs, nothing else is set
-        double time = 0.0;        ///< t of the row, seconds
-        double timeAxisMax = 160; ///< T
-        double rate = 0.0;        ///< impacts per second, with fraction (recorded)
+        bool closed = false;        ///< false: the interval still runs, nothing else is set
+        double time = 0.0;          ///< t of the row, seconds
+        double timeAxisMax = 160;   ///< end of the time axes: max(160, time), seconds
+        double rate = 0.0;          ///< impacts per second, with fraction (recorded)
         std::int32_t shownRate = 0; ///< rate truncated toward zero (shown)
-        double barWidth = 1.0;    ///< impact gauge bar width in the gauge's units
-        QString maxCaption;       ///< caption of the gauge's upper-end label
-        QString middleCaption;    ///< caption of the gauge's middle label
+        double barWidth = 1.0;      ///< impact gauge bar width in the gauge's units
+        QString maxCaption;         ///< caption of the gauge's upper-end label
+        QString middleCaption;      ///< caption of the gauge's middle label
     };
 
     /// One second has passed. When the interval is complete: computes the row from impactCount
     /// and values, records it while recording is set, updates the time-axis maximum, raises
-    /// impactAxisMax when the shown rate exceeds it (never lowers it) and computes the bar width
-    /// for a bar of usableWidth. Redrawing, the read-out and clearing impactCount are the
+    /// impactAxisMax when the shown rate exceeds it (never lowers it; the charts' impact axes
+    /// follow at once) and computes the bar width for a bar of usableWidth (gauge units, pixels).
+    /// measuringInterval is in seconds. Redrawing, the read-out and clearing impactCount are the
     /// caller's, in that order.
     Closed tick(std::int32_t measuringInterval, std::int32_t impactCount, bool recording,
                 const EngineCopy& values, MeasurementCharts& charts, double& impactAxisMax,

@@ -2,6 +2,8 @@
 // Least-squares straight line through a chart's points, in double precision.
 #include "chart/Chart.h"
 
+#include <QLocale>
+#include <QString>
 #include <optional>
 
 namespace vozavero {

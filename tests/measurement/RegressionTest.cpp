@@ -1,0 +1,59 @@
+// The least-squares line through a chart's points and its equation text.
+#include "Regression.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
+
+namespace vozavero {
+namespace {
+
+chart::Chart chartOf(std::initializer_list<std::pair<double, double>> points) {
+    chart::Chart c;
+    for (const auto& [x, y] : points) {
+        c.append(x, y);
+    }
+    return c;
+}
+
+TEST(Regression, FitsTheLeastSquaresLine) {
+    auto line = computeRegression(chartOf({{2, 10}, {4, 20}}));
+    ASSERT_TRUE(line);
+    EXPECT_DOUBLE_EQ(line->slope, 5);
+    EXPECT_DOUBLE_EQ(line->intercept, 0);
+    EXPECT_DOUBLE_EQ(line->rSquared, 1);
+
+    line = computeRegression(chartOf({{1, 1}, {2, 3}, {3, 2}}));
+    ASSERT_TRUE(line);
+    EXPECT_DOUBLE_EQ(line->slope, 0.5);
+    EXPECT_DOUBLE_EQ(line->intercept, 1);
+    EXPECT_DOUBLE_EQ(line->rSquared, 0.25); // SSres 1.5 of SStot 2
+
+    line = computeRegression(chartOf({{1, 7}, {2, 7}, {5, 7}}));
+    ASSERT_TRUE(line);
+    EXPECT_DOUBLE_EQ(line->slope, 0);
+    EXPECT_DOUBLE_EQ(line->intercept, 7);
+    EXPECT_DOUBLE_EQ(line->rSquared, 1);
+}
+
+TEST(Regression, NoLineWithoutTwoDistinctX) {
+    EXPECT_FALSE(computeRegression(chartOf({})));
+    EXPECT_FALSE(computeRegression(chartOf({{3, 4}})));
+    EXPECT_FALSE(computeRegression(chartOf({{3, 4}, {3, 8}})));
+    // Sums of 0.1 do not cancel exactly; the equal x must still be seen.
+    EXPECT_FALSE(computeRegression(chartOf({{0.1, 1}, {0.1, 2}, {0.1, 3}})));
+}
+
+TEST(Regression, EquationInGermanWithThreeSignificantDigits) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(regressionText({1.0912, 0.64, 0.99312}, german), "y = 1,09·x + 0,64   R² = 0,993");
+    EXPECT_EQ(regressionText({2, -3, 1}, german), "y = 2·x − 3   R² = 1");
+    EXPECT_EQ(regressionText({-0.5, 0, 0.25}, german), "y = −0,5·x + 0   R² = 0,25");
+    // No group separator and no exponent for large slopes (1/area charts), noise is 0.
+    EXPECT_EQ(regressionText({12512.3, 1e-15, 0.9996}, german), "y = 12512·x + 0   R² = 1");
+    EXPECT_EQ(regressionText({0.0012345, 9.996, 0.5}, german), "y = 0,00123·x + 10   R² = 0,5");
+    EXPECT_EQ(regressionText({1.5, 2, 1}, QLocale(QLocale::English)), "y = 1.5·x + 2   R² = 1");
+}
+
+} // namespace
+} // namespace vozavero
