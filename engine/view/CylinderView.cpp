@@ -1,1 +1,156 @@
-// placeholder
+// The cylinder interior: composes each frame off screen from a clean copy of the background and
+// one plain sprite copy per placed particle, and paints the finished frame in one piece.
+#include "CylinderView.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace vozavero {
+
+namespace {
+
+/// Fills whatever part of the widget the background picture does not cover: the picture's own
+/// light blue-grey field colour.
+constexpr QRgb kFieldColour = 0xffe2e7ed;
+
+/// Sprites this far outside any target (pixels) are certainly clipped away; the bound keeps the
+/// conversion of the position to int well defined.
+constexpr double kFarOff = 1.0e6;
+
+/// Bytes in one row of the usual sprite: 8 pixels of 32 bits.
+constexpr std::size_t kSpriteRowBytes = 8 * 4;
+
+/// Copies rows of rowBytes bytes each. With FixedBytes set (equal to rowBytes) the copy has a
+/// length known at compile time and becomes a few register moves instead of a library call.
+template <std::size_t FixedBytes>
+void copyRows(const uchar* source, qsizetype sourceStride, uchar* destination,
+              qsizetype targetStride, int rows, std::size_t rowBytes) {
+    for (int row = 0; row < rows; ++row) {
+        std::memcpy(destination, source, FixedBytes != 0 ? FixedBytes : rowBytes);
+        source += sourceStride;
+        destination += targetStride;
+    }
+}
+
+} // namespace
+
+CylinderView::CylinderView(const QImage& background, const std::array<QImage, 4>& sprites,
+                           QWidget* parent)
+    : QWidget(parent)
+    , background_(background.convertToFormat(QImage::Format_RGB32)) {
+    for (std::size_t i = 0; i < sprites.size(); ++i) {
+        sprites_[i] = sprites[i].convertToFormat(QImage::Format_RGB32);
+    }
+    // Every paint covers the whole exposed area with the frame, so the toolkit need not erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    clearFrame();
+}
+
+void CylinderView::drawParticles(const ParticleEngine& engine) {
+    clearFrame();
+    const auto& particles = engine.particles();
+    const float cellSize = static_cast<float>(engine.geometry().cellSize);
+    for (int i = 1; i <= engine.upperBound(); ++i) {
+        const Particle& particle = particles[static_cast<std::size_t>(i)];
+        if (particle.direction <= 0) {
+            continue;
+        }
+        if (particle.sprite < 0 || particle.sprite >= static_cast<int>(sprites_.size())) {
+            continue;
+        }
+        blitSprite(sprites_[static_cast<std::size_t>(particle.sprite)], frame_,
+                   cellSize * particle.x, cellSize * particle.y);
+    }
+    update();
+}
+
+void CylinderView::clearFrame() {
+    if (clean_.size() != size()) {
+        clean_ = QImage(size(), QImage::Format_RGB32);
+        frame_ = QImage(size(), QImage::Format_RGB32);
+        if (clean_.isNull()) {
+            return;
+        }
+        clean_.fill(kFieldColour);
+        QPainter painter(&clean_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, background_);
+    }
+    if (!frame_.isNull()) {
+        // Same size and format, hence the same row layout: one block copy clears the frame.
+        std::memcpy(frame_.bits(), clean_.constBits(),
+                    static_cast<std::size_t>(clean_.sizeInBytes()));
+    }
+}
+
+void CylinderView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.drawImage(area.topLeft(), frame_, area);
+}
+
+void CylinderView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    clearFrame();
+}
+
+void CylinderView::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit pointer(event->position().x(), event->position().y());
+}
+
+void CylinderView::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() != Qt::NoButton) {
+        emit pointer(event->position().x(), event->position().y());
+    }
+}
+
+void blitSprite(const QImage& sprite, QImage& target, float x, float y) {
+    if (sprite.isNull() || target.isNull()) {
+        return;
+    }
+    // nearbyint in the default rounding mode sends a tie to the even neighbour (8.5 -> 8).
+    const double roundedX = std::nearbyint(static_cast<double>(x));
+    const double roundedY = std::nearbyint(static_cast<double>(y));
+    if (!(std::abs(roundedX) < kFarOff) || !(std::abs(roundedY) < kFarOff)) {
+        return;
+    }
+    const int left = static_cast<int>(roundedX);
+    const int top = static_cast<int>(roundedY);
+
+    if (sprite.format() != target.format() || sprite.depth() % 8 != 0) {
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(left, top, sprite);
+        return;
+    }
+
+    const int x0 = std::max(left, 0);
+    const int x1 = std::min(left + sprite.width(), target.width());
+    const int y0 = std::max(top, 0);
+    const int y1 = std::min(top + sprite.height(), target.height());
+    if (x0 >= x1 || y0 >= y1) {
+        return;
+    }
+    const qsizetype bytesPerPixel = sprite.depth() / 8;
+    const auto rowBytes = static_cast<std::size_t>((x1 - x0) * bytesPerPixel);
+    const qsizetype sourceStride = sprite.bytesPerLine();
+    const qsizetype targetStride = target.bytesPerLine();
+    const uchar* source =
+        sprite.constBits() + (y0 - top) * sourceStride + (x0 - left) * bytesPerPixel;
+    uchar* destination = target.bits() + y0 * targetStride + x0 * bytesPerPixel;
+    if (rowBytes == kSpriteRowBytes) {
+        copyRows<kSpriteRowBytes>(source, sourceStride, destination, targetStride, y1 - y0,
+                                  rowBytes);
+    } else {
+        copyRows<0>(source, sourceStride, destination, targetStride, y1 - y0, rowBytes);
+    }
+}
+
+} // namespace vozavero

@@ -35,15 +35,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    /// Resets frame_ to the clean background, first resizing both to the widget if needed.
     void clearFrame();
 
     QImage background_;
     std::array<QImage, 4> sprites_;
+    /// The background cut (or padded) to the widget's size, in the frame's format: one frame's
+    /// clearing is a single copy of this buffer.
+    QImage clean_;
     QImage frame_;
 };
 
 /// Copies the whole sprite onto target with its top-left corner at (roundHalfEven(x),
-/// roundHalfEven(y)), pixel for pixel (no blending); parts outside target are clipped.
+/// roundHalfEven(y)) in target's pixels, pixel for pixel (no blending); parts outside target are
+/// clipped. Fastest when both images have the same format (a row-by-row copy); non-finite or
+/// far-off positions draw nothing.
 void blitSprite(const QImage& sprite, QImage& target, float x, float y);
 
 } // namespace vozavero

@@ -1,1 +1,32 @@
-// placeholder
+// A fixed picture that passes presses and drags with a button held on as pointer positions.
+#include "PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vozavero {
+
+PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
+    : QWidget(parent)
+    , picture_(picture) {
+    resize(picture_.deviceIndependentSize().toSize());
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit pointer(event->position().x(), event->position().y());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->buttons() != Qt::NoButton) {
+        emit pointer(event->position().x(), event->position().y());
+    }
+}
+
+} // namespace vozavero

@@ -15,13 +15,13 @@ class SimulationLoop : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<double()> speed;        ///< current speed setting
-        std::function<void()> step;           ///< one motion step
+        std::function<double()> speed;           ///< current speed setting
+        std::function<void()> step;              ///< one motion step
         std::function<void(bool counted)> frame; ///< draw a frame; counted frames update read-outs
-        std::function<void()> stepSizeRaised; ///< re-initialise after stepSize grew
-        std::function<bool()> quitRequested;  ///< checked after every pass
-        std::function<void()> quit;           ///< ends the program
-        std::function<bool()> paused;         ///< true while a modal box holds the loop
+        std::function<void()> stepSizeRaised;    ///< re-initialise after stepSize grew
+        std::function<bool()> quitRequested;     ///< checked after every pass
+        std::function<void()> quit;              ///< ends the program
+        std::function<bool()> paused;            ///< true while a modal box holds the loop
     };
 
     SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
@@ -30,8 +30,10 @@ public:
     /// Starts the passes (the loop's entry).
     void start();
     bool running() const { return timer_.isActive(); }
-    /// Runs passes until a frame has been drawn or quitting was requested; what one timer tick
-    /// does. Public so that tests can drive the loop with a scripted clock.
+    /// Runs passes until a frame has been drawn, quitting was requested or kMaxStepsPerTick steps
+    /// were made; what one timer tick does. Does nothing while paused or after the end. A
+    /// NumericError from a hook ends the loop (the timer stops) without quitting the program.
+    /// Public so that tests can drive the loop with a scripted clock.
     void runTick();
     /// Milliseconds between ticks.
     static constexpr int kTickMs = 15;
@@ -46,6 +48,8 @@ private:
     Hooks hooks_;
     QTimer timer_;
     bool ended_ = false;
+    /// Set while runTick runs, so that a hook that spins the event loop cannot nest a tick.
+    bool inTick_ = false;
 };
 
 } // namespace vozavero
