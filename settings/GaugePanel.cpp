@@ -1,1 +1,321 @@
-// placeholder
+// One gauge panel: builds the captions, box, bar, scale, read-out and reference mark from the
+// design measures of its gauge, maps presses and drags on box and bar to bar widths, and bar
+// widths to values and back.
+#include "GaugePanel.h"
+
+#include "NumberText.h"
+#include "RoundHalfEven.h"
+#include "UiFonts.h"
+
+#include <QMouseEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace vozavero {
+
+namespace {
+
+/// What tells the four gauges apart; positions in twips relative to the panel or the box.
+struct GaugeLook {
+    const char* caption;
+    const char* subCaption;
+    const char* subCaptionName;
+    double subCaptionTop;
+    QColor colour;
+    double barLeft;
+    std::array<double, 3> ticks;
+    std::array<const char*, 3> scale;
+    const char* barTip;
+    const char* boxTip;
+    int readout; ///< k of "AnzT(k)", 0 for none
+    double readoutTop;
+    double panelHeight;
+};
+
+const GaugeLook& lookOf(GaugeId id) {
+    static const std::array<GaugeLook, 4> looks{{
+        {"Teilchenzahl:",
+         "(Stoffmenge)",
+         "Label2",
+         360,
+         QColor(0, 0, 255),
+         120,
+         {2100, 3600, 5160},
+         {"2", "16", "30"},
+         "Hier kannst Du  die Anzahl der Vozavero im Kolbenprober festlegen",
+         "Hier kannst Du mit der Maus die Anzahl der Vozavero im Kolbenprober festlegen",
+         1,
+         120,
+         735},
+        {"Geschwindigkeit:",
+         "(Temperatur)",
+         "Label3",
+         360,
+         QColor(11, 164, 11),
+         120,
+         {2100, 3600, 5160},
+         {"1", "5", "10"},
+         "Hier kannst Du die Geschwindigkeit der Vozavero (entspricht der Temperatur) festlegen",
+         "Hier kannst Du mit der Maus die Anzahl die Geschwindigkeit der Vozavero (entspricht der "
+         "Temperatur) festlegen",
+         2,
+         120,
+         735},
+        {"Stöße auf Kolben:",
+         "(Druck)",
+         "Label1",
+         420,
+         QColor(255, 0, 0),
+         60,
+         {2100, 3420, 5160},
+         {"1", "150", "300"},
+         "Hier siehst Du grafisch dargestellt die Anzahl der Stöße gegen den Schieber im "
+         "Kolbenprober, was dem Druck entspricht",
+         nullptr,
+         0,
+         120,
+         765},
+        {"Fläche",
+         "(Volumen)",
+         "Label6",
+         360,
+         QColor(208, 167, 2),
+         120,
+         {2100, 3600, 5220},
+         {"50", "275", "500"},
+         "Hier kannst Du den Raum für die Vozavero festlegen",
+         nullptr,
+         3,
+         60,
+         735},
+    }};
+    return looks.at(static_cast<size_t>(id));
+}
+
+// Design measures shared by all gauges, in twips.
+constexpr double kPanelWidth = 5355;
+constexpr double kCaptionLeft = 60;
+constexpr double kCaptionTop = 120;
+constexpr double kSubCaptionLeft = 180;
+constexpr double kBoxLeft = 1920;
+constexpr double kBoxTop = 60;
+constexpr double kBoxWidth = 3375;
+constexpr double kBoxHeight = 375;
+constexpr double kBarTop = 120;
+constexpr double kBarHeight = 135;
+constexpr double kTickTop = 420;
+constexpr double kTickBottom = 480;
+constexpr double kScaleTop = 480;
+constexpr double kMarkTop = 60;
+constexpr double kMarkBottom = 300;
+// The read-out keeps its designed right edge (1560 + 315) but starts 60 twips further left, so
+// that three digits or a decimal such as "12,5" fit in the wider sans-serif faces.
+constexpr double kReadoutLeft = 1500;
+constexpr double kReadoutWidth = 375;
+constexpr double kReadoutHeight = 255;
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+/// A plain filled rectangle: the scale ticks and the reference mark.
+QFrame* filledLine(QWidget* parent, const QString& name, const QColor& colour) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, colour);
+    line->setPalette(p);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return line;
+}
+
+} // namespace
+
+GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
+    : QFrame(parent)
+    , id_(id)
+    , twips_(twips) {
+    const GaugeLook& look = lookOf(id);
+    const int i = static_cast<int>(id);
+    const auto indexed = [](const char* name, int index) {
+        return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+    };
+
+    setObjectName(indexed("Panel3D1", i));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setFont(bodyFont());
+    setFixedSize(twips.x(kPanelWidth), twips.y(look.panelHeight));
+    setAccessibleName(text(look.caption));
+
+    caption_ = new QLabel(text(look.caption), this);
+    caption_->setObjectName(QStringLiteral("Caption"));
+    caption_->adjustSize();
+    caption_->setGeometry(twips.x(kCaptionLeft), twips.y(kCaptionTop), caption_->width(),
+                          twips.y(kReadoutHeight));
+    caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    subCaption_ = new QLabel(text(look.subCaption), this);
+    subCaption_->setObjectName(QLatin1String(look.subCaptionName));
+    subCaption_->adjustSize();
+    subCaption_->move(twips.x(kSubCaptionLeft), twips.y(look.subCaptionTop));
+
+    box_ = new QFrame(this);
+    box_->setObjectName(indexed("SCROLLBOX", i));
+    box_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box_->setGeometry(twips.rect(kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight));
+    if (look.boxTip != nullptr) {
+        box_->setToolTip(text(look.boxTip));
+    }
+    box_->installEventFilter(this);
+
+    bar_ = new QLabel(box_);
+    bar_->setObjectName(indexed("SCROLL", i));
+    bar_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    bar_->setLineWidth(1);
+    bar_->setAutoFillBackground(true);
+    QPalette barPalette = bar_->palette();
+    barPalette.setColor(QPalette::Window, look.colour);
+    barPalette.setColor(QPalette::WindowText, Qt::black);
+    bar_->setPalette(barPalette);
+    bar_->setGeometry(twips.x(look.barLeft), twips.y(kBarTop), 0, twips.y(kBarHeight));
+    bar_->setToolTip(text(look.barTip));
+    bar_->installEventFilter(this);
+
+    if (id == GaugeImpacts) {
+        mark_ = filledLine(box_, QStringLiteral("shp_Pressure"), Qt::black);
+        mark_->setGeometry(0, twips.y(kMarkTop), 2, twips.y(kMarkBottom) - twips.y(kMarkTop));
+        mark_->hide();
+    }
+
+    const int tickTop = twips.y(kTickTop);
+    for (int j = 0; j < 3; ++j) {
+        const size_t n = static_cast<size_t>(j);
+        tickX_[n] = twips.x(look.ticks[n]);
+        QFrame* tick = filledLine(this, indexed("SCROLLSKALAMARK", 3 * i + j), Qt::black);
+        tick->setGeometry(tickX_[n], tickTop, 1, twips.y(kTickBottom) - tickTop);
+    }
+    min_ = new QLabel(this);
+    min_->setObjectName(indexed("SCROLLMIN", i));
+    middle_ = new QLabel(this);
+    middle_->setObjectName(indexed("SCROLLSKALA", i));
+    max_ = new QLabel(this);
+    max_->setObjectName(indexed("SCROLLMAX", i));
+    setScaleCaptions(text(look.scale[0]), text(look.scale[1]), text(look.scale[2]));
+
+    if (look.readout != 0) {
+        value_ = new QLabel(QStringLiteral("0"), this);
+        value_->setObjectName(indexed("AnzT", look.readout));
+        value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value_->setGeometry(
+            twips.rect(kReadoutLeft, look.readoutTop, kReadoutWidth, kReadoutHeight));
+    }
+}
+
+QColor GaugePanel::barColour() const {
+    return lookOf(id_).colour;
+}
+
+double GaugePanel::usableLength() const {
+    return box_->width() - 2.0 * bar_->x();
+}
+
+void GaugePanel::setBarWidth(double pixels) {
+    barWidth_ = pixels;
+    // Only the drawn width is snapped to whole pixels; a huge value is cut to what a widget takes.
+    const double drawn = std::clamp(std::nearbyint(pixels), 0.0, double{QWIDGETSIZE_MAX});
+    bar_->resize(std::isfinite(drawn) ? static_cast<int>(drawn) : 0, bar_->height());
+}
+
+double GaugePanel::valueFromBar() const {
+    const double minimum = roundHalfEven(leadingNumber(min_->text()));
+    const double maximum = roundHalfEven(leadingNumber(max_->text()));
+    return minimum + roundHalfEven((maximum - minimum) / usableLength() * barWidth_);
+}
+
+void GaugePanel::showOnBar(double value, double fullScale) {
+    setBarWidth(value * usableLength() / fullScale);
+}
+
+void GaugePanel::placeMarkAtBarEnd() {
+    if (mark_ == nullptr) {
+        return;
+    }
+    const double end = bar_->x() + barWidth_;
+    // The 2-pixel line is centred on the bar's end.
+    mark_->move(static_cast<int>(std::nearbyint(end)) - mark_->width() / 2, mark_->y());
+    mark_->raise();
+    mark_->show();
+}
+
+void GaugePanel::setValueText(double value) {
+    if (value_ != nullptr) {
+        value_->setText(numberText(value));
+    }
+}
+
+void GaugePanel::setScaleCaptions(const QString& minimum, const QString& middle,
+                                  const QString& maximum) {
+    min_->setText(minimum);
+    middle_->setText(middle);
+    max_->setText(maximum);
+    placeScaleLabels();
+}
+
+void GaugePanel::placeScaleLabels() {
+    const std::array<QLabel*, 3> labels{min_, middle_, max_};
+    const int top = twips_.y(kScaleTop);
+    for (size_t j = 0; j < labels.size(); ++j) {
+        QLabel* label = labels[j];
+        if (label == nullptr) {
+            return; // still under construction
+        }
+        const QSize size = label->sizeHint();
+        // Centred under the tick, but never cut off by the panel's edges.
+        const int left = std::clamp(tickX_[j] - size.width() / 2, frameWidth(),
+                                    std::max(frameWidth(), width() - frameWidth() - size.width()));
+        label->setGeometry(left, top, size.width(), size.height());
+    }
+}
+
+bool GaugePanel::event(QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::Show) {
+        placeScaleLabels();
+    }
+    return QFrame::event(event);
+}
+
+void GaugePanel::setFromPointer(double xFromBarLeft) {
+    double width = 1.0;
+    if (xFromBarLeft > 0.0) {
+        width = std::min(xFromBarLeft, usableLength());
+    }
+    setBarWidth(width);
+    emit barSet(id_);
+}
+
+bool GaugePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != bar_ && watched != box_) {
+        return QFrame::eventFilter(watched, event);
+    }
+    const QEvent::Type type = event->type();
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool move = type == QEvent::MouseMove;
+    if (!press && !move) {
+        return QFrame::eventFilter(watched, event);
+    }
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (move && mouse->buttons() == Qt::NoButton) {
+        return false;
+    }
+    // The impact gauge is only a display: dragging across its box must not move it, so only a
+    // press there or a drag that started on the red bar itself sets a reference.
+    if (move && watched == box_ && id_ == GaugeImpacts) {
+        return true;
+    }
+    const double x = mouse->position().x();
+    setFromPointer(watched == bar_ ? x : x - bar_->x());
+    return true;
+}
+
+} // namespace vozavero

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <array>
 
 namespace vozavero {
 
@@ -25,6 +26,9 @@ public:
     QLabel* maxLabel() const { return max_; }       ///< "SCROLLMAX(i)"
     QLabel* valueLabel() const { return value_; }   ///< "AnzT(k)", null on the impact gauge
     QFrame* pressureMark() const { return mark_; }  ///< "shp_Pressure", null except on impacts
+    QLabel* captionLabel() const { return caption_; }
+    /// "Label2", "Label3", "Label1" or "Label6" by gauge.
+    QLabel* subCaptionLabel() const { return subCaption_; }
     QColor barColour() const;
 
     /// Usable bar length in pixels: box width minus twice the bar's left edge.
@@ -43,6 +47,7 @@ public:
     void placeMarkAtBarEnd();
     /// The read-out text of the value label (plain number text).
     void setValueText(double value);
+    /// Sets the three scale captions and centres each under its tick again.
     void setScaleCaptions(const QString& minimum, const QString& middle, const QString& maximum);
 
 signals:
@@ -51,9 +56,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Re-centres the scale captions when a caption's size changes (also when set directly).
+    bool event(QEvent* event) override;
 
 private:
-    void setFromPointer(double xInBox);
+    /// Applies the mouse rule to a pointer at x pixels from the bar's left edge.
+    void setFromPointer(double xFromBarLeft);
+    void placeScaleLabels();
 
     GaugeId id_;
     Twips twips_;
@@ -64,8 +73,11 @@ private:
     QLabel* max_ = nullptr;
     QLabel* value_ = nullptr;
     QFrame* mark_ = nullptr;
+    QLabel* caption_ = nullptr;
+    QLabel* subCaption_ = nullptr;
+    /// Tick x positions in pixels, under which the min, middle and max captions are centred.
+    std::array<int, 3> tickX_{};
     double barWidth_ = 0.0;
-    double barLeft_ = 0.0;
 };
 
 } // namespace vozavero

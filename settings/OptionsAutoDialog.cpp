@@ -1,1 +1,202 @@
-// placeholder
+// The options dialog at work: filling it at every opening, the choice of the automatic row, the
+// start conditions kept in step with the engine's copy, and the three commands.
+#include "OptionsAutoDialog.h"
+
+#include "NumberText.h"
+#include "RoundHalfEven.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace vozavero {
+
+OptionsAutoDialog::OptionsAutoDialog(AutoModeSettings& autoMode, EngineCopy& engineCopy,
+                                     FrameworkServices& services, const Twips& twips,
+                                     QWidget* parent)
+    : QDialog(parent)
+    , autoMode_(autoMode)
+    , engineCopy_(engineCopy)
+    , services_(services)
+    , twips_(twips) {
+    build();
+}
+
+void OptionsAutoDialog::resetFields() {
+    for (size_t row = 0; row < 3; ++row) {
+        const QSignalBlocker fieldBlocker(scro_.at(row));
+        scro_.at(row)->setText(QStringLiteral("2"));
+        const QSignalBlocker barBlocker(schroll_.at(row));
+        schroll_.at(row)->setValue(2); // the scroll bar clamps it to its range
+    }
+    for (size_t slot = 0; slot < 3; ++slot) {
+        for (QLineEdit* field : {zeit_.at(slot), anz_.at(slot)}) {
+            field->setText(QStringLiteral("0"));
+            field->setEnabled(true);
+        }
+    }
+}
+
+int OptionsAutoDialog::exec() {
+    load();
+    return QDialog::exec();
+}
+
+void OptionsAutoDialog::load() {
+    loading_ = true;
+    resultOk_ = false;
+    resetFields();
+    placeAutomaticFields();
+
+    if (engineCopy_.particleCount < 2.0) {
+        engineCopy_.particleCount = 2.0;
+    }
+    if (engineCopy_.speed < 1.0) {
+        engineCopy_.speed = 1.0;
+    }
+    if (engineCopy_.pistonPosition < 50.0f) {
+        engineCopy_.pistonPosition = 50.0f;
+    }
+    // Each text runs the start-condition handling, which may change the engine's copy again.
+    scro_[0]->setText(numberText(engineCopy_.particleCount));
+    scro_[1]->setText(numberText(engineCopy_.speed));
+    scro_[2]->setText(numberText(engineCopy_.pistonPosition));
+
+    selectOption(kNoOption);
+    for (size_t slot = 0; slot < 3; ++slot) {
+        if (autoMode_.autoActive.at(slot)) {
+            selectOption(static_cast<int>(slot));
+        }
+        // Before the first OK nothing was ever stored, which shows as empty fields.
+        const bool stored = autoMode_.autoConfigured;
+        zeit_.at(slot)->setText(stored ? numberText(autoMode_.autoPeriod.at(slot)).trimmed()
+                                       : QString());
+        anz_.at(slot)->setText(stored ? numberText(autoMode_.autoStep.at(slot)).trimmed()
+                                      : QString());
+    }
+    centreOnScreen();
+    loading_ = false;
+}
+
+void OptionsAutoDialog::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+}
+
+void OptionsAutoDialog::selectOption(int index) {
+    auto_.at(static_cast<size_t>(index))->setChecked(true);
+    for (size_t slot = 0; slot < 3; ++slot) {
+        const bool selected = auto_.at(slot)->isChecked();
+        zeit_.at(slot)->setEnabled(selected);
+        anz_.at(slot)->setEnabled(selected);
+    }
+    if (index == kNoOption) {
+        return;
+    }
+    QLineEdit* period = zeit_.at(static_cast<size_t>(index));
+    QLineEdit* step = anz_.at(static_cast<size_t>(index));
+    if (leadingNumber(period->text()) == 0.0) {
+        period->setText(QStringLiteral("1"));
+    }
+    if (leadingNumber(step->text()) == 0.0) {
+        step->setText(QStringLiteral("1"));
+    }
+    if (!loading_ && isVisible()) {
+        period->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void OptionsAutoDialog::setStartValue(int row, double value) {
+    switch (row) {
+    case 0:
+        engineCopy_.particleCount = value;
+        break;
+    case 1:
+        engineCopy_.speed = value;
+        break;
+    default:
+        engineCopy_.pistonPosition = static_cast<float>(value);
+        break;
+    }
+}
+
+void OptionsAutoDialog::startTextChanged(int row) {
+    if (startChangeDepth_ > 4) {
+        return;
+    }
+    ++startChangeDepth_;
+    QLineEdit* field = scro_.at(static_cast<size_t>(row));
+    QScrollBar* bar = schroll_.at(static_cast<size_t>(row));
+    // The scroll bar's range is the row's range: count 1..50, speed 2..30, volume 50..500.
+    const double value =
+        std::clamp(leadingNumber(field->text()), static_cast<double>(bar->minimum()),
+                   static_cast<double>(bar->maximum()));
+    setStartValue(row, value);
+    const QString shown = numberText(value);
+    if (field->text() != shown) {
+        field->setText(shown);
+    }
+    // Moving the bar runs startScrollChanged, which keeps the whole number.
+    bar->setValue(roundTo<int>(value));
+    --startChangeDepth_;
+}
+
+void OptionsAutoDialog::startScrollChanged(int row) {
+    const int value = schroll_.at(static_cast<size_t>(row))->value();
+    setStartValue(row, value);
+    QLineEdit* field = scro_.at(static_cast<size_t>(row));
+    const QString shown = numberText(value);
+    if (field->text() != shown) {
+        field->setText(shown);
+    }
+}
+
+void OptionsAutoDialog::startFieldClicked(int row, const QString& caption) {
+    services_.inputAid(scro_.at(static_cast<size_t>(row)), caption);
+    startTextChanged(row);
+}
+
+void OptionsAutoDialog::command(const QString& text) {
+    const auto is = [&text](const char* command) {
+        return text.compare(QLatin1String(command), Qt::CaseInsensitive) == 0;
+    };
+    if (is("DIALOG.OK();")) {
+        autoMode_.autoConfigured = true;
+        for (size_t slot = 0; slot < 3; ++slot) {
+            const bool active = auto_.at(slot)->isChecked();
+            const double period = leadingNumber(zeit_.at(slot)->text());
+            const double step = leadingNumber(anz_.at(slot)->text());
+            autoMode_.autoActive.at(slot) = active;
+            autoMode_.savedAutoActive.at(slot) = active;
+            autoMode_.autoPeriod.at(slot) = period;
+            autoMode_.savedAutoPeriod.at(slot) = period;
+            autoMode_.autoStep.at(slot) = step;
+            autoMode_.savedAutoStep.at(slot) = step;
+        }
+        const StartConditions start{leadingNumber(scro_[0]->text()),
+                                    leadingNumber(scro_[1]->text()),
+                                    leadingNumber(scro_[2]->text())};
+        engineCopy_.particleCount = start.particleCount;
+        engineCopy_.speed = start.speed;
+        engineCopy_.pistonPosition = static_cast<float>(start.volume);
+        autoMode_.startConditions = start;
+        resultOk_ = true;
+        accept();
+    } else if (is("DIALOG.ABORT();")) {
+        resultOk_ = false;
+        reject();
+    } else if (is("DIALOG.HELP();")) {
+        services_.message(QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte "
+                                            "über die Zeit verändern sollen"));
+    }
+}
+
+} // namespace vozavero

@@ -2,7 +2,7 @@
 // The automatic-mode options dialog ("frm_OptionsAuto"): start conditions (particle count, speed,
 // volume) kept in step between text field, scroll bar and the engine's copy at every keystroke,
 // the choice of the stepped quantity with its period and step, and the three commands OK, abort
-// and help. Its widgets are rebuilt at every opening from the automatic-mode settings.
+// and help. Its widgets are reset at every opening and filled from the automatic-mode settings.
 #include "AutoModeSettings.h"
 #include "CylinderGeometry.h"
 #include "Twips.h"
@@ -24,9 +24,9 @@ public:
     OptionsAutoDialog(AutoModeSettings& autoMode, EngineCopy& engineCopy,
                       FrameworkServices& services, const Twips& twips, QWidget* parent = nullptr);
 
-    /// Builds the window from the settings (the load handler) and shows it modally.
+    /// Fills the window from the settings (the load handler) and shows it modally.
     int exec() override;
-    /// Builds the widgets from the settings without showing the window (exec() does this first).
+    /// Fills the widgets from the settings without showing the window (exec() does this first).
     void load();
     /// True only when this opening was closed by the OK command.
     bool resultOk() const { return resultOk_; }
@@ -41,10 +41,31 @@ public:
     QLineEdit* stepField(int slot) const { return anz_.at(static_cast<size_t>(slot)); }
 
 private:
+    /// The option "Keine automatische Veränderung", after the three quantity slots.
+    static constexpr int kNoOption = 3;
+
+    // Construction (OptionsAutoDialogLayout.cpp).
     void build();
+    void buildHeader();
+    void buildStartConditions();
+    void buildAutomatic();
+    void buildCommandBar();
+    /// Lays the period and step fields over the runs of blanks in their option captions, as the
+    /// current face measures them.
+    void placeAutomaticFields();
+    // Behaviour (OptionsAutoDialog.cpp).
+    /// The texts and enabled states the widgets are created with.
+    void resetFields();
+    /// Selects option index (0..2 a quantity slot, 3 none) and enables its row's fields.
     void selectOption(int index);
+    /// The start-condition row's text changed: clamp, store, show, move the scroll bar.
     void startTextChanged(int row);
+    /// The start-condition row's scroll bar moved: store and show the whole number.
     void startScrollChanged(int row);
+    /// The input aid on the start field with caption, then the change handling.
+    void startFieldClicked(int row, const QString& caption);
+    void setStartValue(int row, double value);
+    void centreOnScreen();
 
     AutoModeSettings& autoMode_;
     EngineCopy& engineCopy_;
@@ -52,11 +73,15 @@ private:
     Twips twips_;
     bool resultOk_ = false;
     bool loading_ = false;
-    std::array<QLineEdit*, 3> scro_{};      ///< rows 0 count, 1 speed, 2 volume
+    /// How deeply the start-condition handlers are nested in each other: writing the field moves
+    /// the scroll bar, which writes the field again. Every round settles after two steps; the
+    /// limit only makes sure a fault can never recurse without end.
+    int startChangeDepth_ = 0;
+    std::array<QLineEdit*, 3> scro_{}; ///< rows 0 count, 1 speed, 2 volume
     std::array<QScrollBar*, 3> schroll_{};
-    std::array<QRadioButton*, 4> auto_{};   ///< slots 0 count, 1 volume, 2 speed, 3 none
-    std::array<QLineEdit*, 3> zeit_{};      ///< period fields by slot
-    std::array<QLineEdit*, 3> anz_{};       ///< step fields by slot
+    std::array<QRadioButton*, 4> auto_{}; ///< slots 0 count, 1 volume, 2 speed, 3 none
+    std::array<QLineEdit*, 3> zeit_{};    ///< period fields by slot
+    std::array<QLineEdit*, 3> anz_{};     ///< step fields by slot
 };
 
 } // namespace vozavero

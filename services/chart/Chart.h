@@ -15,7 +15,8 @@ class PrintAdaptor;
 
 class Chart {
 public:
-    explicit Chart(QString name = {}) : name_(std::move(name)) {}
+    explicit Chart(QString name = {})
+        : name_(std::move(name)) {}
 
     const QString& name() const { return name_; }
     ChartAxis& xAxis() { return xAxis_; }

@@ -12,7 +12,9 @@ struct ChartAxis {
     double maximum = 1.0;
 
     /// "title [unit]", the caption drawn beside the axis and used as a table header.
-    QString caption() const { return unit.isEmpty() ? title : title + QStringLiteral(" [") + unit + u']'; }
+    QString caption() const {
+        return unit.isEmpty() ? title : title + QStringLiteral(" [") + unit + u']';
+    }
 };
 
 } // namespace vozavero::chart

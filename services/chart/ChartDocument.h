@@ -11,7 +11,8 @@ namespace vozavero::chart {
 
 class ChartDocument {
 public:
-    explicit ChartDocument(QString name = {}) : name_(std::move(name)) {}
+    explicit ChartDocument(QString name = {})
+        : name_(std::move(name)) {}
 
     const QString& name() const { return name_; }
     void setName(const QString& name) { name_ = name; }

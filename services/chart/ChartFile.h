@@ -1,7 +1,7 @@
 #pragma once
 // Reads and writes a chart document as a versioned, human-readable text file (the ".kpx" format,
-// described in the README): every chart with its axes, curve style and points at full double
-// precision. Writing is atomic: a failed save leaves an existing file untouched.
+// described in docs/kpx-format.md): every chart with its axes, curve style and points at full
+// double precision. Writing is atomic: a failed save leaves an existing file untouched.
 #include "ChartDocument.h"
 
 #include <QString>

@@ -24,9 +24,11 @@ public:
     void setErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
 
     /// Saves doc. An empty path asks the user through the chooser, starting from the default
-    /// file name in the last used folder (the documents folder at first). askAlways, format and
-    /// reportErrors follow the component's calling convention: format 0 is the text format,
-    /// reportErrors shows a failure through the reporter. Returns true when a file was written.
+    /// file name in the last used folder (the documents folder at first); a given path is
+    /// offered to the chooser when askAlways is set and written directly otherwise. A chosen
+    /// name without suffix gets ".kpx". format 0 is the text format (the only one);
+    /// reportErrors shows a failure through the reporter. Returns true when a file was written;
+    /// a cancelled choice returns false without a report.
     bool save(ChartDocument& doc, const QString& path, bool askAlways = true, int format = 0,
               bool reportErrors = true);
 

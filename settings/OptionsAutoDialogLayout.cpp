@@ -1,0 +1,307 @@
+// Construction of the options dialog's widgets from the design measures: header, start
+// conditions, automatic rows with their fields laid over the gaps of the captions, command bar.
+#include "OptionsAutoDialog.h"
+
+#include "NumberField.h"
+#include "UiFonts.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+namespace vozavero {
+
+namespace {
+
+// Design measures in twips.
+constexpr double kClientWidth = 5715;
+constexpr double kClientHeight = 5250;
+constexpr double kRowLabelLeft = 240;
+constexpr double kStartFieldLeft = 1860;
+constexpr double kStartFieldWidth = 525;
+constexpr double kFieldHeight = 285;
+constexpr double kScrollLeft = 2520;
+constexpr double kScrollWidth = 1590;
+constexpr double kScrollHeight = 255;
+constexpr double kRangeLeft = 4200;
+constexpr double kOptionLeft = 240;
+constexpr double kAutoFieldWidth = 375;
+constexpr std::array<double, 2> kAutoFieldLeft{1800, 3300};
+
+const QColor kFieldColour(192, 255, 255);
+
+/// A start-condition row (0 count, 1 speed, 2 volume).
+struct StartRow {
+    const char* labelName;
+    const char* caption;
+    const char* rangeName;
+    const char* range;
+    double top;
+    int minimum;
+    int maximum;
+    const char* aidCaption;
+};
+
+const std::array<StartRow, 3> kStartRows{{
+    {"Label1", "Teilchenzahl:", "Label6", "Von 5 bis 50", 1320, 1, 50, "Anzahl"},
+    {"Label2", "Geschwindigkeit:", "Label7", "Von 2 bis 30", 1740, 2, 30, "Geschwindigkeit"},
+    {"Label3", "Volumen", "Label8", "Von 50 bis 500", 2160, 50, 500, "Fläche"},
+}};
+
+/// An automatic row by quantity slot: its caption is prefix, a run of blanks for the period
+/// field, "Sekunden um", a run of blanks for the step field and "ändern".
+struct AutoRow {
+    const char* prefix;
+    int periodBlanks;
+    double top;
+    const char* stepAidCaption;
+};
+
+const std::array<AutoRow, 3> kAutoRows{{
+    {"Teilchenzahl alle", 12, 3360, "Anzahl"},
+    {"Volumen alle", 19, 4080, "Fläche"},
+    {"Geschwind. alle", 14, 3720, "Geschwindigkeit"},
+}};
+constexpr int kStepBlanks = 11;
+
+/// The caption pieces up to the end of each part: prefix, period gap, "Sekunden um", step gap.
+std::array<QString, 4> captionParts(const AutoRow& row) {
+    const QString prefix = QString::fromUtf8(row.prefix);
+    const QString periodGap = prefix + QString(row.periodBlanks, u' ');
+    const QString middle = periodGap + QStringLiteral("Sekunden um");
+    return {prefix, periodGap, middle, middle + QString(kStepBlanks, u' ')};
+}
+
+QString autoCaption(const AutoRow& row) {
+    return captionParts(row)[3] + QString::fromUtf8("ändern");
+}
+
+QPixmap optionsPicture(const QStyle* style, int size) {
+    const QString resource = QStringLiteral(":/pictures/options.png");
+    if (QFile::exists(resource)) {
+        return QPixmap(resource).scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    const QIcon fallback = style->standardIcon(QStyle::SP_FileDialogDetailedView);
+    return QIcon::fromTheme(QStringLiteral("preferences-system"), fallback).pixmap(size, size);
+}
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+NumberField* numberField(QWidget* parent, const QString& name) {
+    auto* field = new NumberField(parent);
+    field->setObjectName(name);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, kFieldColour);
+    field->setPalette(p);
+    return field;
+}
+
+} // namespace
+
+void OptionsAutoDialog::build() {
+    setObjectName(QStringLiteral("frm_OptionsAuto"));
+    setWindowTitle(QStringLiteral("Automatik - Optionen"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(bodyFont());
+    setFixedSize(twips_.x(kClientWidth), twips_.y(kClientHeight));
+    buildHeader();
+    buildStartConditions();
+    buildAutomatic();
+    buildCommandBar();
+    resetFields();
+    placeAutomaticFields();
+}
+
+void OptionsAutoDialog::buildHeader() {
+    auto* image = label(this, "ctl_Image1", QString());
+    image->setGeometry(twips_.rect(120, 180, 480, 480));
+    image->setPixmap(optionsPicture(style(), image->width()));
+
+    auto* title = label(this, "lab_CatTitle", QStringLiteral("Automatik-Modus"));
+    title->setFont(headerFont(14.25, true));
+    title->adjustSize();
+    title->move(twips_.x(780), twips_.y(120));
+
+    auto* description =
+        label(this, "lab_CatDescription",
+              QString::fromUtf8("Legen Sie fest, wie die Werte sich ändern sollen"));
+    description->setFont(headerFont(8.25));
+    QPalette grey = description->palette();
+    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    description->setPalette(grey);
+    description->adjustSize();
+    description->move(twips_.x(1080), twips_.y(480));
+
+    auto* separator = new QFrame(this);
+    separator->setObjectName(QStringLiteral("ctl_CatSep"));
+    separator->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    separator->setGeometry(0, twips_.y(795), width(), 2);
+}
+
+void OptionsAutoDialog::buildStartConditions() {
+    auto* heading = label(this, "Label4", QStringLiteral("Start - Bedingungen"));
+    heading->setFont(bodyFont(8.25, true));
+    heading->adjustSize();
+    heading->move(twips_.x(120), twips_.y(960));
+
+    const int fieldHeight = twips_.y(kFieldHeight);
+    for (int row = 0; row < 3; ++row) {
+        const StartRow& r = kStartRows.at(static_cast<size_t>(row));
+        const int top = twips_.y(r.top);
+
+        auto* caption = label(this, r.labelName, QString::fromUtf8(r.caption));
+        caption->setGeometry(twips_.x(kRowLabelLeft), top, caption->sizeHint().width(),
+                             fieldHeight);
+
+        NumberField* field = numberField(this, indexed("Scro", row));
+        field->setGeometry(twips_.x(kStartFieldLeft), top, twips_.x(kStartFieldWidth), fieldHeight);
+        connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
+        const QString aidCaption = QString::fromUtf8(r.aidCaption);
+        connect(field, &NumberField::clicked, this,
+                [this, row, aidCaption] { startFieldClicked(row, aidCaption); });
+        scro_[static_cast<size_t>(row)] = field;
+
+        auto* bar = new QScrollBar(Qt::Horizontal, this);
+        bar->setObjectName(indexed("Schroll", row));
+        bar->setRange(r.minimum, r.maximum);
+        bar->setSingleStep(1);
+        bar->setPageStep(std::max(1, (r.maximum - r.minimum + 1) / 10));
+        const int barHeight = twips_.y(kScrollHeight);
+        bar->setGeometry(twips_.x(kScrollLeft), top + (fieldHeight - barHeight) / 2,
+                         twips_.x(kScrollWidth), barHeight);
+        connect(bar, &QScrollBar::valueChanged, this, [this, row] { startScrollChanged(row); });
+        schroll_[static_cast<size_t>(row)] = bar;
+
+        auto* range = label(this, r.rangeName, QString::fromUtf8(r.range));
+        range->setGeometry(twips_.x(kRangeLeft), top, range->sizeHint().width(), fieldHeight);
+    }
+}
+
+void OptionsAutoDialog::buildAutomatic() {
+    auto* heading = label(this, "Label5", QStringLiteral("Automatik"));
+    heading->setFont(bodyFont(8.25, true));
+    heading->adjustSize();
+    heading->move(twips_.x(120), twips_.y(2700));
+
+    const int height = twips_.y(kFieldHeight);
+    const int optionWidth = width() - twips_.x(kOptionLeft) - twips_.x(120);
+    auto* none = new QRadioButton(QString::fromUtf8("Keine automatische Veränderung"), this);
+    none->setObjectName(indexed("AUTO", kNoOption));
+    none->setGeometry(twips_.x(kOptionLeft), twips_.y(3000), twips_.x(4035), height);
+    connect(none, &QRadioButton::clicked, this, [this] { selectOption(kNoOption); });
+    auto_[kNoOption] = none;
+
+    // Created in the order shown (count, speed, volume), so that the tab order follows the rows.
+    for (const int slot : {SlotCount, SlotSpeed, SlotVolume}) {
+        const AutoRow& r = kAutoRows.at(static_cast<size_t>(slot));
+        auto* option = new QRadioButton(autoCaption(r), this);
+        option->setObjectName(indexed("AUTO", slot));
+        option->setGeometry(twips_.x(kOptionLeft), twips_.y(r.top), optionWidth, height);
+        connect(option, &QRadioButton::clicked, this, [this, slot] { selectOption(slot); });
+        auto_[static_cast<size_t>(slot)] = option;
+
+        const QString stepCaption = QString::fromUtf8(r.stepAidCaption);
+        NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
+        connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
+        connect(period, &NumberField::clicked, this, [this, period] {
+            services_.inputAid(period, QStringLiteral("Sekunden"));
+            period->selectAll();
+        });
+        zeit_[static_cast<size_t>(slot)] = period;
+
+        NumberField* step = numberField(this, indexed("ANZINPUT", slot));
+        connect(step, &NumberField::focusEntered, step, &QLineEdit::selectAll);
+        connect(step, &NumberField::clicked, this, [this, step, stepCaption] {
+            services_.inputAid(step, stepCaption);
+            step->selectAll();
+        });
+        anz_[static_cast<size_t>(slot)] = step;
+    }
+}
+
+void OptionsAutoDialog::buildCommandBar() {
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("bar_Buttons"));
+    bar->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    bar->setGeometry(twips_.rect(0, 4635, 5715, 615));
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(twips_.x(120), twips_.y(90), twips_.x(120), twips_.y(90));
+    layout->addStretch();
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* command;
+    } commands[] = {{"but_OK", "OK", "DIALOG.OK();"},
+                    {"but_Abort", "Abbrechen", "DIALOG.ABORT();"},
+                    {"but_Help", "Hilfe", "DIALOG.HELP();"}};
+    for (const auto& c : commands) {
+        auto* button = new QPushButton(QString::fromUtf8(c.caption), bar);
+        button->setObjectName(QLatin1String(c.name));
+        // Enter in a number field must not close the dialog.
+        button->setAutoDefault(false);
+        const QString text = QLatin1String(c.command);
+        connect(button, &QPushButton::clicked, this, [this, text] { command(text); });
+        layout->addWidget(button);
+    }
+}
+
+void OptionsAutoDialog::placeAutomaticFields() {
+    struct Run {
+        int start;
+        int end;
+    };
+    const int fieldWidth = twips_.x(kAutoFieldWidth);
+    const int fieldHeight = twips_.y(kFieldHeight);
+    // The runs of blanks in each caption where the face draws them, in dialog pixels.
+    std::array<std::array<Run, 2>, 3> runs{};
+    for (size_t slot = 0; slot < 3; ++slot) {
+        const QRadioButton* option = auto_.at(slot);
+        QStyleOptionButton styleOption;
+        styleOption.initFrom(option);
+        styleOption.text = option->text();
+        const QRect contents =
+            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option);
+        const int textLeft = option->x() + contents.x();
+        const QFontMetrics metrics(option->font());
+        const std::array<QString, 4> parts = captionParts(kAutoRows.at(slot));
+        for (size_t gap = 0; gap < 2; ++gap) {
+            runs[slot][gap] = {textLeft + metrics.horizontalAdvance(parts.at(2 * gap)),
+                               textLeft + metrics.horizontalAdvance(parts.at(2 * gap + 1))};
+        }
+    }
+    for (size_t gap = 0; gap < 2; ++gap) {
+        // One column for all three rows where possible: the designed position if it lies in every
+        // gap, else the middle of the part the gaps share; otherwise each row its own gap.
+        Run shared{runs[0][gap].start, runs[0][gap].end};
+        for (const auto& row : runs) {
+            shared = {std::max(shared.start, row[gap].start), std::min(shared.end, row[gap].end)};
+        }
+        const int designed = twips_.x(kAutoFieldLeft.at(gap));
+        for (size_t slot = 0; slot < 3; ++slot) {
+            int left = designed;
+            if (designed < shared.start || designed + fieldWidth > shared.end) {
+                const Run own = shared.end - shared.start >= fieldWidth ? shared : runs[slot][gap];
+                left = own.start + (own.end - own.start - fieldWidth) / 2;
+            }
+            QLineEdit* field = gap == 0 ? zeit_.at(slot) : anz_.at(slot);
+            field->setGeometry(left, auto_.at(slot)->y(), fieldWidth, fieldHeight);
+        }
+    }
+}
+
+} // namespace vozavero
