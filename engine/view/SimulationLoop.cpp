@@ -50,6 +50,7 @@ void SimulationLoop::runTick() {
                     hooks_.step();
                 }
                 ++steps;
+                ++stepsMade_;
                 break;
             case LoopPacer::Action::Frame:
             case LoopPacer::Action::UncountedFrame:
@@ -57,6 +58,7 @@ void SimulationLoop::runTick() {
                     hooks_.frame(pass.action == LoopPacer::Action::Frame);
                 }
                 frameDrawn = true;
+                ++framesDrawn_;
                 break;
             }
             if (hooks_.quitRequested && hooks_.quitRequested()) {

@@ -41,6 +41,10 @@ public:
     static constexpr int kMaxStepsPerTick = 2000;
 
     const LoopPacer& pacer() const { return pacer_; }
+    /// Motion steps made since the loop was created.
+    long stepsMade() const { return stepsMade_; }
+    /// Frames drawn (counted or not) since the loop was created.
+    long framesDrawn() const { return framesDrawn_; }
 
 private:
     LoopPacer pacer_;
@@ -50,6 +54,8 @@ private:
     bool ended_ = false;
     /// Set while runTick runs, so that a hook that spins the event loop cannot nest a tick.
     bool inTick_ = false;
+    long stepsMade_ = 0;
+    long framesDrawn_ = 0;
 };
 
 } // namespace vozavero

@@ -1,0 +1,129 @@
+// Automatic mode in the main window: the check box and its menu entry, the options flow that
+// applies the dialog's start conditions, and the steps of the three automatic timers.
+#include "MainWindow.h"
+
+#include "OptionsAutoDialog.h"
+#include "RoundHalfEven.h"
+
+#include <QCheckBox>
+#include <QTabWidget>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vozavero {
+
+void MainWindow::startAutomaticTimer(int slot) {
+    // A period that rounds to no time at all, a negative one or one that is not a number leaves
+    // the quantity unstepped; periods beyond the longest timer interval (24.8 days) are capped.
+    const double ms = std::nearbyint(1000.0 * settings_.autoMode.autoPeriod[static_cast<size_t>(slot)]);
+    QTimer* t = automatik_[static_cast<size_t>(slot)];
+    if (!(ms >= 1.0)) {
+        t->stop();
+        return;
+    }
+    const double capped = std::min(ms, static_cast<double>(std::numeric_limits<int>::max()));
+    t->setInterval(static_cast<int>(capped));
+    t->start();
+}
+
+void MainWindow::automaticToggled(bool checked) {
+    AutoModeSettings& a = settings_.autoMode;
+    if (checked) {
+        if (!a.autoConfigured) {
+            openAutomaticOptions();
+            if (!a.autoConfigured) {
+                automatic_->setChecked(false);
+                return;
+            }
+            if (!automatic_->isChecked()) {
+                automatic_->setChecked(true);
+                return; // the handling of that change has started the timers
+            }
+        }
+        for (int slot = 0; slot < 3; ++slot) {
+            if (a.autoActive[static_cast<size_t>(slot)]) {
+                startAutomaticTimer(slot);
+            }
+        }
+    } else {
+        for (int slot = 0; slot < 3; ++slot) {
+            a.autoActive[static_cast<size_t>(slot)] = false;
+            automatik_[static_cast<size_t>(slot)]->stop();
+        }
+    }
+}
+
+void MainWindow::openAutomaticOptions() {
+    AutoModeSettings& a = settings_.autoMode;
+    if (!optionsDialog_) {
+        optionsDialog_ = std::make_unique<OptionsAutoDialog>(a, engine_.engineCopy(), services_,
+                                                             env_.twips, this);
+    }
+    optionsDialog_->exec();
+    if (!optionsDialog_->resultOk() || !a.autoConfigured) {
+        return;
+    }
+    applyStartConditionsFromEngine();
+    automatic_->setChecked(true);
+    // Slot order 0 count, 1 volume, 2 speed; each shows the page of its data series.
+    const int pageOfSlot[3] = {0, 2, 1};
+    for (int slot = 0; slot < 3; ++slot) {
+        if (a.autoActive[static_cast<size_t>(slot)]) {
+            startAutomaticTimer(slot);
+            tabs_->setCurrentIndex(pageOfSlot[slot]);
+        } else {
+            automatik_[static_cast<size_t>(slot)]->stop();
+        }
+    }
+}
+
+void MainWindow::applyStartConditionsFromEngine() {
+    const EngineCopy copy = engine_.engineCopy();
+    settings_.particleCount = copy.particleCount;
+    settings_.speed = copy.speed;
+    settings_.pistonPosition = copy.pistonPosition;
+    gauges_[GaugeCount]->setValueText(settings_.particleCount);
+    initialiseParticles(-1);
+    refreshGauge(SlotCount);
+    gauges_[GaugeSpeed]->setValueText(settings_.speed);
+    initialiseParticles(-1);
+    refreshGauge(SlotSpeed);
+    setCylinderWidth(settings_.pistonPosition);
+    gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+    refreshGauge(SlotVolume);
+    initialiseParticles(-1);
+    placePiston();
+}
+
+void MainWindow::automaticStep(int slot) {
+    const AutoModeSettings& a = settings_.autoMode;
+    switch (slot) {
+    case SlotCount:
+        settings_.particleCount = std::clamp(settings_.particleCount + a.autoStep[0], 1.0, 50.0);
+        gauges_[GaugeCount]->setValueText(settings_.particleCount);
+        initialiseParticles(-1);
+        refreshGauge(SlotCount);
+        break;
+    case SlotVolume: {
+        const float w = static_cast<float>(cylinderWidth_) + static_cast<float>(a.autoStep[1]);
+        setCylinderWidth(std::clamp(w, 50.0f, 500.0f));
+        settings_.pistonPosition = static_cast<float>(cylinderWidth_);
+        gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+        refreshGauge(SlotVolume);
+        initialiseParticles(-1);
+        placePiston();
+        break;
+    }
+    case SlotSpeed:
+        settings_.speed = std::clamp(settings_.speed + a.autoStep[2], 1.0, 30.0);
+        gauges_[GaugeSpeed]->setValueText(settings_.speed);
+        refreshGauge(SlotSpeed);
+        initialiseParticles(-1);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vozavero

@@ -1,0 +1,133 @@
+// The particles, the cylinder and piston, and the gauges: re-initialising the engine from the
+// settings, the mouse rules of cylinder, syringe and piston, applying and redrawing gauge values,
+// and the frame with its live read-out.
+#include "MainWindow.h"
+
+#include "CylinderView.h"
+#include "NumberText.h"
+#include "PictureBox.h"
+#include "RoundHalfEven.h"
+
+#include <QLabel>
+#include <algorithm>
+#include <cmath>
+
+namespace vozavero {
+
+void MainWindow::initialiseParticles(float flag) {
+    const EngineCopy values{settings_.particleCount, settings_.speed, settings_.pistonPosition};
+    engine_.initialise(flag != 0.0f, values, cylinderWidth_, bild_->height(), stepSize_,
+                       env_.clock->secondsSinceMidnight());
+}
+
+void MainWindow::setCylinderWidth(double w) {
+    cylinderWidth_ = w;
+    bild_->resize(std::max(0, static_cast<int>(std::nearbyint(w))), bild_->height());
+}
+
+void MainWindow::placePiston() {
+    if (cylinderWidth_ > 500) {
+        setCylinderWidth(500);
+    }
+    schieber_->move(static_cast<int>(std::nearbyint(bild_->x() + cylinderWidth_)), schieber_->y());
+}
+
+void MainWindow::applyPistonWidth(double w) {
+    setCylinderWidth(w);
+    settings_.pistonPosition = static_cast<float>(cylinderWidth_);
+    refreshGauge(SlotVolume);
+    initialiseParticles(-1);
+    placePiston();
+}
+
+void MainWindow::interiorPointer(double x, double) {
+    if (x < 1) {
+        return;
+    }
+    applyPistonWidth(std::clamp(x, 50.0, 500.0));
+}
+
+void MainWindow::containerPointer(double x, double y) {
+    if (y < bild_->y() || y > bild_->y() + bild_->height()) {
+        return;
+    }
+    const double d = x - bild_->x();
+    if (d <= 0) {
+        return;
+    }
+    const double w = std::clamp(roundHalfEven(d), 50.0, 500.0);
+    if (cylinderWidth_ == w) {
+        return;
+    }
+    applyPistonWidth(w);
+}
+
+void MainWindow::refreshGauge(int slot) {
+    switch (slot) {
+    case SlotCount:
+        gauges_[GaugeCount]->showOnBar(settings_.particleCount, 50);
+        gauges_[GaugeCount]->setValueText(settings_.particleCount);
+        break;
+    case SlotVolume:
+        gauges_[GaugeVolume]->showOnBar(cylinderWidth_, 500);
+        gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+        break;
+    case SlotSpeed:
+        gauges_[GaugeSpeed]->showOnBar(settings_.speed, 30);
+        gauges_[GaugeSpeed]->setValueText(settings_.speed);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::applyGaugeValue(GaugeId gauge) {
+    GaugePanel* g = gauges_[static_cast<size_t>(gauge)];
+    const double value = g->valueFromBar();
+    switch (gauge) {
+    case GaugeCount:
+        settings_.particleCount = value;
+        g->setValueText(value);
+        initialiseParticles(-1);
+        break;
+    case GaugeSpeed:
+        settings_.speed = value;
+        g->setValueText(value);
+        initialiseParticles(-1);
+        break;
+    case GaugeImpacts:
+        g->placeMarkAtBarEnd();
+        break;
+    case GaugeVolume:
+        settings_.pistonPosition = static_cast<float>(value);
+        setCylinderWidth(value);
+        g->setValueText(value);
+        initialiseParticles(-1);
+        placePiston();
+        break;
+    }
+}
+
+void MainWindow::drawFrame(bool counted) {
+    bild_->drawParticles(engine_);
+    if (counted) {
+        updateLiveReadout();
+    }
+}
+
+void MainWindow::updateLiveReadout() {
+    const auto setText = [](QLabel* label, const QString& text) {
+        if (label->text() != text) {
+            label->setText(text);
+        }
+    };
+    const std::int32_t impacts = engine_.impactCount();
+    const std::int32_t interval = settings_.measuringInterval;
+    setText(anz_[0], QString::number(impacts));
+    setText(anz_[1], QStringLiteral("%1 Sek.").arg(interval));
+    const double perSecond =
+        std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
+    setText(anz_[2], numberText(perSecond));
+}
+
+} // namespace vozavero

@@ -1,0 +1,83 @@
+// Runs the real main window on the current platform (offscreen unless told otherwise) for a fixed
+// time in two settings and prints, for each, the motion steps per second against the target, the
+// frames per second, the final step size and the processor time used as a share of one core.
+//
+//   build/bench/loop_bench [seconds per setting, default 10]
+#include "MainWindow.h"
+#include "SimulationLoop.h"
+#include "framework/QtFrameworkServices.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void runEvents(double seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void measure(const char* name, double count, double speed, double width, double seconds) {
+    vozavero::SystemClock clock;
+    vozavero::UniformRandom random;
+    vozavero::QtFrameworkServices services;
+    vozavero::MainWindow::Environment env;
+    env.services = &services;
+    env.clock = &clock;
+    env.random = &random;
+    env.otherInstanceRunning = [] { return false; };
+    env.quit = [] {};
+    env.twips = vozavero::Twips::ofScreen();
+    vozavero::MainWindow window(env);
+    window.formLoad();
+    auto& s = window.settings();
+    s.particleCount = count;
+    s.speed = speed;
+    window.applyPistonWidth(width);
+    window.refreshGauge(vozavero::SlotCount);
+    window.refreshGauge(vozavero::SlotSpeed);
+
+    runEvents(1.0); // start-up and the first pacing window
+    const auto* loop = window.loop();
+    const long steps0 = loop->stepsMade();
+    const long frames0 = loop->framesDrawn();
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer wall;
+    wall.start();
+    runEvents(seconds);
+    const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpu0;
+    const double stepsPerSecond = static_cast<double>(loop->stepsMade() - steps0) / elapsed;
+    const double target = speed * (10.0 / window.stepSize());
+    std::printf("%-34s steps/s %8.2f  target %6.1f  (%+.2f %%)  frames/s %6.1f  stepSize %d  "
+                "CPU %5.2f %% of one core\n",
+                name, stepsPerSecond, target, (stepsPerSecond / target - 1.0) * 100.0,
+                static_cast<double>(loop->framesDrawn() - frames0) / elapsed,
+                static_cast<int>(window.stepSize()), cpu / elapsed * 100.0);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
+    measure("start values (5, speed 2, 250 px)", 5, 2, 250, seconds);
+    measure("maximum (50, speed 30, 50 px)", 50, 30, 50, seconds);
+    return 0;
+}

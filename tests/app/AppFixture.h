@@ -1,0 +1,62 @@
+#pragma once
+// A main window started the way the program starts it, with scripted services, a clock that only
+// moves when a test moves it and a seeded generator, so that every window test is deterministic.
+#include "MainWindow.h"
+#include "ScriptedServices.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vozavero {
+
+class FakeClock : public Clock {
+public:
+    double now = 36000.0;
+    double secondsSinceMidnight() const override { return now; }
+};
+
+class AppFixture : public ::testing::Test {
+protected:
+    void TearDown() override { window.reset(); }
+
+    /// Builds the window and runs its load handler; returns what the handler returned.
+    bool start(const QString& commandLine = {}, bool otherInstance = false) {
+        MainWindow::Environment env;
+        env.services = &services;
+        env.clock = &clock;
+        env.random = &random;
+        env.commandLine = CommandLine(commandLine);
+        env.otherInstanceRunning = [otherInstance] { return otherInstance; };
+        env.quit = [this] { ++quitCalls; };
+        env.twips = Twips{15.0, 15.0};
+        window = std::make_unique<MainWindow>(env);
+        return window->formLoad();
+    }
+
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* w = window->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << name.toStdString();
+        return w;
+    }
+    QString text(const QString& labelName) const {
+        auto* l = find<QLabel>(labelName);
+        return l ? l->text() : QString();
+    }
+    /// Presses the left button at pos of widget and releases it.
+    static void press(QWidget* w, QPoint pos) {
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, pos);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pos);
+    }
+    /// A move with the left button held, as a drag delivers it.
+    static void drag(QWidget* w, QPoint pos);
+
+    ScriptedServices services;
+    FakeClock clock;
+    UniformRandom random;
+    int quitCalls = 0;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace vozavero

@@ -1,0 +1,95 @@
+// The four view modes: positions for a given client size, the click cycle on the graph, and
+// windows too small for the blocks.
+#include "AppFixture.h"
+#include "WindowLayout.h"
+
+#include <QAction>
+#include <QTabWidget>
+
+namespace vozavero {
+
+TEST(WindowLayout, ModesStackTheBlocksCentred) {
+    const Twips tw{15, 15};
+    const QSize client(1000, 700);
+    const WindowLayout normal = WindowLayout::arrange(0, client, tw, 733, 210, 157);
+    // (1000 - 733) / 2 = 133.5 rounds to the even 134.
+    EXPECT_EQ(normal.cylinder, QRect(134, 5, 733, 210));
+    EXPECT_EQ(normal.settings, QRect(134, 220, 733, 157));
+    EXPECT_EQ(normal.tabs, QRect(134, 382, 733, 700 - 382 - 5));
+    EXPECT_EQ(normal.plotter, QRect(139, 407, 723, normal.tabs.height() - 30));
+
+    const WindowLayout probe = WindowLayout::arrange(1, client, tw, 733, 210, 157);
+    EXPECT_FALSE(probe.settingsVisible);
+    EXPECT_EQ(probe.tabs.top(), 220);
+    const WindowLayout settings = WindowLayout::arrange(2, client, tw, 733, 210, 157);
+    EXPECT_FALSE(settings.cylinderVisible);
+    EXPECT_EQ(settings.settings.topLeft(), QPoint(134, 5));
+    EXPECT_EQ(settings.tabs.top(), 167);
+    const WindowLayout full = WindowLayout::arrange(3, client, tw, 733, 210, 157);
+    EXPECT_EQ(full.tabs, QRect(5, 5, 990, 690));
+
+    const WindowLayout tiny = WindowLayout::arrange(0, QSize(100, 50), tw, 733, 210, 157);
+    EXPECT_LT(tiny.cylinder.left(), 0); // narrower than the frames: they stick out
+    EXPECT_EQ(tiny.tabs.height(), 0);
+    EXPECT_EQ(tiny.plotter.height(), 0);
+}
+
+using LayoutWindowTest = AppFixture;
+
+TEST_F(LayoutWindowTest, FourClicksOnTheGraphCycleTheModes) {
+    ASSERT_TRUE(start());
+    QWidget* plotter = find("PLOTTER");
+    QWidget* cylinder = find("frm_KolbenHolder");
+    QWidget* settings = find("frm_Options");
+    const QRect normalTabs = find("tab_View")->geometry();
+    const bool expectCylinder[4] = {true, true, false, false};
+    const bool expectSettings[4] = {true, false, true, false};
+    for (int click = 1; click <= 4; ++click) {
+        press(plotter, {20, 20});
+        const int mode = click % 4;
+        EXPECT_EQ(window->viewMode(), mode);
+        EXPECT_EQ(cylinder->isVisible(), expectCylinder[mode]) << mode;
+        EXPECT_EQ(settings->isVisible(), expectSettings[mode]) << mode;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(find<QAction>(QString("mnu_ViewMode(%1)").arg(i))->isChecked(), i == mode);
+        }
+    }
+    EXPECT_EQ(find("tab_View")->geometry(), normalTabs);
+}
+
+TEST_F(LayoutWindowTest, GraphSitsOverThePageAndButtonsFlushRight) {
+    ASSERT_TRUE(start());
+    find<QAction>("mnu_ViewMode(3)")->trigger();
+    QWidget* tabs = find("tab_View");
+    QWidget* plotter = find("PLOTTER");
+    EXPECT_EQ(plotter->x(), tabs->x() + 5);
+    EXPECT_EQ(plotter->y(), tabs->y() + 25);
+    EXPECT_EQ(plotter->width(), tabs->width() - 10);
+    EXPECT_EQ(plotter->height(), tabs->height() - 30);
+    for (int i = 0; i < 4; ++i) {
+        QWidget* b = find(QString("but_LinearRegression(%1)").arg(i));
+        EXPECT_EQ(b->x() + b->width(), tabs->width());
+        EXPECT_EQ(b->y(), 0);
+    }
+    EXPECT_TRUE(find("but_LinearRegression(2)")->isVisible());
+    EXPECT_FALSE(find("but_LinearRegression(0)")->isVisible());
+}
+
+TEST_F(LayoutWindowTest, TinyAndMinimisedWindowsDoNotBreak) {
+    ASSERT_TRUE(start());
+    window->showNormal();
+    window->resize(60, 40);
+    QTest::qWait(20);
+    window->setViewMode(0);
+    EXPECT_GE(find("PLOTTER")->height(), 0);
+    window->showMinimized();
+    QTest::qWait(20);
+    window->setViewMode(3);
+    window->showNormal();
+    window->resize(900, 700);
+    QTest::qWait(20);
+    window->setViewMode(0);
+    EXPECT_GT(find("PLOTTER")->height(), 100);
+}
+
+} // namespace vozavero

@@ -1,0 +1,110 @@
+// The menu bar: tree and captions, shortcuts (including the hidden edit menu's, which must not
+// fire), check marks refreshed when a menu opens, and the about box.
+#include "AppFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+
+namespace vozavero {
+
+class MenuTest : public AppFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(start());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void key(int k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(k), m);
+    }
+    QStringList captions(QMenu* menu) const {
+        QStringList out;
+        for (QAction* a : menu->actions()) {
+            out << (a->isSeparator() ? QString("-") : a->text());
+        }
+        return out;
+    }
+};
+
+TEST_F(MenuTest, TreeAndCaptionsAreInOrder) {
+    QStringList top;
+    for (QAction* a : window->menuBar()->actions()) {
+        top << a->text();
+    }
+    EXPECT_EQ(top, QStringList({"&Datei", "&Ansicht", "&Bearbeiten", "&Einstellungen", "&?"}));
+    EXPECT_EQ(captions(find<QMenu>("mnu_File")),
+              QStringList({"&Neustart", "Messreihe &speichern", "-", "Programm &Beenden"}));
+    EXPECT_EQ(captions(find<QMenu>("mnu_View")),
+              QStringList({"&Normal", "Prober + Graph", "Einstellungen + Graph",
+                           "Graph auf Vollbild", "-", "&Datenreihen"}));
+    EXPECT_EQ(captions(find<QMenu>("mnu_Options")),
+              QStringList({"Automatik atkiv", "&Automatik-Optionen", "-", "&Messreihe aufnehmen",
+                           "-", "&Aufzeichnungsintervall"}));
+    QMenu* edit = find<QMenu>("mnu_Edit");
+    EXPECT_FALSE(edit->menuAction()->isVisible());
+    EXPECT_FALSE(edit->menuAction()->isEnabled());
+}
+
+TEST_F(MenuTest, QuitAsksAndOnlyYesEnds) {
+    services.answers = {FrameworkServices::kAnswerNo};
+    key(Qt::Key_Q);
+    ASSERT_EQ(services.questions.size(), 1);
+    EXPECT_FALSE(window->quitRequested());
+    services.answers = {FrameworkServices::kAnswerYes};
+    key(Qt::Key_Q);
+    EXPECT_TRUE(window->quitRequested());
+}
+
+TEST_F(MenuTest, ShortcutsReachTheirCommands) {
+    key(Qt::Key_F1, Qt::NoModifier);
+    EXPECT_EQ(services.aboutCount, 1);
+
+    key(Qt::Key_M);
+    EXPECT_FALSE(window->settings().recordingEnabled);
+    EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
+    EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
+    key(Qt::Key_M);
+    EXPECT_TRUE(window->settings().recordingEnabled);
+
+    window->charts().pressureTimeChart().append(0, 1);
+    key(Qt::Key_N);
+    EXPECT_EQ(window->charts().pressureTimeChart().count(), 0);
+}
+
+TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {
+    QApplication::clipboard()->setText("unverändert");
+    window->charts().pressureTimeChart().append(0, 1);
+    key(Qt::Key_C);
+    EXPECT_EQ(QApplication::clipboard()->text(), "unverändert");
+    int triggered = 0;
+    for (const char* name : {"mnu_EditCopyGraph", "mnu_EditPrintGraph"}) {
+        QObject::connect(find<QAction>(name), &QAction::triggered, [&] { ++triggered; });
+    }
+    key(Qt::Key_C);
+    key(Qt::Key_P);
+    EXPECT_EQ(triggered, 0);
+}
+
+TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {
+    auto* tabs = find<QTabWidget>("tab_View");
+    tabs->setCurrentIndex(3);
+    QMenu* view = find<QMenu>("mnu_View");
+    emit view->aboutToShow();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(find<QAction>(QString("mnu_OptionsGraphTab(%1)").arg(i))->isChecked(), i == 3);
+    }
+    find<QAction>("mnu_OptionsGraphTab(2)")->trigger();
+    EXPECT_EQ(tabs->currentIndex(), 2);
+
+    window->settings().autoMode.autoConfigured = true;
+    find<QCheckBox>("opt_Automatic")->setChecked(true);
+    emit find<QMenu>("mnu_Options")->aboutToShow();
+    EXPECT_TRUE(find<QAction>("mnu_OptionsAutoActive")->isChecked());
+}
+
+} // namespace vozavero
