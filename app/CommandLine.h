@@ -9,7 +9,8 @@ namespace vozavero {
 
 class CommandLine {
 public:
-    explicit CommandLine(QString text = {}) : text_(std::move(text)) {}
+    explicit CommandLine(QString text = {})
+        : text_(std::move(text)) {}
     /// The arguments after the program name, joined by blanks.
     static CommandLine fromArguments(const QStringList& arguments);
 

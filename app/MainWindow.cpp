@@ -8,6 +8,7 @@
 #include "OptionsAutoDialog.h"
 #include "PictureBox.h"
 #include "SimulationLoop.h"
+#include "UiFonts.h"
 #include "WindowLayout.h"
 #include "framework/TitledFrame.h"
 
@@ -34,7 +35,27 @@ QImage picture(const QString& path, QSize size, QColor fill) {
         image = QImage(size, QImage::Format_RGB32);
         image.fill(fill);
     }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+/// Makes the label's font smaller, down to 6.5 points, until its text fits its width.
+void shrinkToFit(QLabel* label) {
+    QFont f = label->font();
+    while (f.pointSizeF() > 6.5 &&
+           QFontMetrics(f).horizontalAdvance(label->text()) > label->width()) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    }
+    label->setFont(f);
+}
+
+/// Makes a check box's font smaller, down to 6.5 points, until box and caption fit its width.
+void shrinkToFit(QCheckBox* box) {
+    QFont f = box->font();
+    while (f.pointSizeF() > 6.5 && box->sizeHint().width() > box->width()) {
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+        box->setFont(f);
+    }
 }
 
 } // namespace
@@ -50,10 +71,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     setWindowTitle(QStringLiteral("Nimbra // Vozavero Simulator"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(8.25);
-    setFont(f);
+    setFont(bodyFont());
     resize(env_.twips.x(12390), env_.twips.y(9510));
     buildControls();
     buildMenus();
@@ -111,7 +129,8 @@ void MainWindow::buildControls() {
         auto* t = new QTimer(this);
         t->setObjectName(QStringLiteral("AUTOMATIK(%1)").arg(slot));
         t->setInterval(5000);
-        connect(t, &QTimer::timeout, this, [this, slot] { guarded([this, slot] { automaticStep(slot); }); });
+        connect(t, &QTimer::timeout, this,
+                [this, slot] { guarded([this, slot] { automaticStep(slot); }); });
         automatik_[static_cast<size_t>(slot)] = t;
     }
 }
@@ -122,7 +141,8 @@ void MainWindow::buildCylinderFrame() {
     kolbenHolder_->setObjectName(QStringLiteral("frm_KolbenHolder"));
     kolbenHolder_->setGeometry(tw.rect(120, 120, 10995, 3150));
 
-    const QImage syringe = picture(QStringLiteral(":/pictures/kolben.png"), {645, 181}, Qt::lightGray);
+    const QImage syringe =
+        picture(QStringLiteral(":/pictures/kolben.png"), {645, 181}, Qt::lightGray);
     kolben_ = new PictureBox(QPixmap::fromImage(syringe), kolbenHolder_);
     kolben_->setObjectName(QStringLiteral("frm_Kolben"));
     kolben_->setGeometry(48, 24, 677, 177);
@@ -148,8 +168,7 @@ void MainWindow::buildCylinderFrame() {
         QStringLiteral("Du kannst mit der Maus das Volumen des Kolbenprobers ändern.");
     bild_->setToolTip(volumeTip);
 
-    const QImage piston =
-        picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
+    const QImage piston = picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
     schieber_ = new PictureBox(QPixmap::fromImage(piston), kolben_);
     schieber_->setObjectName(QStringLiteral("pic_Schieber"));
     schieber_->setGeometry(43 + 250, 12, piston.width(), piston.height());
@@ -176,10 +195,7 @@ QLabel* MainWindow::makeReadout(const QString& name, const QRect& rect, QWidget*
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(9.75);
-    label->setFont(f);
+    label->setFont(bodyFont(8.25, true));
     return label;
 }
 
@@ -201,6 +217,7 @@ void MainWindow::buildSettingsFrame() {
     automatic_->setGeometry(tw.rect(1440, 360, 1395, 375));
     automatic_->setToolTip(QStringLiteral("Hiermit aktivierst oder deaktivierst Du das "
                                           "automatische ändern der Werte (siehe Menü 'Optionen')"));
+    shrinkToFit(automatic_);
     connect(automatic_, &QCheckBox::toggled, this,
             [this](bool on) { guarded([=, this] { automaticToggled(on); }); });
 
@@ -208,6 +225,7 @@ void MainWindow::buildSettingsFrame() {
     record_->setObjectName(QStringLiteral("opt_Record"));
     record_->setGeometry(tw.rect(2880, 360, 1215, 375));
     record_->setChecked(true);
+    shrinkToFit(record_);
     record_->setToolTip(QStringLiteral("Gibt an, ob die Werte aufgezeichnet werden sollen"));
     connect(record_, &QCheckBox::toggled, this,
             [this](bool on) { settings_.recordingEnabled = on; });
@@ -240,9 +258,9 @@ void MainWindow::buildSettingsFrame() {
         caption->setObjectName(QString::fromLatin1(r.captionName));
         // The captions sit in the title band; their height grows to the band's so that the
         // text is never cut.
-        caption->setGeometry(r.captionRect.x(), 0, r.captionRect.width(),
-                             TitledFrame::kBandHeight);
+        caption->setGeometry(r.captionRect.x(), 0, r.captionRect.width(), TitledFrame::kBandHeight);
         TitledFrame::styleBandLabel(caption);
+        shrinkToFit(caption);
         anz_[static_cast<size_t>(r.index)] =
             makeReadout(QStringLiteral("ANZ(%1)").arg(r.index), r.valueRect, options_);
     }

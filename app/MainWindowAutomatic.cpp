@@ -16,7 +16,8 @@ namespace vozavero {
 void MainWindow::startAutomaticTimer(int slot) {
     // A period that rounds to no time at all, a negative one or one that is not a number leaves
     // the quantity unstepped; periods beyond the longest timer interval (24.8 days) are capped.
-    const double ms = std::nearbyint(1000.0 * settings_.autoMode.autoPeriod[static_cast<size_t>(slot)]);
+    const double ms =
+        std::nearbyint(1000.0 * settings_.autoMode.autoPeriod[static_cast<size_t>(slot)]);
     QTimer* t = automatik_[static_cast<size_t>(slot)];
     if (!(ms >= 1.0)) {
         t->stop();

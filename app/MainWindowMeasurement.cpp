@@ -15,10 +15,9 @@ void MainWindow::measuringTick() {
     // scale reaches the graph at the next redraw.
     double raisedAxisMax = settings_.impactAxisMax;
     GaugePanel* impacts = gauges_[GaugeImpacts];
-    const MeasuringInterval::Closed row =
-        interval_.tick(settings_.measuringInterval, engine_.impactCount(),
-                       settings_.recordingEnabled, engine_.engineCopy(), *charts_, raisedAxisMax,
-                       impacts->usableLength());
+    const MeasuringInterval::Closed row = interval_.tick(
+        settings_.measuringInterval, engine_.impactCount(), settings_.recordingEnabled,
+        engine_.engineCopy(), *charts_, raisedAxisMax, impacts->usableLength());
     if (!row.closed) {
         return;
     }

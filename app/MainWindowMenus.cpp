@@ -13,7 +13,7 @@ namespace vozavero {
 namespace {
 
 QAction* addMenuAction(QMenu* menu, const QString& name, const QString& caption,
-                   const QKeySequence& shortcut = {}) {
+                       const QKeySequence& shortcut = {}) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     if (!shortcut.isEmpty()) {
@@ -34,14 +34,17 @@ void MainWindow::buildMenus() {
     QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("mnu_File"));
     fileNew_ = addMenuAction(file, QStringLiteral("mnu_FileNew"), QStringLiteral("&Neustart"),
-                         QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(fileNew_, &QAction::triggered, this, [this] { guarded([this] { restartMeasurement(); }); });
-    fileSave_ = addMenuAction(file, QStringLiteral("mnu_FileSave"),
-                          QStringLiteral("Messreihe &speichern"), QKeySequence(Qt::CTRL | Qt::Key_S));
+                             QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(fileNew_, &QAction::triggered, this,
+            [this] { guarded([this] { restartMeasurement(); }); });
+    fileSave_ =
+        addMenuAction(file, QStringLiteral("mnu_FileSave"), QStringLiteral("Messreihe &speichern"),
+                      QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(fileSave_, &QAction::triggered, this, [this] { saveSeries(); });
     addSeparator(file, QStringLiteral("mnu_FileSep1"));
-    fileQuit_ = addMenuAction(file, QStringLiteral("mnu_FileQuit"), QStringLiteral("Programm &Beenden"),
-                          QKeySequence(Qt::CTRL | Qt::Key_Q));
+    fileQuit_ =
+        addMenuAction(file, QStringLiteral("mnu_FileQuit"), QStringLiteral("Programm &Beenden"),
+                      QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(fileQuit_, &QAction::triggered, this, [this] { confirmQuit(); });
 
     viewMenu_ = bar->addMenu(QStringLiteral("&Ansicht"));
@@ -50,7 +53,7 @@ void MainWindow::buildMenus() {
                             "Graph auf Vollbild"};
     for (int i = 0; i < 4; ++i) {
         QAction* a = addMenuAction(viewMenu_, QStringLiteral("mnu_ViewMode(%1)").arg(i),
-                               QString::fromUtf8(modes[i]));
+                                   QString::fromUtf8(modes[i]));
         a->setCheckable(true);
         a->setChecked(i == 0);
         connect(a, &QAction::triggered, this, [this, i] { setViewMode(i); });
@@ -63,7 +66,7 @@ void MainWindow::buildMenus() {
                              "Stöße/&Fläche (Volumen)", "&Stöße/(1:Fläche) (1:Druck)"};
     for (int i = 0; i < 4; ++i) {
         QAction* a = addMenuAction(graph, QStringLiteral("mnu_OptionsGraphTab(%1)").arg(i),
-                               QString::fromUtf8(series[i]));
+                                   QString::fromUtf8(series[i]));
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, i] {
             tabs_->setCurrentIndex(i);
@@ -78,21 +81,21 @@ void MainWindow::buildMenus() {
     // items nor their shortcuts are offered.
     editMenu_ = bar->addMenu(QStringLiteral("&Bearbeiten"));
     editMenu_->setObjectName(QStringLiteral("mnu_Edit"));
-    QAction* copyGraphAction = addMenuAction(editMenu_, QStringLiteral("mnu_EditCopyGraph"),
-                                         QStringLiteral("&Graphik kopieren"),
-                                         QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* copyGraphAction =
+        addMenuAction(editMenu_, QStringLiteral("mnu_EditCopyGraph"),
+                      QStringLiteral("&Graphik kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C));
     connect(copyGraphAction, &QAction::triggered, this, [this] { copyGraph(); });
-    QAction* printGraphAction = addMenuAction(editMenu_, QStringLiteral("mnu_EditPrintGraph"),
-                                          QStringLiteral("Graph &drucken"),
-                                          QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* printGraphAction =
+        addMenuAction(editMenu_, QStringLiteral("mnu_EditPrintGraph"),
+                      QStringLiteral("Graph &drucken"), QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(printGraphAction, &QAction::triggered, this, [this] { printGraph(); });
     addSeparator(editMenu_, QStringLiteral("mnu_EditSep1"));
     QAction* copyTableAction =
         addMenuAction(editMenu_, QStringLiteral("mnu_EditCopyTable"),
-                  QStringLiteral("&Stöße (Tabelle) in die Zwischenablage"));
+                      QStringLiteral("&Stöße (Tabelle) in die Zwischenablage"));
     connect(copyTableAction, &QAction::triggered, this, [this] { copyTable(); });
     QAction* printTableAction = addMenuAction(editMenu_, QStringLiteral("mnu_EditPrintTable"),
-                                          QStringLiteral("Tabelle &drucken"));
+                                              QStringLiteral("Tabelle &drucken"));
     connect(printTableAction, &QAction::triggered, this, [this] { printTable(); });
     editMenu_->menuAction()->setVisible(false);
     editMenu_->menuAction()->setEnabled(false);
@@ -104,19 +107,19 @@ void MainWindow::buildMenus() {
     optionsMenu_ = bar->addMenu(QStringLiteral("&Einstellungen"));
     optionsMenu_->setObjectName(QStringLiteral("mnu_Options"));
     autoActiveAction_ = addMenuAction(optionsMenu_, QStringLiteral("mnu_OptionsAutoActive"),
-                                  QStringLiteral("Automatik atkiv"));
+                                      QStringLiteral("Automatik atkiv"));
     autoActiveAction_->setCheckable(true);
     connect(autoActiveAction_, &QAction::triggered, this,
             [this] { automatic_->setChecked(!automatic_->isChecked()); });
-    autoOptionsAction_ = addMenuAction(optionsMenu_, QStringLiteral("mnu_OptionsAuto"),
-                                   QStringLiteral("&Automatik-Optionen"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_A));
+    autoOptionsAction_ =
+        addMenuAction(optionsMenu_, QStringLiteral("mnu_OptionsAuto"),
+                      QStringLiteral("&Automatik-Optionen"), QKeySequence(Qt::CTRL | Qt::Key_A));
     connect(autoOptionsAction_, &QAction::triggered, this,
             [this] { guarded([this] { openAutomaticOptions(); }); });
     addSeparator(optionsMenu_, QStringLiteral("mnu_OptionsSep3"));
-    recordAction_ = addMenuAction(optionsMenu_, QStringLiteral("mnu_OptionsRecord"),
-                              QStringLiteral("&Messreihe aufnehmen"),
-                              QKeySequence(Qt::CTRL | Qt::Key_M));
+    recordAction_ =
+        addMenuAction(optionsMenu_, QStringLiteral("mnu_OptionsRecord"),
+                      QStringLiteral("&Messreihe aufnehmen"), QKeySequence(Qt::CTRL | Qt::Key_M));
     recordAction_->setCheckable(true);
     recordAction_->setChecked(true);
     connect(recordAction_, &QAction::triggered, this, [this] { toggleRecordingFromMenu(); });
@@ -125,12 +128,12 @@ void MainWindow::buildMenus() {
     intervalMenu_->setObjectName(QStringLiteral("mnu_OptionsInterval"));
     const char* intervals[5] = {"1 Sek.", "2 Sek.", "3 Sek.", "5 Sek.", "10 Sek."};
     for (int i = 0; i < 5; ++i) {
-        QAction* a = addMenuAction(intervalMenu_, QStringLiteral("mnu_OptionsIntervalSel(%1)").arg(i),
-                               QString::fromUtf8(intervals[i]));
+        QAction* a =
+            addMenuAction(intervalMenu_, QStringLiteral("mnu_OptionsIntervalSel(%1)").arg(i),
+                          QString::fromUtf8(intervals[i]));
         a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, a] {
-            setMeasuringInterval(static_cast<int>(leadingNumber(a->text())));
-        });
+        connect(a, &QAction::triggered, this,
+                [this, a] { setMeasuringInterval(static_cast<int>(leadingNumber(a->text()))); });
         intervalActions_[static_cast<size_t>(i)] = a;
     }
     connect(optionsMenu_, &QMenu::aboutToShow, this, [this] { updateOptionsMenuChecks(); });
@@ -138,7 +141,7 @@ void MainWindow::buildMenus() {
     QMenu* help = bar->addMenu(QStringLiteral("&?"));
     help->setObjectName(QStringLiteral("mnu_Help"));
     QAction* about = addMenuAction(help, QStringLiteral("mnu_HelpAbout"), QStringLiteral("Info"),
-                               QKeySequence(Qt::Key_F1));
+                                   QKeySequence(Qt::Key_F1));
     connect(about, &QAction::triggered, this, [this] { services_.about(); });
 }
 
@@ -176,16 +179,22 @@ void MainWindow::confirmQuit() {
     }
 }
 
-void MainWindow::copyGraph() { graphView_.copyGraph(true); }
+void MainWindow::copyGraph() {
+    graphView_.copyGraph(true);
+}
 
 void MainWindow::printGraph() {
     printAdaptor_->useSystemPrinter();
     graphView_.printGraph(*printAdaptor_, true);
 }
 
-void MainWindow::copyTable() { charts_->pressureTimeChart().copyTable(true); }
+void MainWindow::copyTable() {
+    charts_->pressureTimeChart().copyTable(true);
+}
 
-void MainWindow::printTable() { charts_->pressureTimeChart().printTable(*printAdaptor_, true); }
+void MainWindow::printTable() {
+    charts_->pressureTimeChart().printTable(*printAdaptor_, true);
+}
 
 void MainWindow::saveSeries() {
     charts_->document().setDefaultFileName(QStringLiteral("teilchen.kpx"));

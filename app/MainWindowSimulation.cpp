@@ -125,8 +125,7 @@ void MainWindow::updateLiveReadout() {
     const std::int32_t interval = settings_.measuringInterval;
     setText(anz_[0], QString::number(impacts));
     setText(anz_[1], QStringLiteral("%1 Sek.").arg(interval));
-    const double perSecond =
-        std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
+    const double perSecond = std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
     setText(anz_[2], numberText(perSecond));
 }
 

@@ -35,7 +35,7 @@ void LoopPacer::start() {
     framesInWindow_ = 0;
 }
 
-LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
+LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize, bool frameWanted) {
     if (stepSize == 0) {
         throw NumericError("step size 0");
     }
@@ -63,7 +63,7 @@ LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
 
     Pass result;
     if (elapsed <= 0.0) {
-        result.action = Action::UncountedFrame;
+        result.action = frameWanted ? Action::UncountedFrame : Action::Idle;
         return result;
     }
 
@@ -76,6 +76,8 @@ LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
     if (stepsInWindow_ / elapsed < targetRate_) {
         result.action = Action::Step;
         stepsInWindow_ += 1.0;
+    } else if (!frameWanted) {
+        result.action = Action::Idle;
     } else {
         if (framesInWindow_ == std::numeric_limits<std::int32_t>::max()) {
             throw NumericError("frame counter overflow");

@@ -11,9 +11,10 @@ namespace vozavero {
 class LoopPacer {
 public:
     enum class Action {
-        Step,          ///< the steps are behind schedule: advance the particles once
-        Frame,         ///< on schedule: draw a counted frame and update the live read-out
-        UncountedFrame ///< no time has elapsed yet: draw a frame, count nothing, no read-out
+        Step,           ///< the steps are behind schedule: advance the particles once
+        Frame,          ///< on schedule: draw a counted frame and update the live read-out
+        UncountedFrame, ///< no time has elapsed yet: draw a frame, count nothing, no read-out
+        Idle ///< on schedule in a pass that asked for no frame: nothing to do, nothing counted
     };
     struct Pass {
         Action action = Action::Frame;
@@ -27,8 +28,10 @@ public:
     void start();
 
     /// One pass of the loop for the current speed (cells per tenth second). May raise stepSize
-    /// (1..10) by one; the caller then re-initialises the particles before acting.
-    Pass pass(double speed, std::int32_t& stepSize);
+    /// (1..10) by one; the caller then re-initialises the particles before acting. A pass with
+    /// frameWanted false stands for a moment between two drawn frames: when the steps are on
+    /// schedule it returns Idle instead of a frame.
+    Pass pass(double speed, std::int32_t& stepSize, bool frameWanted = true);
 
     double windowStart() const { return windowStart_; }
     double stepsInWindow() const { return stepsInWindow_; }

@@ -9,7 +9,8 @@ namespace vozavero {
 
 class NumericError : public std::runtime_error {
 public:
-    explicit NumericError(const std::string& what) : std::runtime_error(what) {}
+    explicit NumericError(const std::string& what)
+        : std::runtime_error(what) {}
 };
 
 } // namespace vozavero

@@ -3,7 +3,7 @@
 # Quick when everything is present: it only calls apt-get for what is missing.
 set -euo pipefail
 packages=(build-essential cmake clang-format qt6-base-dev qt6-charts-dev libgtest-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

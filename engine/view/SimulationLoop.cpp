@@ -11,7 +11,8 @@ namespace vozavero {
 SimulationLoop::SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
                                QObject* parent)
     : QObject(parent)
-    , pacer_(clock)
+    , clock_(clock)
+    , pacer_(passClock_)
     , stepSize_(stepSize)
     , hooks_(std::move(hooks))
     , timer_(this) {
@@ -24,6 +25,8 @@ void SimulationLoop::start() {
     if (ended_) {
         return;
     }
+    passClock_.now = clock_.secondsSinceMidnight();
+    lastTick_ = passClock_.now;
     pacer_.start();
     timer_.start();
     // The first frame need not wait a whole tick.
@@ -36,40 +39,22 @@ void SimulationLoop::runTick() {
     }
     inTick_ = true;
     try {
+        // The passes of a continuously running loop would have happened all along since the
+        // last tick; replaying them at short intervals makes each step at the moment it fell
+        // due, so that halving the pacing window never throws away steps that were still owed.
+        const double now = clock_.secondsSinceMidnight();
+        const double gap = now - lastTick_;
         int steps = 0;
-        bool frameDrawn = false;
-        while (!frameDrawn && steps < kMaxStepsPerTick) {
-            const double speed = hooks_.speed ? hooks_.speed() : 0.0;
-            const LoopPacer::Pass pass = pacer_.pass(speed, stepSize_);
-            if (pass.stepSizeRaised && hooks_.stepSizeRaised) {
-                hooks_.stepSizeRaised();
+        bool running = true;
+        if (gap > 0.0 && gap <= kLongestReplay) {
+            for (double moment = lastTick_ + kPassSlice; running && moment < now;
+                 moment += kPassSlice) {
+                running = passesAt(moment, false, steps);
             }
-            switch (pass.action) {
-            case LoopPacer::Action::Step:
-                if (hooks_.step) {
-                    hooks_.step();
-                }
-                ++steps;
-                ++stepsMade_;
-                break;
-            case LoopPacer::Action::Frame:
-            case LoopPacer::Action::UncountedFrame:
-                if (hooks_.frame) {
-                    hooks_.frame(pass.action == LoopPacer::Action::Frame);
-                }
-                frameDrawn = true;
-                ++framesDrawn_;
-                break;
-            }
-            if (hooks_.quitRequested && hooks_.quitRequested()) {
-                timer_.stop();
-                ended_ = true;
-                inTick_ = false;
-                if (hooks_.quit) {
-                    hooks_.quit();
-                }
-                return;
-            }
+        }
+        lastTick_ = now;
+        if (running) {
+            passesAt(now, true, steps);
         }
     } catch (const NumericError&) {
         // A numerical error ends the loop's handler, and with it the simulation; the window
@@ -78,6 +63,50 @@ void SimulationLoop::runTick() {
         ended_ = true;
     }
     inTick_ = false;
+}
+
+bool SimulationLoop::passesAt(double moment, bool frameWanted, int& steps) {
+    passClock_.now = moment;
+    while (steps < kMaxStepsPerTick) {
+        const double speed = hooks_.speed ? hooks_.speed() : 0.0;
+        const LoopPacer::Pass pass = pacer_.pass(speed, stepSize_, frameWanted);
+        if (pass.stepSizeRaised && hooks_.stepSizeRaised) {
+            hooks_.stepSizeRaised();
+        }
+        bool momentDone = false;
+        switch (pass.action) {
+        case LoopPacer::Action::Step:
+            if (hooks_.step) {
+                hooks_.step();
+            }
+            ++steps;
+            ++stepsMade_;
+            break;
+        case LoopPacer::Action::Frame:
+        case LoopPacer::Action::UncountedFrame:
+            if (hooks_.frame) {
+                hooks_.frame(pass.action == LoopPacer::Action::Frame);
+            }
+            ++framesDrawn_;
+            momentDone = true;
+            break;
+        case LoopPacer::Action::Idle:
+            return true; // a moment without work: quitting is seen at the next step or frame
+        }
+        if (hooks_.quitRequested && hooks_.quitRequested()) {
+            timer_.stop();
+            ended_ = true;
+            inTick_ = false;
+            if (hooks_.quit) {
+                hooks_.quit();
+            }
+            return false;
+        }
+        if (momentDone) {
+            return true;
+        }
+    }
+    return false; // the step bound of one tick is reached: no frame this tick
 }
 
 } // namespace vozavero

@@ -39,6 +39,11 @@ public:
     static constexpr int kTickMs = 15;
     /// Safety bound on steps in one tick, so that a huge speed cannot stall the window.
     static constexpr int kMaxStepsPerTick = 2000;
+    /// Seconds between the moments at which a tick replays the passes since the last tick.
+    static constexpr double kPassSlice = 0.001;
+    /// Longest gap (seconds) between ticks that is replayed in slices; after a longer hold-up
+    /// (a modal box) the passes go on from the present moment only.
+    static constexpr double kLongestReplay = 0.25;
 
     const LoopPacer& pacer() const { return pacer_; }
     /// Motion steps made since the loop was created.
@@ -47,6 +52,19 @@ public:
     long framesDrawn() const { return framesDrawn_; }
 
 private:
+    /// The time of day the pacer sees: the real time, or a moment between two ticks while a
+    /// tick replays the steps that fell due since the last one.
+    struct PassClock : Clock {
+        double now = 0.0;
+        double secondsSinceMidnight() const override { return now; }
+    };
+    /// Passes of one moment: steps while behind schedule, then a frame when frameWanted.
+    /// Returns false when the loop ended (quit or step bound handled by the caller).
+    bool passesAt(double moment, bool frameWanted, int& steps);
+
+    const Clock& clock_;
+    PassClock passClock_;
+    double lastTick_ = 0.0;
     LoopPacer pacer_;
     std::int32_t& stepSize_;
     Hooks hooks_;

@@ -6,7 +6,8 @@
 namespace vozavero {
 
 TitledFrame::TitledFrame(const QString& caption, QWidget* parent)
-    : QFrame(parent), caption_(caption) {
+    : QFrame(parent)
+    , caption_(caption) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

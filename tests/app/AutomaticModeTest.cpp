@@ -19,8 +19,8 @@ protected:
 
     /// Opens the options flow and, inside the modal dialog, selects the slot with period and step,
     /// sets the start conditions and presses OK (or aborts when ok is false).
-    void configure(int slot, const QString& period, const QString& step, double count,
-                   double speed, double volume, bool ok = true) {
+    void configure(int slot, const QString& period, const QString& step, double count, double speed,
+                   double volume, bool ok = true) {
         int seen = 0;
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<OptionsAutoDialog*>(QApplication::activeModalWidget());

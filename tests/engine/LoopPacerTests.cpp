@@ -44,6 +44,17 @@ TEST_F(LoopPacerTest, StepsUntilOnScheduleThenDrawsAFrame) {
     EXPECT_EQ(pacer.targetRate(), 5.0);
 }
 
+TEST_F(LoopPacerTest, PassWithoutAFrameStepsButCountsNoFrame) {
+    startAt(100.0);
+    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Idle); // no time has passed
+    clock.now = 100.125;
+    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
+    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
+    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
+    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Idle);
+    EXPECT_EQ(pacer.framesInWindow(), 0);
+}
+
 TEST_F(LoopPacerTest, LongWindowIsHalvedAndFramesRoundHalfEven) {
     startAt(100.0);
     for (int i = 0; i < 3; ++i) {
