@@ -93,6 +93,18 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+MainWindow::Environment MainWindow::Environment::of(FrameworkServices& services, const Clock& clock,
+                                                    RandomSource& random) {
+    Environment env;
+    env.services = &services;
+    env.clock = &clock;
+    env.random = &random;
+    env.otherInstanceRunning = [] { return false; };
+    env.quit = [] {};
+    env.twips = Twips::ofScreen();
+    return env;
+}
+
 void MainWindow::guarded(const std::function<void()>& handler) {
     try {
         handler();

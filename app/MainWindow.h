@@ -61,6 +61,11 @@ public:
         std::function<void()> quit;
         /// Twips per pixel of the screen.
         Twips twips;
+
+        /// An environment for a single window on this screen: no other instance, quitting does
+        /// nothing until the caller sets it.
+        static Environment of(FrameworkServices& services, const Clock& clock,
+                              RandomSource& random);
     };
 
     explicit MainWindow(Environment environment, QWidget* parent = nullptr);
@@ -154,6 +159,9 @@ private:
     // Start-up (MainWindowStartup.cpp).
     void devTrace(const QString& label);
     void applyStartValues();
+    /// Shows the three quantities of the settings on gauges, cylinder and piston, re-initialising
+    /// the particles after each, in the order count, speed, volume.
+    void showQuantities();
 
     // Piston (MainWindowSimulation.cpp).
     void interiorPointer(double x, double y);

@@ -84,17 +84,7 @@ void MainWindow::applyStartConditionsFromEngine() {
     settings_.particleCount = copy.particleCount;
     settings_.speed = copy.speed;
     settings_.pistonPosition = copy.pistonPosition;
-    gauges_[GaugeCount]->setValueText(settings_.particleCount);
-    initialiseParticles(-1);
-    refreshGauge(SlotCount);
-    gauges_[GaugeSpeed]->setValueText(settings_.speed);
-    initialiseParticles(-1);
-    refreshGauge(SlotSpeed);
-    setCylinderWidth(settings_.pistonPosition);
-    gauges_[GaugeVolume]->setValueText(cylinderWidth_);
-    refreshGauge(SlotVolume);
-    initialiseParticles(-1);
-    placePiston();
+    showQuantities();
 }
 
 void MainWindow::automaticStep(int slot) {

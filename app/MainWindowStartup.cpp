@@ -84,6 +84,11 @@ void MainWindow::applyStartValues() {
     settings_.particleCount = 5;
     settings_.speed = 2;
     settings_.pistonPosition = 250;
+    showQuantities();
+    automatic_->setChecked(false);
+}
+
+void MainWindow::showQuantities() {
     gauges_[GaugeCount]->setValueText(settings_.particleCount);
     initialiseParticles(-1);
     refreshGauge(SlotCount);
@@ -95,7 +100,6 @@ void MainWindow::applyStartValues() {
     refreshGauge(SlotVolume);
     initialiseParticles(-1);
     placePiston();
-    automatic_->setChecked(false);
 }
 
 } // namespace vozavero

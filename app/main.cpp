@@ -17,17 +17,13 @@ int main(int argc, char** argv) {
     vozavero::QtFrameworkServices services;
     std::unique_ptr<vozavero::SingleInstance> instance;
 
-    vozavero::MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
+    auto env = vozavero::MainWindow::Environment::of(services, clock, random);
     env.commandLine = vozavero::CommandLine::fromArguments(QApplication::arguments());
     env.otherInstanceRunning = [&instance] {
         instance = std::make_unique<vozavero::SingleInstance>();
         return !instance->acquired();
     };
     env.quit = [] { QApplication::exit(0); };
-    env.twips = vozavero::Twips::ofScreen();
 
     vozavero::MainWindow window(env);
     services.setParent(&window);

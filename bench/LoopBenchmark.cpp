@@ -33,13 +33,7 @@ void measure(const char* name, double count, double speed, double width, double 
     vozavero::SystemClock clock;
     vozavero::UniformRandom random;
     vozavero::QtFrameworkServices services;
-    vozavero::MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
-    env.otherInstanceRunning = [] { return false; };
-    env.quit = [] {};
-    env.twips = vozavero::Twips::ofScreen();
+    auto env = vozavero::MainWindow::Environment::of(services, clock, random);
     vozavero::MainWindow window(env);
     window.formLoad();
     auto& s = window.settings();

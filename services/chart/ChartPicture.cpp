@@ -15,6 +15,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace vozavero::chart {
 
@@ -27,13 +28,21 @@ int labelPixelSize(QSize size) {
     return std::clamp(static_cast<int>(std::lround(bySize)), 10, 28);
 }
 
-/// The axis range actually drawn: an empty or inverted range is widened so the scale exists.
-std::pair<double, double> drawnRange(const ChartAxis& axis) {
+/// The axis range actually drawn: an empty or inverted range is widened so the scale exists,
+/// and a range that some measured value lies outside is widened to take it in, so that no point
+/// is ever cut off (a value just above a scale that was raised to its whole part, say).
+std::pair<double, double> drawnRange(const ChartAxis& axis, const std::vector<double>& values) {
     double lo = axis.minimum;
     double hi = axis.maximum;
     if (!std::isfinite(lo) || !std::isfinite(hi)) {
         lo = 0.0;
         hi = 1.0;
+    }
+    for (const double v : values) {
+        if (std::isfinite(v)) {
+            lo = std::min(lo, v);
+            hi = std::max(hi, v);
+        }
     }
     if (!(hi > lo)) {
         hi = lo + (lo == 0.0 ? 1.0 : std::abs(lo));
@@ -109,7 +118,8 @@ struct ChartPicture::Impl {
     void setLabelFont(int pixels);
     void setTitlePixels(QValueAxis* axis, int pixels);
     void fitTitles();
-    void setScale(QValueAxis* axis, const ChartAxis& source, double room, bool horizontal);
+    void setScale(QValueAxis* axis, const ChartAxis& source, const std::vector<double>& values,
+                  double room, bool horizontal);
     void setCurve(const Chart& source);
     void layOut(QSizeF size);
 };
@@ -161,9 +171,9 @@ void ChartPicture::Impl::fitTitles() {
     }
 }
 
-void ChartPicture::Impl::setScale(QValueAxis* axis, const ChartAxis& source, double room,
-                                  bool horizontal) {
-    const auto [lo, hi] = drawnRange(source);
+void ChartPicture::Impl::setScale(QValueAxis* axis, const ChartAxis& source,
+                                  const std::vector<double>& values, double room, bool horizontal) {
+    const auto [lo, hi] = drawnRange(source, values);
     const QFontMetricsF metrics(axis->labelsFont());
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -253,8 +263,16 @@ void ChartPicture::draw(const Chart& chart, QImage& target, const QRectF& relati
     d_->axisY->setVisible(withAxes);
     // Rough axis lengths for the choice of tick steps; the layout finds the exact ones.
     const double labelSpace = withAxes ? d_->fontPixels * 6.0 : 0.0;
-    d_->setScale(d_->axisX, chart.xAxis(), area.width() - labelSpace, true);
-    d_->setScale(d_->axisY, chart.yAxis(), area.height() - d_->fontPixels * 4.0, false);
+    std::vector<double> xs;
+    std::vector<double> ys;
+    xs.reserve(chart.points().size());
+    ys.reserve(chart.points().size());
+    for (const QPointF& p : chart.points()) {
+        xs.push_back(p.x());
+        ys.push_back(p.y());
+    }
+    d_->setScale(d_->axisX, chart.xAxis(), xs, area.width() - labelSpace, true);
+    d_->setScale(d_->axisY, chart.yAxis(), ys, area.height() - d_->fontPixels * 4.0, false);
     d_->setCurve(chart);
     d_->layOut(area.size());
     if (withAxes) {

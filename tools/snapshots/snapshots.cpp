@@ -1,0 +1,91 @@
+// Developer tool: runs the real main window for a while in typical classroom situations and saves
+// pictures of it, so that its look can be checked without a person at the screen.
+//
+//   build/tools/snapshots/snapshots OUTPUT_FOLDER [de]
+//
+// Writes start.png, piston100.png (50 particles, speed 30, piston at 100), mode1.png to
+// mode3.png, series.png (four particle counts measured, regression line shown) and options.png.
+// With "de" the numbers are shown with the German decimal comma.
+#include "MainWindow.h"
+#include "OptionsAutoDialog.h"
+#include "framework/QtFrameworkServices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+void runEvents(double seconds) {
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void setCount(vozavero::MainWindow& w, double n) {
+    w.settings().particleCount = n;
+    w.initialiseParticles(-1);
+    w.refreshGauge(vozavero::SlotCount);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (argc > 2 && QByteArray(argv[2]) == "de") {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    }
+    vozavero::SystemClock clock;
+    vozavero::UniformRandom random;
+    vozavero::QtFrameworkServices services;
+    auto env = vozavero::MainWindow::Environment::of(services, clock, random);
+    vozavero::MainWindow w(env);
+    w.formLoad();
+    w.showNormal();
+    w.resize(1280, 760);
+    runEvents(6.0);
+    w.grab().save(out.filePath("start.png"));
+
+    setCount(w, 50);
+    w.settings().speed = 30;
+    w.refreshGauge(vozavero::SlotSpeed);
+    w.applyPistonWidth(100);
+    runEvents(6.0);
+    w.grab().save(out.filePath("piston100.png"));
+
+    for (int mode = 1; mode <= 3; ++mode) {
+        w.setViewMode(mode);
+        runEvents(0.5);
+        w.grab().save(out.filePath(QStringLiteral("mode%1.png").arg(mode)));
+    }
+    w.setViewMode(0);
+
+    w.restartMeasurement();
+    w.settings().speed = 10;
+    w.refreshGauge(vozavero::SlotSpeed);
+    w.initialiseParticles(-1);
+    for (double n : {10.0, 20.0, 30.0, 40.0}) {
+        setCount(w, n);
+        runEvents(11.0);
+    }
+    w.findChild<QPushButton*>(QStringLiteral("but_LinearRegression(2)"))->click();
+    runEvents(0.5);
+    w.grab().save(out.filePath("series.png"));
+
+    vozavero::AutoModeSettings autoMode;
+    vozavero::OptionsAutoDialog dialog(autoMode, w.engine().engineCopy(), services, env.twips);
+    dialog.load();
+    dialog.show();
+    runEvents(0.3);
+    dialog.grab().save(out.filePath("options.png"));
+    return 0;
+}
