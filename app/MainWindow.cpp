@@ -239,8 +239,13 @@ void MainWindow::buildSettingsFrame() {
     record_->setChecked(true);
     shrinkToFit(record_);
     record_->setToolTip(QStringLiteral("Gibt an, ob die Werte aufgezeichnet werden sollen"));
-    connect(record_, &QCheckBox::toggled, this,
-            [this](bool on) { settings_.recordingEnabled = on; });
+    // The menu's check mark follows the box too, so that both always tell the same.
+    connect(record_, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.recordingEnabled = on;
+        if (recordAction_ != nullptr) {
+            recordAction_->setChecked(on);
+        }
+    });
 
     optionsButton_ = new QPushButton(QStringLiteral("&Optionen"), options_);
     optionsButton_->setObjectName(QStringLiteral("ctl_Button1"));

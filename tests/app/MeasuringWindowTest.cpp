@@ -55,6 +55,7 @@ TEST_F(MeasuringWindowTest, RecordingOffFreezesTheRowsButNotTheGauge) {
     closeInterval(10);
     find<QCheckBox>("opt_Record")->setChecked(false);
     EXPECT_FALSE(window->settings().recordingEnabled);
+    EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
     closeInterval(20);
     EXPECT_EQ(window->charts().pressureTimeChart().count(), 1);
     EXPECT_EQ(text("ANZ(4)"), "4");

@@ -68,6 +68,14 @@ TEST_F(StartupTest, StartValuesAreShown) {
     EXPECT_EQ(services.productInfo().title, "Vozavero");
 }
 
+TEST_F(StartupTest, FirstPaintIsNoticedOnce) {
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->repaint();
+    window->repaint();
+    EXPECT_EQ(services.firstPaintCount, 1);
+}
+
 TEST_F(StartupTest, EngineHoldsFiveParticlesInA250PixelCylinder) {
     ASSERT_TRUE(start());
     const ParticleEngine& e = window->engine();
