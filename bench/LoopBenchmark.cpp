@@ -34,8 +34,11 @@ void measure(const char* name, double count, double speed, double width, double 
     vozavero::UniformRandom random;
     vozavero::QtFrameworkServices services;
     auto env = vozavero::MainWindow::Environment::of(services, clock, random);
+    QElapsedTimer startUp;
+    startUp.start();
     vozavero::MainWindow window(env);
     window.formLoad();
+    const double startUpMs = static_cast<double>(startUp.nsecsElapsed()) / 1e6;
     auto& s = window.settings();
     s.particleCount = count;
     s.speed = speed;
@@ -56,10 +59,10 @@ void measure(const char* name, double count, double speed, double width, double 
     const double stepsPerSecond = static_cast<double>(loop->stepsMade() - steps0) / elapsed;
     const double target = speed * (10.0 / window.stepSize());
     std::printf("%-34s steps/s %8.2f  target %6.1f  (%+.2f %%)  frames/s %6.1f  stepSize %d  "
-                "CPU %5.2f %% of one core\n",
+                "CPU %5.2f %% of one core  (start-up %.0f ms)\n",
                 name, stepsPerSecond, target, (stepsPerSecond / target - 1.0) * 100.0,
                 static_cast<double>(loop->framesDrawn() - frames0) / elapsed,
-                static_cast<int>(window.stepSize()), cpu / elapsed * 100.0);
+                static_cast<int>(window.stepSize()), cpu / elapsed * 100.0, startUpMs);
     std::fflush(stdout);
 }
 

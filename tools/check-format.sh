@@ -2,7 +2,7 @@
 # Fails when a C++ file differs from the committed .clang-format style.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h')
-[ -z "$files" ] && exit 0
-# shellcheck disable=SC2086
-clang-format --dry-run --Werror $files
+mapfile -t files < <(git ls-files --cached --others --exclude-standard '*.cpp' '*.h' |
+                     while read -r f; do [ -f "$f" ] && echo "$f"; done)
+[ ${#files[@]} -eq 0 ] && exit 0
+clang-format --dry-run --Werror "${files[@]}"

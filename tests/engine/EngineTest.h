@@ -1,37 +1,55 @@
 #pragma once
-// Test fixture: an engine with its direction tables built, a scripted random source and helpers
-// that lay out tiny hand-built worlds.
+// Test fixture: an engine with its direction tables built, a random source that replays the
+// numbers a test scripts, and tiny hand-built worlds.
 #include "ParticleEngine.h"
-#include "ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <deque>
+#include <utility>
 #include <vector>
 
 namespace vozavero {
+
+/// Replays scripted numbers in [0, 1); drawing one more than scripted fails the test.
+class ScriptedRandom : public RandomSource {
+public:
+    double next() override {
+        if (values.empty()) {
+            ADD_FAILURE() << "drew a random number that was not scripted";
+            return 0.99;
+        }
+        const double value = values.front();
+        values.pop_front();
+        return value;
+    }
+    void reseed(double secondsSinceMidnight) override { lastSeed = secondsSinceMidnight; }
+
+    std::deque<double> values;
+    double lastSeed = -1.0;
+};
 
 class EngineTest : public ::testing::Test {
 protected:
     EngineTest() { engine.buildDirectionTables(); }
 
-    /// A world of cellsX x cellsY cells moving stepCells per step, holding the given particles
-    /// in slots 1..n (slot 0 stays empty).
+    /// cellsX x cellsY cells moving stepCells per step, the particles in slots 1..n.
     void world(std::int16_t cellsX, std::int16_t cellsY, std::int16_t stepCells,
-               const std::vector<Particle>& particles) {
+               std::vector<Particle> particles) {
         engine.setGeometry(cellsX, cellsY, stepCells, 8);
-        engine.particles().assign(1, Particle{});
-        engine.particles().insert(engine.particles().end(), particles.begin(), particles.end());
+        particles.insert(particles.begin(), Particle{});
+        engine.particles() = std::move(particles);
     }
 
-    /// The particle in slot i.
     const Particle& at(int i) const { return engine.particles().at(i); }
 
-    /// Expects slot i to hold a placed particle at (x, y) cells with the given direction value.
-    void expectParticle(int i, float x, float y, std::int16_t direction) const {
+    /// Slot i holds a placed particle (sprite 3) at (x, y) cells, within tolerance, with the
+    /// given direction.
+    void expectParticle(int i, float x, float y, std::int16_t direction,
+                        float tolerance = 0.0f) const {
         SCOPED_TRACE(::testing::Message() << "particle " << i);
-        EXPECT_EQ(at(i).x, x);
-        EXPECT_EQ(at(i).y, y);
+        EXPECT_NEAR(at(i).x, x, tolerance);
+        EXPECT_NEAR(at(i).y, y, tolerance);
         EXPECT_EQ(at(i).direction, direction);
         EXPECT_EQ(at(i).sprite, 3);
     }

@@ -1,6 +1,5 @@
 // Pacing of the loop: target rate, step-or-frame decisions, the sliding window, starving frames
 // and midnight, driven by a hand-set clock.
-#include "FakeClock.h"
 #include "LoopPacer.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +9,20 @@ namespace {
 
 using Action = LoopPacer::Action;
 
+struct FakeClock : Clock {
+    double secondsSinceMidnight() const override { return now; }
+    double now = 0.0;
+};
+
 class LoopPacerTest : public ::testing::Test {
 protected:
-    /// Starts the pacer's window at the given time of day (seconds).
     void startAt(double seconds) {
         clock.now = seconds;
         pacer.start();
     }
-    /// One pass at the given time of day (seconds) and speed.
-    LoopPacer::Pass passAt(double seconds, double speed) {
+    LoopPacer::Pass passAt(double seconds, double speed, bool frameWanted = true) {
         clock.now = seconds;
-        return pacer.pass(speed, stepSize);
+        return pacer.pass(speed, stepSize, frameWanted);
     }
 
     FakeClock clock;
@@ -28,48 +30,41 @@ protected:
     std::int32_t stepSize = 1;
 };
 
-TEST_F(LoopPacerTest, StepsUntilOnScheduleThenDrawsAFrame) {
-    startAt(100.0);
+TEST_F(LoopPacerTest, StepsUntilOnScheduleThenDrawsAFrameOrIdles) {
     // Target 2 * 10 / 1 = 20 steps/s; over 0.125 s that is 2.5 steps.
-    EXPECT_EQ(passAt(100.125, 2.0).action, Action::Step);
-    EXPECT_EQ(pacer.targetRate(), 20.0);
-    EXPECT_EQ(passAt(100.125, 2.0).action, Action::Step);
-    EXPECT_EQ(passAt(100.125, 2.0).action, Action::Step);
-    EXPECT_EQ(passAt(100.125, 2.0).action, Action::Frame);
-    EXPECT_EQ(pacer.stepsInWindow(), 3.0);
-    EXPECT_EQ(pacer.framesInWindow(), 1);
-
+    for (const bool frameWanted : {true, false}) {
+        SCOPED_TRACE(frameWanted ? "frame wanted" : "no frame wanted");
+        startAt(100.0);
+        EXPECT_EQ(passAt(100.0, 2.0, frameWanted).action,
+                  frameWanted ? Action::UncountedFrame : Action::Idle); // no time has passed
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(passAt(100.125, 2.0, frameWanted).action, Action::Step);
+        }
+        EXPECT_EQ(passAt(100.125, 2.0, frameWanted).action,
+                  frameWanted ? Action::Frame : Action::Idle);
+        EXPECT_EQ(pacer.targetRate(), 20.0);
+        EXPECT_EQ(pacer.stepsInWindow(), 3.0);
+        EXPECT_EQ(pacer.framesInWindow(), frameWanted ? 1 : 0);
+    }
     stepSize = 4;
     passAt(100.25, 2.0);
     EXPECT_EQ(pacer.targetRate(), 5.0);
 }
 
-TEST_F(LoopPacerTest, PassWithoutAFrameStepsButCountsNoFrame) {
-    startAt(100.0);
-    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Idle); // no time has passed
-    clock.now = 100.125;
-    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
-    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
-    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Step);
-    EXPECT_EQ(pacer.pass(2.0, stepSize, false).action, Action::Idle);
-    EXPECT_EQ(pacer.framesInWindow(), 0);
-}
-
 TEST_F(LoopPacerTest, LongWindowIsHalvedAndFramesRoundHalfEven) {
     startAt(100.0);
     for (int i = 0; i < 3; ++i) {
-        passAt(100.125, 0.0);
+        EXPECT_EQ(passAt(100.125, 0.0).action, Action::Frame); // speed 0 never steps
     }
-    ASSERT_EQ(pacer.framesInWindow(), 3);
     passAt(100.75, 0.0); // elapsed 0.75 -> 0.375, frames 1.5 -> 2, then this frame
     EXPECT_EQ(pacer.windowStart(), 100.375);
     EXPECT_EQ(pacer.framesInWindow(), 3);
+    EXPECT_EQ(pacer.stepsInWindow(), 0.0);
 
     startAt(200.0);
-    passAt(200.125, 2.0); // step 1
-    passAt(200.125, 2.0); // step 2
-    passAt(200.125, 2.0); // step 3
-    passAt(200.125, 2.0); // frame 1
+    for (int i = 0; i < 4; ++i) {
+        passAt(200.125, 2.0); // three steps, then a frame
+    }
     // elapsed 1.0 -> 0.5, steps 1.5, frames 0.5 -> 0: starving, and still behind schedule.
     const LoopPacer::Pass pass = passAt(201.0, 2.0);
     EXPECT_EQ(pacer.windowStart(), 200.5);
@@ -83,10 +78,8 @@ TEST_F(LoopPacerTest, LongWindowIsHalvedAndFramesRoundHalfEven) {
 TEST_F(LoopPacerTest, StarvingFramesRaiseTheStepSizeUpToTen) {
     startAt(100.0);
     int raises = 0;
-    double now = 100.0;
-    for (int i = 0; i < 20; ++i) {
-        now += 0.3;
-        const LoopPacer::Pass pass = passAt(now, 1000.0); // always behind: never a frame
+    for (int i = 1; i <= 20; ++i) {
+        const LoopPacer::Pass pass = passAt(100.0 + i * 0.3, 1000.0); // always behind: no frame
         EXPECT_EQ(pass.action, Action::Step);
         raises += pass.stepSizeRaised ? 1 : 0;
     }
@@ -101,20 +94,10 @@ TEST_F(LoopPacerTest, StarvingFramesRaiseTheStepSizeUpToTen) {
 TEST_F(LoopPacerTest, MidnightStartsANewWindowWithoutAStep) {
     startAt(86399.9); // read as a 32-bit float: 86399.8984375
     EXPECT_EQ(pacer.windowStart(), 86399.8984375);
-    const LoopPacer::Pass pass = passAt(0.25, 2.0);
-    EXPECT_EQ(pass.action, Action::UncountedFrame);
+    EXPECT_EQ(passAt(0.25, 2.0).action, Action::UncountedFrame);
     EXPECT_EQ(pacer.targetRate(), 0.0);
     EXPECT_EQ(pacer.windowStart(), 0.25);
     EXPECT_EQ(passAt(0.375, 2.0).action, Action::Step);
-}
-
-TEST_F(LoopPacerTest, SpeedZeroNeverSteps) {
-    startAt(100.0);
-    for (int i = 1; i <= 40; ++i) {
-        EXPECT_NE(passAt(100.0 + i * 0.05, 0.0).action, Action::Step);
-    }
-    EXPECT_EQ(pacer.stepsInWindow(), 0.0);
-    EXPECT_EQ(stepSize, 1);
 }
 
 } // namespace

@@ -8,40 +8,35 @@
 namespace vozavero {
 namespace {
 
-chart::Chart chartOf(std::initializer_list<std::pair<double, double>> points) {
+std::optional<RegressionLine> fit(std::initializer_list<std::pair<double, double>> points) {
     chart::Chart c;
     for (const auto& [x, y] : points) {
         c.append(x, y);
     }
-    return c;
+    return computeRegression(c);
 }
 
-TEST(Regression, FitsTheLeastSquaresLine) {
-    auto line = computeRegression(chartOf({{2, 10}, {4, 20}}));
-    ASSERT_TRUE(line);
-    EXPECT_DOUBLE_EQ(line->slope, 5);
-    EXPECT_DOUBLE_EQ(line->intercept, 0);
-    EXPECT_DOUBLE_EQ(line->rSquared, 1);
-
-    line = computeRegression(chartOf({{1, 1}, {2, 3}, {3, 2}}));
-    ASSERT_TRUE(line);
-    EXPECT_DOUBLE_EQ(line->slope, 0.5);
-    EXPECT_DOUBLE_EQ(line->intercept, 1);
-    EXPECT_DOUBLE_EQ(line->rSquared, 0.25); // SSres 1.5 of SStot 2
-
-    line = computeRegression(chartOf({{1, 7}, {2, 7}, {5, 7}}));
-    ASSERT_TRUE(line);
-    EXPECT_DOUBLE_EQ(line->slope, 0);
-    EXPECT_DOUBLE_EQ(line->intercept, 7);
-    EXPECT_DOUBLE_EQ(line->rSquared, 1);
-}
-
-TEST(Regression, NoLineWithoutTwoDistinctX) {
-    EXPECT_FALSE(computeRegression(chartOf({})));
-    EXPECT_FALSE(computeRegression(chartOf({{3, 4}})));
-    EXPECT_FALSE(computeRegression(chartOf({{3, 4}, {3, 8}})));
+TEST(Regression, FitsTheLeastSquaresLineOrNoneWithoutTwoDistinctX) {
+    struct Case {
+        std::optional<RegressionLine> line;
+        double slope, intercept, rSquared;
+    };
+    const Case cases[] = {
+        {fit({{2, 10}, {4, 20}}), 5, 0, 1},
+        {fit({{1, 1}, {2, 3}, {3, 2}}), 0.5, 1, 0.25}, // SSres 1.5 of SStot 2
+        {fit({{1, 7}, {2, 7}, {5, 7}}), 0, 7, 1},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.line);
+        EXPECT_DOUBLE_EQ(c.line->slope, c.slope);
+        EXPECT_DOUBLE_EQ(c.line->intercept, c.intercept);
+        EXPECT_DOUBLE_EQ(c.line->rSquared, c.rSquared);
+    }
+    EXPECT_FALSE(fit({}));
+    EXPECT_FALSE(fit({{3, 4}}));
+    EXPECT_FALSE(fit({{3, 4}, {3, 8}}));
     // Sums of 0.1 do not cancel exactly; the equal x must still be seen.
-    EXPECT_FALSE(computeRegression(chartOf({{0.1, 1}, {0.1, 2}, {0.1, 3}})));
+    EXPECT_FALSE(fit({{0.1, 1}, {0.1, 2}, {0.1, 3}}));
 }
 
 TEST(Regression, EquationInGermanWithThreeSignificantDigits) {

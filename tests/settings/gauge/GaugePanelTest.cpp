@@ -1,0 +1,165 @@
+// The gauges as the user meets them. Presses and drags go through the panel's window, so the
+// toolkit picks the widget under the pointer and keeps a drag with the widget it started on, as
+// it does for a real mouse or a finger on the board.
+#include "GaugePanel.h"
+
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace vozavero;
+
+namespace {
+
+/// A shown panel at 96 dpi (bar left 8 px, u = 209; impacts: left 4, u = 217); the count gauge
+/// gets the scale captions start-up gives it.
+std::unique_ptr<GaugePanel> shown(GaugeId id) {
+    auto panel = std::make_unique<GaugePanel>(id, Twips{});
+    if (id == GaugeCount) {
+        panel->setScaleCaptions("2", "25", "50");
+    }
+    panel->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
+    return panel;
+}
+
+/// Window points x pixels right of the box's or the bar's left edge.
+QPoint inBox(const GaugePanel& g, int x) {
+    return g.box()->mapTo(&g, QPoint(x, g.box()->height() / 2));
+}
+QPoint onBar(const GaugePanel& g, int x) {
+    return g.bar()->mapTo(&g, QPoint(x, g.bar()->height() / 2));
+}
+
+void press(GaugePanel& g, QPoint at) {
+    QTest::mousePress(g.windowHandle(), Qt::LeftButton, {}, at);
+}
+void moveTo(GaugePanel& g, QPoint at) {
+    QTest::mouseMove(g.windowHandle(), at);
+}
+void release(GaugePanel& g, QPoint at) {
+    QTest::mouseRelease(g.windowHandle(), Qt::LeftButton, {}, at);
+}
+void click(GaugePanel& g, QPoint at) {
+    press(g, at);
+    release(g, at);
+}
+
+TEST(GaugeMouse, PressesSetTheBarWithinOneAndTheUsableLength) {
+    auto g = shown(GaugeCount);
+    QSignalSpy spy(g.get(), &GaugePanel::barSet);
+    click(*g, inBox(*g, 1)); // left of the bar's left edge
+    EXPECT_EQ(g->barWidth(), 1.0);
+    EXPECT_EQ(g->valueFromBar(), 2.0);
+    click(*g, inBox(*g, g->box()->width() - 1)); // past the usable length
+    EXPECT_EQ(g->barWidth(), g->usableLength());
+    EXPECT_EQ(g->valueFromBar(), 50.0);
+    click(*g, onBar(*g, 60)); // on the bar itself: it shortens
+    EXPECT_EQ(g->barWidth(), 60.0);
+    click(*g, onBar(*g, 0));
+    EXPECT_EQ(g->bar()->width(), 1);
+    ASSERT_EQ(spy.count(), 4);
+    EXPECT_EQ(spy.at(0).at(0).value<GaugeId>(), GaugeCount);
+}
+
+TEST(GaugeMouse, DraggingTheCountBarSetsAValueAtEveryMoveAndStaysWithTheBar) {
+    auto g = shown(GaugeCount);
+    g->showOnBar(10, 50);
+    std::vector<double> values;
+    QObject::connect(g.get(), &GaugePanel::barSet,
+                     [&values, &g](GaugeId) { values.push_back(g->valueFromBar()); });
+    // Points are taken before the drag; the bar's left edge stays put while it grows. Past the
+    // bar's right end and over the box's left border the drag still belongs to the bar.
+    const QPoint path[] = {onBar(*g, 60), onBar(*g, 120), onBar(*g, 215), inBox(*g, 2)};
+    press(*g, onBar(*g, 20));
+    for (const QPoint& p : path) {
+        moveTo(*g, p);
+    }
+    release(*g, path[3]);
+    moveTo(*g, onBar(*g, 100)); // no button held: nothing changes
+
+    ASSERT_EQ(values.size(), 5u);
+    EXPECT_LT(values[0], values[1]);
+    EXPECT_LT(values[1], values[2]);
+    EXPECT_EQ(values[3], 50.0); // 215 px is cut to the usable length
+    EXPECT_EQ(values[4], 2.0);  // left of the bar's left edge: width 1
+}
+
+TEST(GaugeMouse, ImpactGaugeIgnoresDragsFromItsBoxButFollowsThoseOnItsBar) {
+    auto g = shown(GaugeImpacts);
+    QObject::connect(g.get(), &GaugePanel::barSet, g.get(), &GaugePanel::placeMarkAtBarEnd);
+    const auto markCentre = [&g] {
+        return g->pressureMark()->x() + g->pressureMark()->width() / 2.0;
+    };
+    EXPECT_FALSE(g->pressureMark()->isVisible());
+    QSignalSpy spy(g.get(), &GaugePanel::barSet);
+
+    press(*g, inBox(*g, 100)); // a press on the box does count: width 100 - 4
+    EXPECT_EQ(g->barWidth(), 96.0);
+    EXPECT_TRUE(g->pressureMark()->isVisible());
+    const double markAfterPress = markCentre();
+    moveTo(*g, inBox(*g, 180));
+    moveTo(*g, inBox(*g, 40)); // now over the bar, but the drag belongs to the box
+    release(*g, inBox(*g, 40));
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(g->barWidth(), 96.0);
+    EXPECT_EQ(markCentre(), markAfterPress);
+
+    g->showOnBar(300, 300);
+    press(*g, onBar(*g, 50));
+    moveTo(*g, onBar(*g, 120));
+    release(*g, onBar(*g, 120));
+    EXPECT_EQ(g->barWidth(), 120.0);
+    EXPECT_DOUBLE_EQ(markCentre(), g->bar()->x() + 120.0);
+    g->showOnBar(30, 300); // the next interval redraws the bar; the mark stays
+    EXPECT_DOUBLE_EQ(markCentre(), g->bar()->x() + 120.0);
+}
+
+TEST(GaugeDisplay, BarAndReadOutFollowTheValueAndTheScaleCaptions) {
+    auto g = std::make_unique<GaugePanel>(GaugeCount, Twips{});
+    g->setScaleCaptions("2", "25", "50");
+    g->showOnBar(26, 50);
+    EXPECT_DOUBLE_EQ(g->barWidth(), 26.0 / 50.0 * g->usableLength());
+    EXPECT_EQ(g->bar()->width(), 109); // 108.68 drawn on whole pixels
+    // Read back on the caption scale (2..50) the same bar stands for a little more than 26.
+    EXPECT_EQ(g->valueFromBar(), 27.0);
+    g->showOnBar(-3, 50);
+    EXPECT_EQ(g->bar()->width(), 0);
+
+    // Captions are read as numbers; at one pixel per unit, ties round to the even value.
+    g->setScaleCaptions("0", "x", "208.7 Teilchen");
+    g->setBarWidth(62.5);
+    EXPECT_EQ(g->valueFromBar(), 62.0);
+    g->setBarWidth(63.5);
+    EXPECT_EQ(g->valueFromBar(), 64.0);
+
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    g->setValueText(7.5);
+    QLocale::setDefault(previous);
+    EXPECT_EQ(g->valueLabel()->text(), "7,5");
+}
+
+TEST(GaugeDisplay, ReadOutsFitThreeDigitsOrADecimalWithoutTouchingTheirCaption) {
+    for (const GaugeId id : {GaugeCount, GaugeSpeed, GaugeVolume}) {
+        const GaugePanel g(id, Twips{});
+        const QLabel* readout = g.valueLabel();
+        const QFontMetrics metrics(readout->font());
+        for (const QString text : {"500", "7,5"}) {
+            EXPECT_LE(metrics.horizontalAdvance(text), readout->contentsRect().width()) << id;
+        }
+        const QLabel* caption = g.captionLabel();
+        const int captionEnd =
+            caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+        // Right-aligned, a three-digit number must stay clear of the caption and the box.
+        EXPECT_LT(captionEnd, readout->geometry().right() + 1 - metrics.horizontalAdvance("500"))
+            << id;
+        EXPECT_LE(readout->geometry().right(), g.box()->x()) << id;
+    }
+}
+
+} // namespace

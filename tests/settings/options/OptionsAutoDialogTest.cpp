@@ -1,0 +1,230 @@
+// The automatic-mode options dialog as the user works it: what an opening shows, choosing the
+// stepped row, typing and scrolling the start conditions, the input aid, and what OK, abort, help
+// and the close box leave behind.
+#include "OptionsAutoDialog.h"
+#include "ScriptedServices.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace vozavero;
+
+namespace {
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    AutoModeSettings autoMode;
+    EngineCopy engine{5.0, 2.0, 250.0f};
+    ScriptedServices services;
+    OptionsAutoDialog dialog{autoMode, engine, services, Twips{}};
+
+    OptionsDialog() { dialog.load(); }
+
+    /// Replaces the field's whole text by typing text, one keystroke at a time.
+    static void typeOver(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    /// Clicks the round indicator of option index, where no field lies over the caption.
+    void clickOption(int index) {
+        QRadioButton* option = dialog.option(index);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    }
+    static void clickField(QLineEdit* field) {
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    }
+    void clickButton(const char* name) {
+        QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+};
+
+TEST_F(OptionsDialog, FirstOpeningSelectsNoRowAndShowsTheEnginesStartValues) {
+    EXPECT_TRUE(dialog.option(3)->isChecked());
+    for (int slot = 0; slot < 3; ++slot) {
+        for (QLineEdit* field : {dialog.periodField(slot), dialog.stepField(slot)}) {
+            EXPECT_EQ(field->text(), "") << slot;
+            EXPECT_FALSE(field->isEnabled()) << slot;
+        }
+    }
+    const int values[] = {5, 2, 250};
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(dialog.startField(row)->text(), QString::number(values[row]));
+        EXPECT_EQ(dialog.startScrollBar(row)->value(), values[row]);
+    }
+    EXPECT_EQ(dialog.size(), QSize(381, 350)); // 5715 x 5250 twips
+
+    // Values out of range are raised or cut, in the engine's copy too.
+    engine = {0.0, 31.0, 600.0f};
+    dialog.load();
+    EXPECT_EQ(engine.particleCount, 2.0);
+    EXPECT_EQ(dialog.startField(1)->text(), "30");
+    EXPECT_EQ(dialog.startScrollBar(2)->value(), 500);
+    EXPECT_EQ(engine.pistonPosition, 500.0f);
+}
+
+TEST_F(OptionsDialog, SelectingARowFillsOnesFocusesItsPeriodAndKeepsLaterNumbers) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    clickOption(SlotCount);
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "1");
+    EXPECT_EQ(dialog.stepField(SlotCount)->text(), "1");
+    EXPECT_TRUE(dialog.stepField(SlotCount)->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), dialog.periodField(SlotCount));
+    EXPECT_EQ(dialog.periodField(SlotCount)->selectedText(), "1"); // gaining focus selects all
+    EXPECT_FALSE(dialog.periodField(SlotSpeed)->isEnabled());
+    QTest::keyClick(dialog.periodField(SlotCount), Qt::Key_Return); // Enter does not close
+    EXPECT_TRUE(dialog.isVisible());
+
+    // Choosing the row again keeps its numbers, but a 0 left behind becomes 1.
+    typeOver(dialog.periodField(SlotCount), "5");
+    typeOver(dialog.stepField(SlotCount), "0");
+    clickOption(3);
+    clickOption(SlotCount);
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "5");
+    EXPECT_EQ(dialog.stepField(SlotCount)->text(), "1");
+}
+
+TEST_F(OptionsDialog, StartFieldsAreClampedAtEveryKeystrokeAndMoveWithTheirScrollBars) {
+    typeOver(dialog.startField(0), "70");
+    EXPECT_EQ(dialog.startField(0)->text(), "50");
+    EXPECT_EQ(dialog.startScrollBar(0)->value(), dialog.startScrollBar(0)->maximum());
+    EXPECT_EQ(engine.particleCount, 50.0);
+    typeOver(dialog.startField(0), "abc"); // no number reads as 0; the count's floor is 1
+    EXPECT_EQ(dialog.startField(0)->text(), "1");
+    typeOver(dialog.startField(0), "17");
+    EXPECT_EQ(dialog.startScrollBar(0)->value(), 17);
+
+    typeOver(dialog.startField(1), "0");
+    EXPECT_EQ(dialog.startField(1)->text(), "2");
+    EXPECT_EQ(engine.speed, 2.0);
+
+    typeOver(dialog.startField(2), "3"); // a first digit already falls below 50
+    EXPECT_EQ(dialog.startField(2)->text(), "50");
+    dialog.startScrollBar(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(dialog.startField(2)->text(), "51");
+    EXPECT_EQ(engine.pistonPosition, 51.0f);
+}
+
+TEST_F(OptionsDialog, ClicksHandTheFieldsToTheInputAidWithTheirQuantity) {
+    clickField(dialog.periodField(SlotVolume)); // disabled: no aid
+    services.inputAidEdit = [](const QString&) { return QStringLiteral("70"); };
+    for (int row = 0; row < 3; ++row) {
+        clickField(dialog.startField(row));
+    }
+    EXPECT_EQ(dialog.startField(0)->text(), "50"); // the aid's text is checked like typing
+    EXPECT_EQ(services.inputAidCaptions,
+              QStringList({"Anzahl", "Geschwindigkeit", QString::fromUtf8("Fläche")}));
+
+    services.inputAidCaptions.clear();
+    for (const int slot : {SlotCount, SlotVolume, SlotSpeed}) {
+        clickOption(slot);
+        clickField(dialog.periodField(slot));
+        EXPECT_EQ(dialog.periodField(slot)->text(), "70") << slot; // not limited
+        clickField(dialog.stepField(slot));
+    }
+    EXPECT_EQ(services.inputAidCaptions,
+              QStringList({"Sekunden", "Anzahl", "Sekunden", QString::fromUtf8("Fläche"),
+                           "Sekunden", "Geschwindigkeit"}));
+}
+
+TEST_F(OptionsDialog, OkStoresEveryRowTheSavedCopiesAndTheStartConditions) {
+    clickOption(SlotCount);
+    typeOver(dialog.periodField(SlotCount), "4 s");
+    clickOption(SlotSpeed);
+    typeOver(dialog.periodField(SlotSpeed), "3");
+    typeOver(dialog.stepField(SlotSpeed), "-0.5");
+    typeOver(dialog.startField(0), "17");
+    dialog.startScrollBar(2)->setValue(321);
+    dialog.command("DIALOG.OK();");
+
+    EXPECT_TRUE(dialog.resultOk());
+    EXPECT_TRUE(autoMode.autoConfigured);
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, false, true}));
+    // Rows that are not chosen are stored with what their fields show (empty reads as 0).
+    EXPECT_EQ(autoMode.autoPeriod, (std::array<double, 3>{4.0, 0.0, 3.0}));
+    EXPECT_EQ(autoMode.autoStep, (std::array<double, 3>{1.0, 0.0, -0.5}));
+    EXPECT_EQ(autoMode.savedAutoActive, autoMode.autoActive);
+    EXPECT_EQ(autoMode.savedAutoPeriod, autoMode.autoPeriod);
+    EXPECT_EQ(autoMode.savedAutoStep, autoMode.autoStep);
+    EXPECT_EQ(engine.particleCount, 17.0);
+    EXPECT_EQ(engine.pistonPosition, 321.0f);
+    EXPECT_EQ(autoMode.startConditions.particleCount, 17.0);
+    EXPECT_EQ(autoMode.startConditions.speed, 2.0);
+    EXPECT_EQ(autoMode.startConditions.volume, 321.0);
+}
+
+TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOk) {
+    clickOption(SlotCount);
+    dialog.startScrollBar(1)->setValue(25);
+    dialog.show();
+    clickButton("but_Abort");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.resultOk());
+    EXPECT_EQ(engine.speed, 25.0);
+    EXPECT_FALSE(autoMode.autoConfigured);
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
+    EXPECT_EQ(autoMode.startConditions.speed, StartConditions{}.speed);
+}
+
+TEST_F(OptionsDialog, HelpShowsItsTextAndUnknownCommandsDoNothing) {
+    dialog.show();
+    for (const char* unknown : {"DIALOG.CANCEL();", "DIALOG.OK()", " DIALOG.OK();", ""}) {
+        dialog.command(unknown);
+    }
+    dialog.command("dialog.Help();"); // case is ignored
+    clickButton("but_Help");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(autoMode.autoConfigured);
+    const QString help = QString::fromUtf8(
+        "Hier legen Sie fest, wie sich die eingestellten Werte über die Zeit verändern sollen");
+    EXPECT_EQ(services.messages, QStringList({help, help}));
+}
+
+TEST_F(OptionsDialog, ReopeningAfterOkShowsTheChosenRowAndAfterAbortForgetsTheChoice) {
+    clickOption(SlotVolume);
+    typeOver(dialog.periodField(SlotVolume), "2");
+    typeOver(dialog.stepField(SlotVolume), "-25");
+    dialog.command("DIALOG.OK();");
+
+    dialog.load();
+    EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
+    EXPECT_TRUE(dialog.periodField(SlotVolume)->isEnabled());
+    EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "2");
+    EXPECT_EQ(dialog.stepField(SlotVolume)->text(), "-25");
+    EXPECT_FALSE(dialog.periodField(SlotCount)->isEnabled());
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0"); // stored as 0 on OK
+    EXPECT_FALSE(dialog.resultOk());
+
+    clickOption(SlotCount);
+    typeOver(dialog.periodField(SlotCount), "7");
+    dialog.command("DIALOG.ABORT();");
+    dialog.load();
+    EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0");
+}
+
+TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
+    autoMode.autoConfigured = true;
+    autoMode.autoActive = {true, false, false};
+    autoMode.autoPeriod = {2.0, 0.0, 0.0};
+    QString periodWhileOpen;
+    QTimer::singleShot(0, &dialog, [this, &periodWhileOpen] {
+        periodWhileOpen = dialog.periodField(SlotCount)->text();
+        dialog.findChild<QPushButton*>("but_OK")->click();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(periodWhileOpen, "2");
+    EXPECT_TRUE(dialog.resultOk());
+
+    QTimer::singleShot(0, &dialog, [this] { dialog.close(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.resultOk());
+}
+
+} // namespace
