@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing need.
 # Quick when everything is present: it only calls apt-get for what is missing.
 set -euo pipefail
-packages=(build-essential cmake clang-format qt6-base-dev qt6-charts-dev libgtest-dev
+packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgtest-dev
           libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
