@@ -22,10 +22,10 @@ QString fallbackPdfPath() {
 
 } // namespace
 
+// The system printer is looked up only when asked for (at start-up and before printing the
+// graph): asking the print system can be slow, and start-up asks once already.
 PrintAdaptor::PrintAdaptor()
-    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
-    useSystemPrinter();
-}
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
 
 PrintAdaptor::~PrintAdaptor() = default;
 
