@@ -81,33 +81,6 @@ TEST(NumberPad, KeysAreBigEnoughForFingers) {
     }
 }
 
-TEST(NumberPad, OpensBesideTheWindowOfItsFieldNotOverIt) {
-    const QSize pad(364, 392);
-    const QRect screen(0, 0, 1280, 800);
-    const auto covers = [&pad](QPoint at, const QRect& window) {
-        return QRect(at, pad).intersects(window);
-    };
-    // Centred dialog with room on the right: right of it, tops level.
-    const QRect dialog(450, 225, 381, 350);
-    const QPoint right = NumberPad::besideWindow(dialog, pad, screen);
-    EXPECT_FALSE(covers(right, dialog));
-    EXPECT_GT(right.x(), dialog.right());
-    EXPECT_EQ(right.y(), dialog.y());
-    // No room on the right: left of it.
-    const QRect atRight(880, 300, 381, 350);
-    const QPoint left = NumberPad::besideWindow(atRight, pad, screen);
-    EXPECT_FALSE(covers(left, atRight));
-    EXPECT_LT(left.x() + pad.width(), atRight.x());
-    // A window low on the screen lifts the pad so that it stays on the screen.
-    const QPoint lifted = NumberPad::besideWindow(QRect(450, 600, 381, 150), pad, screen);
-    EXPECT_LE(lifted.y() + pad.height(), screen.bottom() + 1);
-    // A screen too narrow for both: at the edge with more room, still on the screen.
-    const QRect small(0, 0, 800, 600);
-    const QPoint squeezed = NumberPad::besideWindow(QRect(300, 100, 381, 350), pad, small);
-    EXPECT_GE(squeezed.x(), 0);
-    EXPECT_LE(squeezed.x() + pad.width(), small.right() + 1);
-}
-
 TEST(NumberPad, EditFieldPlacesThePadBesideTheFieldsDialog) {
     QDialog dialog;
     dialog.setGeometry(10, 40, 381, 350); // room on the right of the 800 px test screen
