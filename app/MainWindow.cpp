@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
@@ -72,9 +73,11 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(bodyFont());
-    resize(env_.twips.x(12390), env_.twips.y(9510));
     buildControls();
     buildMenus();
+    // The designed client area lies below the menu bar.
+    const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
+    resize(env_.twips.x(12390), env_.twips.y(9510) + menuHeight);
 
     SimulationLoop::Hooks hooks;
     hooks.speed = [this] { return settings_.speed; };
@@ -331,6 +334,14 @@ void MainWindow::buildTabs() {
         }
         regressionShown_ = false;
         guarded([this] { redrawGraph(); });
+    });
+    // A press on the page already shown counts as a click on the page as well: it takes the
+    // regression line away, as a change of page does.
+    connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int page) {
+        if (page == tabs_->currentIndex() && regressionShown_) {
+            regressionShown_ = false;
+            guarded([this] { redrawGraph(); });
+        }
     });
     for (QPushButton* b : regressionButtons_) {
         b->setVisible(b->property("page").toInt() == 0);

@@ -172,6 +172,9 @@ private:
     void automaticToggled(bool checked);
     void startAutomaticTimer(int slot);
     void applyStartConditionsFromEngine();
+    /// Digits after the point the read-out of a quantity slot shows: those of its confirmed start
+    /// value or of its automatic step, whichever has more.
+    int readoutDecimals(int slot) const;
 
     // Runs a handler; a numerical error ends it without ending the program.
     void guarded(const std::function<void()>& handler);

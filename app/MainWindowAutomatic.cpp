@@ -2,6 +2,7 @@
 // applies the dialog's start conditions, and the steps of the three automatic timers.
 #include "MainWindow.h"
 
+#include "NumberText.h"
 #include "OptionsAutoDialog.h"
 #include "RoundHalfEven.h"
 
@@ -87,12 +88,24 @@ void MainWindow::applyStartConditionsFromEngine() {
     showQuantities();
 }
 
+int MainWindow::readoutDecimals(int slot) const {
+    // Since the last confirmed start conditions a quantity has changed by whole gauge and piston
+    // values and by its automatic step, so its true value never has more decimals than the
+    // start value or the step; more digits can only be noise of the binary sums.
+    const AutoModeSettings& a = settings_.autoMode;
+    const StartConditions& s = a.startConditions;
+    const double start = slot == SlotCount   ? s.particleCount
+                         : slot == SlotSpeed ? s.speed
+                                             : s.volume;
+    return std::max(decimalsOf(start), decimalsOf(a.autoStep.at(static_cast<size_t>(slot))));
+}
+
 void MainWindow::automaticStep(int slot) {
     const AutoModeSettings& a = settings_.autoMode;
     switch (slot) {
     case SlotCount:
         settings_.particleCount = std::clamp(settings_.particleCount + a.autoStep[0], 1.0, 50.0);
-        gauges_[GaugeCount]->setValueText(settings_.particleCount);
+        gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
         initialiseParticles(-1);
         refreshGauge(SlotCount);
         break;
@@ -100,7 +113,7 @@ void MainWindow::automaticStep(int slot) {
         const float w = static_cast<float>(cylinderWidth_) + static_cast<float>(a.autoStep[1]);
         setCylinderWidth(std::clamp(w, 50.0f, 500.0f));
         settings_.pistonPosition = static_cast<float>(cylinderWidth_);
-        gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+        gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
         refreshGauge(SlotVolume);
         initialiseParticles(-1);
         placePiston();
@@ -108,7 +121,7 @@ void MainWindow::automaticStep(int slot) {
     }
     case SlotSpeed:
         settings_.speed = std::clamp(settings_.speed + a.autoStep[2], 1.0, 30.0);
-        gauges_[GaugeSpeed]->setValueText(settings_.speed);
+        gauges_[GaugeSpeed]->setValueText(settings_.speed, readoutDecimals(SlotSpeed));
         refreshGauge(SlotSpeed);
         initialiseParticles(-1);
         break;

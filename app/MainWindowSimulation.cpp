@@ -66,15 +66,15 @@ void MainWindow::refreshGauge(int slot) {
     switch (slot) {
     case SlotCount:
         gauges_[GaugeCount]->showOnBar(settings_.particleCount, 50);
-        gauges_[GaugeCount]->setValueText(settings_.particleCount);
+        gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
         break;
     case SlotVolume:
         gauges_[GaugeVolume]->showOnBar(cylinderWidth_, 500);
-        gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+        gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
         break;
     case SlotSpeed:
         gauges_[GaugeSpeed]->showOnBar(settings_.speed, 30);
-        gauges_[GaugeSpeed]->setValueText(settings_.speed);
+        gauges_[GaugeSpeed]->setValueText(settings_.speed, readoutDecimals(SlotSpeed));
         break;
     default:
         break;
@@ -87,12 +87,12 @@ void MainWindow::applyGaugeValue(GaugeId gauge) {
     switch (gauge) {
     case GaugeCount:
         settings_.particleCount = value;
-        g->setValueText(value);
+        g->setValueText(value, 0); // the gauges set whole numbers
         initialiseParticles(-1);
         break;
     case GaugeSpeed:
         settings_.speed = value;
-        g->setValueText(value);
+        g->setValueText(value, 0); // the gauges set whole numbers
         initialiseParticles(-1);
         break;
     case GaugeImpacts:
@@ -101,7 +101,7 @@ void MainWindow::applyGaugeValue(GaugeId gauge) {
     case GaugeVolume:
         settings_.pistonPosition = static_cast<float>(value);
         setCylinderWidth(value);
-        g->setValueText(value);
+        g->setValueText(value, 0); // the gauges set whole numbers
         initialiseParticles(-1);
         placePiston();
         break;

@@ -31,7 +31,7 @@ bool MainWindow::formLoad() {
     services_.setProductInfo({QStringLiteral("Eine Simulation des Gasdrucks im Kolbenprober "
                                              "für den Physikunterricht."),
                               QStringLiteral("Vozavero"), QStringLiteral("Vozavero"),
-                              QStringLiteral(VOZAVERO_VERSION)});
+                              QStringLiteral(VOZAVERO_VERSION), QStringLiteral("Vorlix.hlp")});
     devTrace(QStringLiteral("X-2"));
     devTrace(QStringLiteral("X-3"));
     devTrace(QStringLiteral("X-4"));
@@ -89,14 +89,14 @@ void MainWindow::applyStartValues() {
 }
 
 void MainWindow::showQuantities() {
-    gauges_[GaugeCount]->setValueText(settings_.particleCount);
+    gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
     initialiseParticles(-1);
     refreshGauge(SlotCount);
-    gauges_[GaugeSpeed]->setValueText(settings_.speed);
+    gauges_[GaugeSpeed]->setValueText(settings_.speed, readoutDecimals(SlotSpeed));
     initialiseParticles(-1);
     refreshGauge(SlotSpeed);
     setCylinderWidth(settings_.pistonPosition);
-    gauges_[GaugeVolume]->setValueText(cylinderWidth_);
+    gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
     refreshGauge(SlotVolume);
     initialiseParticles(-1);
     placePiston();

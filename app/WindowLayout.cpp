@@ -18,7 +18,10 @@ WindowLayout WindowLayout::arrange(int viewMode, QSize client, const Twips& twip
     const int mx = twips.x(std::nearbyint(5 * twips.perPixelX));
     const int my = twips.y(std::nearbyint(5 * twips.perPixelY));
     const int w = frameWidth;
-    const int cx = static_cast<int>(std::nearbyint((client.width() - w) / 2.0));
+    // Centred in twips, as the window system measures both widths, and only then in pixels.
+    const double clientTwips = client.width() * twips.perPixelX;
+    const double frameTwips = w * twips.perPixelX;
+    const int cx = twips.x(std::nearbyint((clientTwips - frameTwips) / 2.0));
     const int h = client.height();
     int y = 0;
     switch (viewMode) {

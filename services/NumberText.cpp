@@ -1,6 +1,7 @@
 // Reads typed numbers the forgiving way pupils type them and writes numbers as short plain text.
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -65,6 +66,40 @@ double leadingNumber(const QString& text) {
         return 0.0;
     }
     return value;
+}
+
+double typedNumber(const QString& text, const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    if (point == QStringLiteral(".") || point.isEmpty()) {
+        return leadingNumber(text);
+    }
+    QString dotted = text;
+    dotted.replace(point, QStringLiteral("."));
+    return leadingNumber(dotted);
+}
+
+QString numberText(double value, int decimals, const QLocale& locale) {
+    if (!std::isfinite(value) || decimals < 0 || decimals >= 15) {
+        return numberText(value, locale);
+    }
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(value * scale) / scale;
+    // A value too large to scale keeps its own digits.
+    return numberText(std::isfinite(rounded) ? rounded : value, locale);
+}
+
+int decimalsOf(double value) {
+    if (!std::isfinite(value) || value == 0.0) {
+        return 0;
+    }
+    // The C locale's shortest form, for example "0.001", "250", "1e-07" or "1.25e-05".
+    const QString text = QString::number(value, 'g', 15);
+    const qsizetype e = text.indexOf(u'e');
+    const QString mantissa = e < 0 ? text : text.left(e);
+    const int exponent = e < 0 ? 0 : text.mid(e + 1).toInt();
+    const qsizetype point = mantissa.indexOf(u'.');
+    const int fraction = point < 0 ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    return std::clamp(fraction - exponent, 0, 15);
 }
 
 QString numberText(double value, const QLocale& locale) {

@@ -108,11 +108,12 @@ constexpr double kTickBottom = 480;
 constexpr double kScaleTop = 480;
 constexpr double kMarkTop = 60;
 constexpr double kMarkBottom = 300;
-// The read-out keeps its designed right edge (1560 + 315) but starts 60 twips further left, so
-// that three digits or a decimal such as "12,5" fit in the wider sans-serif faces.
-constexpr double kReadoutLeft = 1500;
-constexpr double kReadoutWidth = 375;
 constexpr double kReadoutHeight = 255;
+// The read-out fills the room between the caption and the box (in pixels apart from each), so
+// that values such as "499,999" show whole; its designed 315 twips hold only two digits.
+constexpr int kReadoutGapAfterCaption = 4;
+constexpr int kReadoutGapBeforeBox = 3;
+constexpr double kSmallestReadoutPoints = 6.0;
 
 QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -207,8 +208,10 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
         value_ = new QLabel(QStringLiteral("0"), this);
         value_->setObjectName(indexed("AnzT", look.readout));
         value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value_->setGeometry(
-            twips.rect(kReadoutLeft, look.readoutTop, kReadoutWidth, kReadoutHeight));
+        const int left = caption_->x() + caption_->width() + kReadoutGapAfterCaption;
+        const int right = box_->x() - kReadoutGapBeforeBox;
+        value_->setGeometry(left, twips.y(look.readoutTop), std::max(0, right - left),
+                            twips.y(kReadoutHeight));
     }
 }
 
@@ -248,10 +251,22 @@ void GaugePanel::placeMarkAtBarEnd() {
     mark_->show();
 }
 
-void GaugePanel::setValueText(double value) {
-    if (value_ != nullptr) {
-        value_->setText(numberText(value));
+void GaugePanel::setValueText(double value, int decimals) {
+    if (value_ == nullptr) {
+        return;
     }
+    value_->setText(numberText(value, std::clamp(decimals, 0, kMaxReadoutDecimals)));
+    fitReadoutText();
+}
+
+void GaugePanel::fitReadoutText() {
+    QFont face = font();
+    const int room = value_->contentsRect().width();
+    while (face.pointSizeF() > kSmallestReadoutPoints &&
+           QFontMetrics(face).horizontalAdvance(value_->text()) > room) {
+        face.setPointSizeF(face.pointSizeF() - 0.25);
+    }
+    value_->setFont(face);
 }
 
 void GaugePanel::setScaleCaptions(const QString& minimum, const QString& middle,

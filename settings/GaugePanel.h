@@ -45,8 +45,12 @@ public:
     void showOnBar(double value, double fullScale);
     /// Shows the reference mark at the bar's current right end (impact gauge only).
     void placeMarkAtBarEnd();
-    /// The read-out text of the value label (plain number text).
-    void setValueText(double value);
+    /// Most digits after the decimal point a read-out shows.
+    static constexpr int kMaxReadoutDecimals = 3;
+    /// Shows value in the read-out as plain number text, rounded to decimals digits after the
+    /// point (at most kMaxReadoutDecimals), so that a sum of decimal steps shows without binary
+    /// noise. A text wider than the read-out is drawn in a smaller face rather than cut off.
+    void setValueText(double value, int decimals);
     /// Sets the three scale captions and centres each under its tick again.
     void setScaleCaptions(const QString& minimum, const QString& middle, const QString& maximum);
 
@@ -63,6 +67,8 @@ private:
     /// Applies the mouse rule to a pointer at x pixels from the bar's left edge.
     void setFromPointer(double xFromBarLeft);
     void placeScaleLabels();
+    /// Shrinks the read-out's face until its text fits (never below a legible size).
+    void fitReadoutText();
 
     GaugeId id_;
     Twips twips_;

@@ -1,7 +1,10 @@
 #pragma once
-// A number text field of the options dialog that reports a completed click and the gain of focus
-// after the field has handled them itself, so that a handler may still change the selection.
+// A number text field of the options dialog. Typing goes straight into the field; the on-screen
+// number pad is asked for only by a tap with a finger or a pen, or by the small pad button inside
+// the field's right end, so that a click with the mouse just places the cursor.
 #include <QLineEdit>
+
+class QToolButton;
 
 namespace vozavero {
 
@@ -10,15 +13,25 @@ class NumberField : public QLineEdit {
 public:
     explicit NumberField(QWidget* parent = nullptr);
 
+    /// The pad button at the field's right end ("numberPadButton").
+    QToolButton* padButton() const { return padButton_; }
+    /// Width in pixels a field needs to show text whole beside its pad button.
+    int widthFor(const QString& text) const;
+
 signals:
-    /// A left-button press and release inside the field.
-    void clicked();
+    /// The user asked for the number pad: a tap by touch or pen inside the field, or the pad
+    /// button. Never emitted while the field is disabled.
+    void padRequested();
     /// The field received the keyboard focus.
     void focusEntered();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QToolButton* padButton_ = nullptr;
 };
 
 } // namespace vozavero

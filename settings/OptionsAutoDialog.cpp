@@ -68,7 +68,9 @@ void OptionsAutoDialog::load() {
 
     selectOption(kNoOption);
     for (size_t slot = 0; slot < 3; ++slot) {
-        if (autoMode_.autoActive.at(slot)) {
+        // The row chosen at the last OK, even when "Automatik aktiv" was unchecked since: an OK
+        // then starts that row again instead of confirming "no automatic change".
+        if (autoMode_.savedAutoActive.at(slot)) {
             selectOption(static_cast<int>(slot));
         }
         // Before the first OK nothing was ever stored, which shows as empty fields.
@@ -103,14 +105,25 @@ void OptionsAutoDialog::selectOption(int index) {
     }
     QLineEdit* period = zeit_.at(static_cast<size_t>(index));
     QLineEdit* step = anz_.at(static_cast<size_t>(index));
-    if (leadingNumber(period->text()) == 0.0) {
+    if (typedNumber(period->text()) == 0.0) {
         period->setText(QStringLiteral("1"));
     }
-    if (leadingNumber(step->text()) == 0.0) {
+    if (typedNumber(step->text()) == 0.0) {
         step->setText(QStringLiteral("1"));
     }
     if (!loading_ && isVisible()) {
         period->setFocus(Qt::OtherFocusReason);
+        // Choosing the row with an arrow key gives the focus back to the option after this
+        // handler has run, so the period field takes it again once that is done.
+        QMetaObject::invokeMethod(
+            period,
+            [this, period, index] {
+                if (isVisible() && auto_.at(static_cast<size_t>(index))->isChecked() &&
+                    period->isEnabled()) {
+                    period->setFocus(Qt::OtherFocusReason);
+                }
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -136,17 +149,33 @@ void OptionsAutoDialog::startTextChanged(int row) {
     QLineEdit* field = scro_.at(static_cast<size_t>(row));
     QScrollBar* bar = schroll_.at(static_cast<size_t>(row));
     // The scroll bar's range is the row's range: count 1..50, speed 2..30, volume 50..500.
-    const double value =
-        std::clamp(leadingNumber(field->text()), static_cast<double>(bar->minimum()),
-                   static_cast<double>(bar->maximum()));
+    const double value = std::clamp(typedNumber(field->text()), static_cast<double>(bar->minimum()),
+                                    static_cast<double>(bar->maximum()));
     setStartValue(row, value);
-    const QString shown = numberText(value);
-    if (field->text() != shown) {
-        field->setText(shown);
+    if (field->isModified()) {
+        // While the user types, the text stays as typed ("1" on the way to "15" in a field whose
+        // minimum is 2): the engine's copy and the scroll bar follow the clamped number, and the
+        // text itself is clamped when the field is left or confirmed.
+        const QSignalBlocker blocker(bar);
+        bar->setValue(roundTo<int>(value));
+    } else {
+        const QString shown = numberText(value);
+        if (field->text() != shown) {
+            field->setText(shown);
+        }
+        // Moving the bar runs startScrollChanged, which keeps the whole number.
+        bar->setValue(roundTo<int>(value));
     }
-    // Moving the bar runs startScrollChanged, which keeps the whole number.
-    bar->setValue(roundTo<int>(value));
     --startChangeDepth_;
+}
+
+void OptionsAutoDialog::confirmStartField(int row) {
+    QLineEdit* field = scro_.at(static_cast<size_t>(row));
+    if (!field->isModified()) {
+        return;
+    }
+    field->setModified(false);
+    startTextChanged(row);
 }
 
 void OptionsAutoDialog::startScrollChanged(int row) {
@@ -169,11 +198,14 @@ void OptionsAutoDialog::command(const QString& text) {
         return text.compare(QLatin1String(command), Qt::CaseInsensitive) == 0;
     };
     if (is("DIALOG.OK();")) {
+        for (int row = 0; row < 3; ++row) {
+            confirmStartField(row); // a number still being typed is clamped first
+        }
         autoMode_.autoConfigured = true;
         for (size_t slot = 0; slot < 3; ++slot) {
             const bool active = auto_.at(slot)->isChecked();
-            const double period = leadingNumber(zeit_.at(slot)->text());
-            const double step = leadingNumber(anz_.at(slot)->text());
+            const double period = typedNumber(zeit_.at(slot)->text());
+            const double step = typedNumber(anz_.at(slot)->text());
             autoMode_.autoActive.at(slot) = active;
             autoMode_.savedAutoActive.at(slot) = active;
             autoMode_.autoPeriod.at(slot) = period;
@@ -181,9 +213,8 @@ void OptionsAutoDialog::command(const QString& text) {
             autoMode_.autoStep.at(slot) = step;
             autoMode_.savedAutoStep.at(slot) = step;
         }
-        const StartConditions start{leadingNumber(scro_[0]->text()),
-                                    leadingNumber(scro_[1]->text()),
-                                    leadingNumber(scro_[2]->text())};
+        const StartConditions start{typedNumber(scro_[0]->text()), typedNumber(scro_[1]->text()),
+                                    typedNumber(scro_[2]->text())};
         engineCopy_.particleCount = start.particleCount;
         engineCopy_.speed = start.speed;
         engineCopy_.pistonPosition = static_cast<float>(start.volume);

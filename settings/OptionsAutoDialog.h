@@ -58,8 +58,11 @@ private:
     void resetFields();
     /// Selects option index (0..2 a quantity slot, 3 none) and enables its row's fields.
     void selectOption(int index);
-    /// The start-condition row's text changed: clamp, store, show, move the scroll bar.
+    /// The start-condition row's text changed: clamp and store, move the scroll bar, and show
+    /// the clamped number unless the user is still typing.
     void startTextChanged(int row);
+    /// The user left or confirmed the start field: a typed text is clamped and shown now.
+    void confirmStartField(int row);
     /// The start-condition row's scroll bar moved: store and show the whole number.
     void startScrollChanged(int row);
     /// The input aid on the start field with caption, then the change handling.

@@ -2,6 +2,7 @@
 // conditions, automatic rows with their fields laid over the gaps of the captions, command bar.
 #include "OptionsAutoDialog.h"
 
+#include "GapOption.h"
 #include "NumberField.h"
 #include "UiFonts.h"
 
@@ -13,7 +14,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <algorithm>
 
 namespace vozavero {
@@ -32,8 +32,22 @@ constexpr double kScrollWidth = 1590;
 constexpr double kScrollHeight = 255;
 constexpr double kRangeLeft = 4200;
 constexpr double kOptionLeft = 240;
-constexpr double kAutoFieldWidth = 375;
-constexpr std::array<double, 2> kAutoFieldLeft{1800, 3300};
+/// Pixels kept free between a field and the words or controls beside it.
+constexpr int kClearance = 3;
+
+/// The widest texts each kind of field must show whole: start values are whole numbers up to
+/// 500 or halves; periods and steps may be thousandths or negative.
+const QStringList kStartSamples{QStringLiteral("500"), QStringLiteral("12,5")};
+const QStringList kAutoSamples{QStringLiteral("0,001"), QStringLiteral("-2,5"),
+                               QStringLiteral("100")};
+
+int widthFor(const NumberField* field, const QStringList& samples) {
+    int width = 0;
+    for (const QString& text : samples) {
+        width = std::max(width, field->widthFor(text));
+    }
+    return width;
+}
 
 const QColor kFieldColour(192, 255, 255);
 
@@ -71,16 +85,11 @@ const std::array<AutoRow, 3> kAutoRows{{
 }};
 constexpr int kStepBlanks = 11;
 
-/// The caption pieces up to the end of each part: prefix, period gap, "Sekunden um", step gap.
-std::array<QString, 4> captionParts(const AutoRow& row) {
-    const QString prefix = QString::fromUtf8(row.prefix);
-    const QString periodGap = prefix + QString(row.periodBlanks, u' ');
-    const QString middle = periodGap + QStringLiteral("Sekunden um");
-    return {prefix, periodGap, middle, middle + QString(kStepBlanks, u' ')};
-}
-
+/// The option's caption: prefix, a run of blanks for the period field, "Sekunden um", a run of
+/// blanks for the step field and "ändern".
 QString autoCaption(const AutoRow& row) {
-    return captionParts(row)[3] + QString::fromUtf8("ändern");
+    return QString::fromUtf8(row.prefix) + QString(row.periodBlanks, u' ') +
+           QStringLiteral("Sekunden um") + QString(kStepBlanks, u' ') + QString::fromUtf8("ändern");
 }
 
 QPixmap optionsPicture(const QStyle* style, int size) {
@@ -105,8 +114,10 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 NumberField* numberField(QWidget* parent, const QString& name) {
     auto* field = new NumberField(parent);
     field->setObjectName(name);
+    // Cyan only while the field can be edited; a disabled field takes the style's grey.
     QPalette p = field->palette();
-    p.setColor(QPalette::Base, kFieldColour);
+    p.setColor(QPalette::Active, QPalette::Base, kFieldColour);
+    p.setColor(QPalette::Inactive, QPalette::Base, kFieldColour);
     field->setPalette(p);
     return field;
 }
@@ -169,10 +180,13 @@ void OptionsAutoDialog::buildStartConditions() {
                              fieldHeight);
 
         NumberField* field = numberField(this, indexed("Scro", row));
-        field->setGeometry(twips_.x(kStartFieldLeft), top, twips_.x(kStartFieldWidth), fieldHeight);
+        // At least the designed width, wider where the face needs it; the scroll bar gives way.
+        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), widthFor(field, kStartSamples));
+        field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
+        connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
         const QString aidCaption = QString::fromUtf8(r.aidCaption);
-        connect(field, &NumberField::clicked, this,
+        connect(field, &NumberField::padRequested, this,
                 [this, row, aidCaption] { startFieldClicked(row, aidCaption); });
         scro_[static_cast<size_t>(row)] = field;
 
@@ -182,8 +196,11 @@ void OptionsAutoDialog::buildStartConditions() {
         bar->setSingleStep(1);
         bar->setPageStep(std::max(1, (r.maximum - r.minimum + 1) / 10));
         const int barHeight = twips_.y(kScrollHeight);
-        bar->setGeometry(twips_.x(kScrollLeft), top + (fieldHeight - barHeight) / 2,
-                         twips_.x(kScrollWidth), barHeight);
+        const int barLeft =
+            std::max(twips_.x(kScrollLeft), field->geometry().right() + 1 + 2 * kClearance);
+        const int barRight = twips_.x(kScrollLeft + kScrollWidth);
+        bar->setGeometry(barLeft, top + (fieldHeight - barHeight) / 2, barRight - barLeft,
+                         barHeight);
         connect(bar, &QScrollBar::valueChanged, this, [this, row] { startScrollChanged(row); });
         schroll_[static_cast<size_t>(row)] = bar;
 
@@ -209,7 +226,7 @@ void OptionsAutoDialog::buildAutomatic() {
     // Created in the order shown (count, speed, volume), so that the tab order follows the rows.
     for (const int slot : {SlotCount, SlotSpeed, SlotVolume}) {
         const AutoRow& r = kAutoRows.at(static_cast<size_t>(slot));
-        auto* option = new QRadioButton(autoCaption(r), this);
+        auto* option = new GapOption(autoCaption(r), this);
         option->setObjectName(indexed("AUTO", slot));
         option->setGeometry(twips_.x(kOptionLeft), twips_.y(r.top), optionWidth, height);
         connect(option, &QRadioButton::clicked, this, [this, slot] { selectOption(slot); });
@@ -218,7 +235,7 @@ void OptionsAutoDialog::buildAutomatic() {
         const QString stepCaption = QString::fromUtf8(r.stepAidCaption);
         NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
         connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
-        connect(period, &NumberField::clicked, this, [this, period] {
+        connect(period, &NumberField::padRequested, this, [this, period] {
             services_.inputAid(period, QStringLiteral("Sekunden"));
             period->selectAll();
         });
@@ -226,7 +243,7 @@ void OptionsAutoDialog::buildAutomatic() {
 
         NumberField* step = numberField(this, indexed("ANZINPUT", slot));
         connect(step, &NumberField::focusEntered, step, &QLineEdit::selectAll);
-        connect(step, &NumberField::clicked, this, [this, step, stepCaption] {
+        connect(step, &NumberField::padRequested, this, [this, step, stepCaption] {
             services_.inputAid(step, stepCaption);
             step->selectAll();
         });
@@ -261,46 +278,35 @@ void OptionsAutoDialog::buildCommandBar() {
 }
 
 void OptionsAutoDialog::placeAutomaticFields() {
-    struct Run {
-        int start;
-        int end;
-    };
-    const int fieldWidth = twips_.x(kAutoFieldWidth);
+    const int fieldWidth = widthFor(static_cast<NumberField*>(zeit_[0]), kAutoSamples);
     const int fieldHeight = twips_.y(kFieldHeight);
-    // The runs of blanks in each caption where the face draws them, in dialog pixels.
-    std::array<std::array<Run, 2>, 3> runs{};
+    const int needed = fieldWidth + 2 * kClearance;
+    std::array<GapOption*, 3> options{};
     for (size_t slot = 0; slot < 3; ++slot) {
-        const QRadioButton* option = auto_.at(slot);
-        QStyleOptionButton styleOption;
-        styleOption.initFrom(option);
-        styleOption.text = option->text();
-        const QRect contents =
-            option->style()->subElementRect(QStyle::SE_RadioButtonContents, &styleOption, option);
-        const int textLeft = option->x() + contents.x();
-        const QFontMetrics metrics(option->font());
-        const std::array<QString, 4> parts = captionParts(kAutoRows.at(slot));
-        for (size_t gap = 0; gap < 2; ++gap) {
-            runs[slot][gap] = {textLeft + metrics.horizontalAdvance(parts.at(2 * gap)),
-                               textLeft + metrics.horizontalAdvance(parts.at(2 * gap + 1))};
-        }
+        options.at(slot) = static_cast<GapOption*>(auto_.at(slot));
+        options.at(slot)->setGapWidth(0, 0);
+        options.at(slot)->setGapWidth(1, 0);
     }
-    for (size_t gap = 0; gap < 2; ++gap) {
-        // One column for all three rows where possible: the designed position if it lies in every
-        // gap, else the middle of the part the gaps share; otherwise each row its own gap.
-        Run shared{runs[0][gap].start, runs[0][gap].end};
-        for (const auto& row : runs) {
-            shared = {std::max(shared.start, row[gap].start), std::min(shared.end, row[gap].end)};
-        }
-        const int designed = twips_.x(kAutoFieldLeft.at(gap));
-        for (size_t slot = 0; slot < 3; ++slot) {
-            int left = designed;
-            if (designed < shared.start || designed + fieldWidth > shared.end) {
-                const Run own = shared.end - shared.start >= fieldWidth ? shared : runs[slot][gap];
-                left = own.start + (own.end - own.start - fieldWidth) / 2;
-            }
-            QLineEdit* field = gap == 0 ? zeit_.at(slot) : anz_.at(slot);
-            field->setGeometry(left, auto_.at(slot)->y(), fieldWidth, fieldHeight);
-        }
+    // The fields of all rows stand in two columns: every first run of blanks ends where the
+    // furthest one ends (and at least a field's room after its words), every second run is as
+    // wide as the widest one needs.
+    int firstEnd = 0;
+    int secondWidth = needed;
+    for (const GapOption* option : options) {
+        const auto [start, end] = option->gapSpan(0);
+        firstEnd = std::max({firstEnd, end, start + needed});
+        secondWidth = std::max(secondWidth, option->naturalGapWidth(1));
+    }
+    for (size_t slot = 0; slot < 3; ++slot) {
+        GapOption* option = options.at(slot);
+        option->setGapWidth(0, firstEnd - option->gapSpan(0).first);
+        option->setGapWidth(1, secondWidth);
+        const int top = option->y();
+        zeit_.at(slot)->setGeometry(option->x() + firstEnd - kClearance - fieldWidth, top,
+                                    fieldWidth, fieldHeight);
+        const auto [start, end] = option->gapSpan(1);
+        anz_.at(slot)->setGeometry(option->x() + start + (end - start - fieldWidth) / 2, top,
+                                   fieldWidth, fieldHeight);
     }
 }
 

@@ -3,16 +3,23 @@
 # Quick when everything is present: it only calls apt-get for what is missing.
 set -euo pipefail
 packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgtest-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 locales poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-echo "Installing: ${missing[*]}"
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# The test suite runs a second time under a German locale (decimal commas).
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the locale de_DE.UTF-8"
+    if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'de_DE.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
+    fi
+    $SUDO locale-gen >/dev/null
+fi

@@ -6,4 +6,8 @@ tools/install-deps.sh
 tools/check-format.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+# Once with the dot and once with the German decimal comma, which the pupils' machines use.
+for locale in C.UTF-8 de_DE.UTF-8; do
+    echo "Tests under LC_ALL=$locale"
+    LC_ALL=$locale QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+done

@@ -16,6 +16,8 @@ struct ProductInfo {
     QString productName; ///< "Vozavero"
     QString title;       ///< "Vozavero"
     QString version;     ///< major.minor.revision
+    /// The application's help file name; kept with the product, no command opens it.
+    QString helpFile;
 };
 
 class FrameworkServices {

@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vozavero {
 
@@ -116,14 +118,42 @@ bool NumberPad::editField(QLineEdit* field, const QString& caption, QWidget* par
         return false;
     }
     // The field's own window keeps the pad above a modal dialog that holds the field.
-    NumberPad pad(caption, field->text(), parent != nullptr ? parent : field->window());
+    QWidget* owner = parent != nullptr ? parent : field->window();
+    NumberPad pad(caption, field->text(), owner);
     pad.setMaxLength(field->maxLength());
+    // Beside the window that holds the field, so that the field and its neighbours stay visible.
+    pad.adjustSize();
+    if (const QScreen* screen = owner->screen()) {
+        pad.move(besideWindow(owner->frameGeometry(), pad.size(), screen->availableGeometry()));
+    }
     const QPointer<QLineEdit> guard(field);
     if (pad.exec() != QDialog::Accepted || guard.isNull()) {
         return false;
     }
     field->setText(pad.text());
     return true;
+}
+
+QPoint NumberPad::besideWindow(const QRect& window, const QSize& padSize, const QRect& screen) {
+    constexpr int kGap = 8;
+    // Room for the pad's own frame, which the window system adds around the size.
+    constexpr int kFrame = 8;
+    const int width = padSize.width() + kFrame;
+    const int height = padSize.height() + kFrame;
+    const int roomRight = screen.right() + 1 - (window.right() + 1 + kGap);
+    const int roomLeft = window.left() - kGap - screen.left();
+    int left = 0;
+    if (roomRight >= width) {
+        left = window.right() + 1 + kGap;
+    } else if (roomLeft >= width) {
+        left = window.left() - kGap - width;
+    } else if (roomRight >= roomLeft) {
+        left = screen.right() + 1 - width;
+    } else {
+        left = screen.left();
+    }
+    const int top = std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - height));
+    return {left, top};
 }
 
 QString NumberPad::magnitude() const {

@@ -35,6 +35,13 @@ public:
     /// A null or read-only field opens no pad.
     static bool editField(QLineEdit* field, const QString& caption, QWidget* parent = nullptr);
 
+    /// Top-left corner for a pad of padSize (pixels) beside the window whose frame is window,
+    /// inside the screen's usable area screen: right of the window when it fits there, else left
+    /// of it, else at the screen's edge on the side with more room (the only case in which it
+    /// covers part of the window). The top is the window's top, moved up as far as the pad needs
+    /// to stay on the screen.
+    static QPoint besideWindow(const QRect& window, const QSize& padSize, const QRect& screen);
+
     /// The text as edited so far.
     QString text() const { return text_; }
     /// Whether the start text is still marked and the next digit replaces it.

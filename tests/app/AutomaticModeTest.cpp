@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -29,9 +30,9 @@ protected:
             d->option(slot)->click();
             d->periodField(slot)->setText(period);
             d->stepField(slot)->setText(step);
-            d->startField(0)->setText(QString::number(count));
-            d->startField(1)->setText(QString::number(speed));
-            d->startField(2)->setText(QString::number(volume));
+            d->startField(0)->setText(QLocale().toString(count));
+            d->startField(1)->setText(QLocale().toString(speed));
+            d->startField(2)->setText(QLocale().toString(volume));
             d->command(ok ? "DIALOG.OK();" : "DIALOG.ABORT();");
         });
         find<QAction>("mnu_OptionsAuto")->trigger();
@@ -69,12 +70,58 @@ TEST_F(AutomaticModeTest, VolumeStepsDownToFiftyWithThePiston) {
 }
 
 TEST_F(AutomaticModeTest, FractionalSpeedStepShowsTheUsersSeparator) {
+    const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     configure(SlotSpeed, "1", "0.5", 5, 2, 250);
     window->automaticStep(SlotSpeed);
+    const QString shown = text("AnzT(2)");
+    QLocale::setDefault(previous);
     EXPECT_EQ(window->settings().speed, 2.5);
-    EXPECT_EQ(text("AnzT(2)"), "2,5");
-    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(shown, "2,5");
+}
+
+TEST_F(AutomaticModeTest, DecimalStepsShowWholeAndWithoutBinaryNoise) {
+    const auto wholeIn = [this](const char* name) {
+        auto* label = find<QLabel>(name);
+        return QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+               label->contentsRect().width();
+    };
+    configure(SlotCount, "1", "0.1", 5, 2, 250);
+    for (int i = 0; i < 15; ++i) {
+        window->automaticStep(SlotCount);
+    }
+    EXPECT_NE(window->settings().particleCount, 6.5); // the binary sum is a little off
+    EXPECT_EQ(text("AnzT(1)"), QLocale().toString(6.5));
+    EXPECT_TRUE(wholeIn("AnzT(1)"));
+
+    configure(SlotVolume, "1", "0.5", 5, 2, 400);
+    window->automaticStep(SlotVolume);
+    EXPECT_EQ(text("AnzT(3)"), QLocale().toString(400.5));
+    EXPECT_TRUE(wholeIn("AnzT(3)"));
+
+    // A start value with more decimals than the step keeps its own.
+    configure(SlotSpeed, "1", "1", 5, 2.25, 250);
+    window->automaticStep(SlotSpeed);
+    EXPECT_EQ(text("AnzT(2)"), QLocale().toString(3.25));
+}
+
+TEST_F(AutomaticModeTest, OkAfterUncheckingStartsTheLastChosenRowAgain) {
+    configure(SlotSpeed, "2", "1", 5, 2, 250);
+    auto* box = find<QCheckBox>("opt_Automatic");
+    box->setChecked(false);
+    ASSERT_FALSE(timer(SlotSpeed)->isActive());
+    bool rowShown = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<OptionsAutoDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        rowShown = d->option(SlotSpeed)->isChecked();
+        d->command("DIALOG.OK();");
+    });
+    find<QAction>("mnu_OptionsAuto")->trigger();
+    EXPECT_TRUE(rowShown);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(timer(SlotSpeed)->isActive());
+    EXPECT_EQ(timer(SlotSpeed)->interval(), 2000);
 }
 
 TEST_F(AutomaticModeTest, CheckingBeforeConfiguringOpensTheDialogOnceAndAbortUnchecks) {

@@ -4,6 +4,7 @@
 #include "WindowLayout.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QTabWidget>
 
 namespace vozavero {
@@ -12,18 +13,21 @@ TEST(WindowLayout, ModesStackTheBlocksCentred) {
     const Twips tw{15, 15};
     const QSize client(1000, 700);
     const WindowLayout normal = WindowLayout::arrange(0, client, tw, 733, 210, 157);
-    // (1000 - 733) / 2 = 133.5 rounds to the even 134.
-    EXPECT_EQ(normal.cylinder, QRect(134, 5, 733, 210));
-    EXPECT_EQ(normal.settings, QRect(134, 220, 733, 157));
-    EXPECT_EQ(normal.tabs, QRect(134, 382, 733, 700 - 382 - 5));
-    EXPECT_EQ(normal.plotter, QRect(139, 407, 723, normal.tabs.height() - 30));
+    // Centred in twips: (15000 - 10995) / 2 = 2002.5 goes to the even 2002, which is 133.5 px
+    // and so the even 133 (not 134, as halving in pixels would give).
+    EXPECT_EQ(normal.cylinder, QRect(133, 5, 733, 210));
+    EXPECT_EQ(normal.settings, QRect(133, 220, 733, 157));
+    EXPECT_EQ(normal.tabs, QRect(133, 382, 733, 700 - 382 - 5));
+    EXPECT_EQ(normal.plotter, QRect(138, 407, 723, normal.tabs.height() - 30));
+    // 1280 px: 4102.5 twips go to 4102, which is 273.5 px and so 273.
+    EXPECT_EQ(WindowLayout::arrange(0, QSize(1280, 700), tw, 733, 210, 157).cylinder.x(), 273);
 
     const WindowLayout probe = WindowLayout::arrange(1, client, tw, 733, 210, 157);
     EXPECT_FALSE(probe.settingsVisible);
     EXPECT_EQ(probe.tabs.top(), 220);
     const WindowLayout settings = WindowLayout::arrange(2, client, tw, 733, 210, 157);
     EXPECT_FALSE(settings.cylinderVisible);
-    EXPECT_EQ(settings.settings.topLeft(), QPoint(134, 5));
+    EXPECT_EQ(settings.settings.topLeft(), QPoint(133, 5));
     EXPECT_EQ(settings.tabs.top(), 167);
     const WindowLayout full = WindowLayout::arrange(3, client, tw, 733, 210, 157);
     EXPECT_EQ(full.tabs, QRect(5, 5, 990, 690));
@@ -35,6 +39,15 @@ TEST(WindowLayout, ModesStackTheBlocksCentred) {
 }
 
 using LayoutWindowTest = AppFixture;
+
+TEST_F(LayoutWindowTest, RestoredWindowHasTheDesignedClientAreaBelowItsMenuBar) {
+    ASSERT_TRUE(start());
+    window->showNormal();
+    QTest::qWait(20);
+    // 12390 x 9510 twips at 15 twips per pixel.
+    EXPECT_EQ(find("client")->size(), QSize(826, 634));
+    EXPECT_EQ(window->height(), 634 + window->menuBar()->height());
+}
 
 TEST_F(LayoutWindowTest, FourClicksOnTheGraphCycleTheModes) {
     ASSERT_TRUE(start());
@@ -81,7 +94,10 @@ TEST_F(LayoutWindowTest, TinyAndMinimisedWindowsDoNotBreak) {
     window->resize(60, 40);
     QTest::qWait(20);
     window->setViewMode(0);
-    EXPECT_GE(find("PLOTTER")->height(), 0);
+    // The blocks stack lower than the window is high: the tab control and the graph shrink to
+    // nothing instead of taking a negative height.
+    EXPECT_EQ(find("tab_View")->height(), 0);
+    EXPECT_EQ(find("PLOTTER")->height(), 0);
     window->showMinimized();
     QTest::qWait(20);
     window->setViewMode(3);

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -49,6 +50,26 @@ TEST_F(MeasuringWindowTest, AnIntervalRaisesTheImpactScaleAndClearsTheCount) {
     ASSERT_EQ(c.count(), 1);
     EXPECT_EQ(c.x(1), 5);
     EXPECT_EQ(c.y(1), 125);
+}
+
+TEST_F(MeasuringWindowTest, GraphTakesARaisedImpactScaleAtTheNextInterval) {
+    window->setMeasuringInterval(1);
+    auto* plotter = find<GraphPlotter>("PLOTTER");
+    const chart::Chart& shown = window->charts().pressureCountChart();
+    const auto top = [plotter] { return plotter->mapping().plotArea().top(); };
+    closeInterval(40);
+    EXPECT_NEAR(plotter->mapping().mapY(100), top(), 0.5);
+    // The interval that raises the scale to 125 redraws the graph on the old scale; only its
+    // new point, which is never hidden, reaches above it.
+    closeInterval(125);
+    EXPECT_EQ(text("SCROLLMAX(2)"), "125");
+    EXPECT_EQ(shown.yAxis().maximum, 100);
+    EXPECT_GE(plotter->mapping().mapY(125), top() - 0.5);
+    // The next interval draws on the raised scale.
+    closeInterval(40);
+    EXPECT_EQ(shown.yAxis().maximum, 125);
+    EXPECT_EQ(window->charts().pressureTimeChart().yAxis().maximum, 125);
+    EXPECT_NEAR(plotter->mapping().mapY(125), top(), 0.5);
 }
 
 TEST_F(MeasuringWindowTest, RecordingOffFreezesTheRowsButNotTheGauge) {
@@ -115,6 +136,21 @@ TEST_F(MeasuringWindowTest, RegressionLineFollowsTheButtonAndVanishesOnPageChang
     EXPECT_TRUE(window->regressionShown());
     find<QPushButton>("but_Reset")->click();
     EXPECT_FALSE(window->regressionShown());
+}
+
+TEST_F(MeasuringWindowTest, PressOnThePageAlreadyShownAlsoTakesTheLineAway) {
+    for (double n : {5.0, 10.0}) {
+        setCount(n);
+        closeInterval(static_cast<int>(n * 5));
+    }
+    regressionButton(2)->click();
+    ASSERT_TRUE(window->regressionShown());
+    auto* tabs = find<QTabWidget>("tab_View");
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tabs->currentIndex()).center());
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_FALSE(window->regressionShown());
+    EXPECT_FALSE(find<GraphPlotter>("PLOTTER")->lineEnds().has_value());
 }
 
 TEST_F(MeasuringWindowTest, AllPointsAtOneXGiveAMessageAndNoLine) {

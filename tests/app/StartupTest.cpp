@@ -66,6 +66,7 @@ TEST_F(StartupTest, StartValuesAreShown) {
     EXPECT_EQ(window->windowTitle(), "Nimbra // Vozavero Simulator");
     EXPECT_EQ(services.productInfo().version, QString(VOZAVERO_VERSION));
     EXPECT_EQ(services.productInfo().title, "Vozavero");
+    EXPECT_EQ(services.productInfo().helpFile, "Vorlix.hlp");
 }
 
 TEST_F(StartupTest, FirstPaintIsNoticedOnce) {

@@ -4,7 +4,9 @@
 //   build/tools/snapshots/snapshots OUTPUT_FOLDER [de]
 //
 // Writes start.png, piston100.png (50 particles, speed 30, piston at 100), mode1.png to
-// mode3.png, series.png (four particle counts measured, regression line shown) and options.png.
+// mode3.png, gauges.png (fractional values after decimal automatic steps), series.png (four
+// particle counts measured, regression line shown), options.png and options-row.png (a chosen
+// row with fractional period and step).
 // With "de" the numbers are shown with the German decimal comma.
 #include "MainWindow.h"
 #include "OptionsAutoDialog.h"
@@ -62,6 +64,23 @@ int main(int argc, char** argv) {
     runEvents(6.0);
     w.grab().save(out.filePath("piston100.png"));
 
+    {
+        // The widest read-outs: thousandths of the count, tenths of the speed, halves of the
+        // volume.
+        vozavero::AutoModeSettings& a = w.settings().autoMode;
+        const vozavero::AutoModeSettings saved = a;
+        a.autoStep = {0.001, 0.5, 0.1};
+        w.settings().particleCount = 49.999;
+        w.settings().speed = 29.9;
+        w.refreshGauge(vozavero::SlotCount);
+        w.refreshGauge(vozavero::SlotSpeed);
+        w.applyPistonWidth(400.5);
+        runEvents(0.5);
+        QWidget* frame = w.findChild<QWidget*>(QStringLiteral("frm_Options"));
+        frame->grab().save(out.filePath("gauges.png"));
+        a = saved;
+    }
+
     for (int mode = 1; mode <= 3; ++mode) {
         w.setViewMode(mode);
         runEvents(0.5);
@@ -87,5 +106,15 @@ int main(int argc, char** argv) {
     dialog.show();
     runEvents(0.3);
     dialog.grab().save(out.filePath("options.png"));
+    dialog.hide();
+
+    autoMode.autoConfigured = true;
+    autoMode.savedAutoActive = {true, false, false};
+    autoMode.autoPeriod = {2.5, 0.0, 0.0};
+    autoMode.autoStep = {0.001, 0.0, 0.0};
+    dialog.load();
+    dialog.show();
+    runEvents(0.3);
+    dialog.grab().save(out.filePath("options-row.png"));
     return 0;
 }

@@ -3,13 +3,19 @@
 #include "chart/GraphView.h"
 #include "chart/PrintAdaptor.h"
 
+#include "NumberText.h"
+
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
+using vozavero::numberText;
 using vozavero::chart::Chart;
 using vozavero::chart::GraphView;
 using vozavero::chart::PrintAdaptor;
@@ -23,6 +29,20 @@ Chart pressureTimeChart() {
     chart.yAxis().title = QStringLiteral("Stöße (=Druck)");
     chart.yAxis().unit = QStringLiteral("-");
     return chart;
+}
+
+/// The text of a PDF file as the poppler tools extract it, in reading order with the layout's
+/// blanks, pages separated by form feeds.
+QString pdfText(const QString& path) {
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(tool.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+qsizetype pdfPages(const QString& path) {
+    // pdftotext ends every page with a form feed.
+    return pdfText(path).count(u'\f');
 }
 
 } // namespace
@@ -92,10 +112,20 @@ TEST(Chart, TableAndGraphPrintIntoPdfFiles) {
     adaptor.usePdfFile(table);
     Chart chart = pressureTimeChart();
     for (int i = 0; i < 300; ++i) {
-        chart.append(i * 5, 100 + i % 7);
+        chart.append(i * 5, 100 + i % 7 + 0.5);
     }
     EXPECT_TRUE(chart.printTable(adaptor, true));
-    EXPECT_GT(QFileInfo(table).size(), 1000);
+    // Every row is on paper, pages go on with the column header, numbers in the user's format.
+    const QString tableText = pdfText(table);
+    EXPECT_TRUE(tableText.contains(chart.name())) << tableText.left(300).toStdString();
+    EXPECT_EQ(tableText.count(chart.xAxis().caption()), pdfPages(table));
+    EXPECT_GT(pdfPages(table), 1);
+    for (const int row : {0, 150, 299}) {
+        const QString line = numberText(row * 5) + QStringLiteral(" +") +
+                             QRegularExpression::escape(numberText(100 + row % 7 + 0.5));
+        EXPECT_TRUE(tableText.contains(QRegularExpression(QStringLiteral("(^|\\s)") + line)))
+            << row;
+    }
 
     const QString graph = dir.filePath(QStringLiteral("graph.pdf"));
     adaptor.usePdfFile(graph);
@@ -105,5 +135,6 @@ TEST(Chart, TableAndGraphPrintIntoPdfFiles) {
     picture.fill(Qt::blue);
     view.setPicture(picture);
     EXPECT_TRUE(view.printGraph(adaptor, true));
-    EXPECT_GT(QFileInfo(graph).size(), 1000);
+    EXPECT_EQ(pdfText(graph).trimmed(), "Vozavero");
+    EXPECT_EQ(pdfPages(graph), 1);
 }

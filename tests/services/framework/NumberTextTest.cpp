@@ -36,5 +36,33 @@ TEST(NumberText, NumberTextIsShortPlainAndUsesTheLocaleSeparator) {
     EXPECT_EQ(numberText(12345.0, QLocale(QLocale::English, QLocale::UnitedStates)), "12345");
 }
 
+TEST(NumberText, TypedNumbersReadTheLocalesDecimalSeparatorAndTheDot) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    // What the program showed reads back as the same number, and the dot still works.
+    for (const double value : {2.5, 0.5, -0.25, 0.001, 12.0}) {
+        EXPECT_DOUBLE_EQ(typedNumber(numberText(value, german), german), value) << value;
+    }
+    EXPECT_DOUBLE_EQ(typedNumber("2.5", german), 2.5);
+    EXPECT_DOUBLE_EQ(typedNumber("1,5 s", german), 1.5);
+    EXPECT_DOUBLE_EQ(typedNumber("abc", german), 0.0);
+    // Under a dot locale a comma still ends the number.
+    EXPECT_DOUBLE_EQ(typedNumber("1,5", QLocale::c()), 1.0);
+}
+
+TEST(NumberText, DecimalsOfAStepAndValuesRoundedToThem) {
+    const std::pair<double, int> cases[] = {{0.1, 1},     {-0.25, 2}, {250, 0},
+                                            {1.25e-5, 7}, {0, 0},     {1e20, 0}};
+    for (const auto& [value, decimals] : cases) {
+        EXPECT_EQ(decimalsOf(value), decimals) << value;
+    }
+    double sum = 5.0;
+    for (int i = 0; i < 15; ++i) {
+        sum += 0.1;
+    }
+    EXPECT_EQ(numberText(sum, 1, QLocale::c()), "6.5");
+    EXPECT_EQ(numberText(-2.25, 1, QLocale::c()), "-2.3"); // ties away from zero
+    EXPECT_EQ(numberText(1e300, 3, QLocale::c()), numberText(1e300, QLocale::c()));
+}
+
 } // namespace
 } // namespace vozavero

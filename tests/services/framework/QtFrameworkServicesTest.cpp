@@ -102,7 +102,7 @@ TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenOtherwise) {
 
 TEST_F(QtFrameworkServicesTest, AboutBoxShowsTheVersion) {
     services.setProductInfo({QStringLiteral("Für den Physikunterricht"), QStringLiteral("Vozavero"),
-                             QStringLiteral("Vozavero"), QStringLiteral("1.0.37")});
+                             QStringLiteral("Vozavero"), QStringLiteral("1.0.37"), QString()});
     ModalDriver driver([](QWidget* box) {
         EXPECT_EQ(box->objectName(), "aboutBox");
         const auto* version = box->findChild<QLabel*>(QStringLiteral("aboutVersion"));

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using namespace vozavero;
 
@@ -139,27 +140,47 @@ TEST(GaugeDisplay, BarAndReadOutFollowTheValueAndTheScaleCaptions) {
 
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    g->setValueText(7.5);
+    g->setValueText(7.5, 1);
     QLocale::setDefault(previous);
     EXPECT_EQ(g->valueLabel()->text(), "7,5");
 }
 
-TEST(GaugeDisplay, ReadOutsFitThreeDigitsOrADecimalWithoutTouchingTheirCaption) {
-    for (const GaugeId id : {GaugeCount, GaugeSpeed, GaugeVolume}) {
-        const GaugePanel g(id, Twips{});
-        const QLabel* readout = g.valueLabel();
-        const QFontMetrics metrics(readout->font());
-        for (const QString text : {"500", "7,5"}) {
-            EXPECT_LE(metrics.horizontalAdvance(text), readout->contentsRect().width()) << id;
+TEST(GaugeDisplay, EveryReachableReadOutShowsWholeBetweenCaptionAndBox) {
+    // The widest values of each quantity: thousandths, under a German and an English locale.
+    const struct {
+        GaugeId id;
+        std::vector<double> values;
+    } cases[] = {{GaugeCount, {50, 49.999, 1.001, 6.5}},
+                 {GaugeSpeed, {30, 29.999, 15.5}},
+                 {GaugeVolume, {500, 499.999, 400.5, 250.5}}};
+    const QLocale previous;
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        QLocale::setDefault(locale);
+        for (const auto& c : cases) {
+            GaugePanel g(c.id, Twips{});
+            const QLabel* readout = g.valueLabel();
+            const QLabel* caption = g.captionLabel();
+            const int captionEnd =
+                caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
+            EXPECT_GT(readout->x(), captionEnd) << c.id;
+            EXPECT_LT(readout->geometry().right(), g.box()->x()) << c.id;
+            for (const double value : c.values) {
+                g.setValueText(value, 3);
+                const QString text = readout->text();
+                EXPECT_EQ(text, locale.toString(value)) << c.id;
+                EXPECT_LE(QFontMetrics(readout->font()).horizontalAdvance(text),
+                          readout->contentsRect().width())
+                    << c.id << ' ' << text.toStdString();
+                EXPECT_GE(readout->font().pointSizeF(), 6.0);
+            }
         }
-        const QLabel* caption = g.captionLabel();
-        const int captionEnd =
-            caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text());
-        // Right-aligned, a three-digit number must stay clear of the caption and the box.
-        EXPECT_LT(captionEnd, readout->geometry().right() + 1 - metrics.horizontalAdvance("500"))
-            << id;
-        EXPECT_LE(readout->geometry().right(), g.box()->x()) << id;
     }
+    QLocale::setDefault(previous);
+
+    // Digits beyond thousandths are rounded away rather than crowding the read-out.
+    GaugePanel g(GaugeSpeed, Twips{});
+    g.setValueText(2.00049, 9);
+    EXPECT_EQ(g.valueLabel()->text(), "2");
 }
 
 } // namespace

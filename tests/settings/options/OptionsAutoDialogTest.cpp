@@ -4,13 +4,18 @@
 #include "OptionsAutoDialog.h"
 #include "ScriptedServices.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPointingDevice>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace vozavero;
 
@@ -37,6 +42,17 @@ protected:
     }
     static void clickField(QLineEdit* field) {
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    }
+    /// A finger on the touch screen, lifted again, over the field of the shown dialog.
+    void tapField(QLineEdit* field) {
+        static QPointingDevice* screen = QTest::createTouchDevice();
+        const QPoint at = field->mapTo(&dialog, QPoint(6, field->height() / 2));
+        QTest::touchEvent(&dialog, screen).press(0, at, &dialog);
+        QTest::touchEvent(&dialog, screen).release(0, at, &dialog);
+        QCoreApplication::processEvents();
+    }
+    static QToolButton* padButton(QLineEdit* field) {
+        return field->findChild<QToolButton*>("numberPadButton");
     }
     void clickButton(const char* name) {
         QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
@@ -90,43 +106,69 @@ TEST_F(OptionsDialog, SelectingARowFillsOnesFocusesItsPeriodAndKeepsLaterNumbers
     EXPECT_EQ(dialog.stepField(SlotCount)->text(), "1");
 }
 
-TEST_F(OptionsDialog, StartFieldsAreClampedAtEveryKeystrokeAndMoveWithTheirScrollBars) {
+TEST_F(OptionsDialog, StartFieldsKeepTheTypedTextAndAreClampedWhenLeftOrConfirmed) {
+    // The first keystroke of "15" is below the speed's floor of 2, of "320" below 50: neither
+    // may be clamped before the number is complete.
+    typeOver(dialog.startField(1), "15");
+    EXPECT_EQ(dialog.startField(1)->text(), "15");
+    EXPECT_EQ(engine.speed, 15.0);
+    typeOver(dialog.startField(2), "320");
+    EXPECT_EQ(dialog.startField(2)->text(), "320");
+    EXPECT_EQ(dialog.startScrollBar(2)->value(), 320);
+    EXPECT_EQ(engine.pistonPosition, 320.0f);
+
+    // While typing, the engine's copy and the scroll bar follow the clamped number at once.
     typeOver(dialog.startField(0), "70");
-    EXPECT_EQ(dialog.startField(0)->text(), "50");
+    EXPECT_EQ(dialog.startField(0)->text(), "70");
     EXPECT_EQ(dialog.startScrollBar(0)->value(), dialog.startScrollBar(0)->maximum());
     EXPECT_EQ(engine.particleCount, 50.0);
-    typeOver(dialog.startField(0), "abc"); // no number reads as 0; the count's floor is 1
+    QTest::keyClick(dialog.startField(0), Qt::Key_Return);
+    EXPECT_EQ(dialog.startField(0)->text(), "50");
+
+    typeOver(dialog.startField(0), "abc");        // no number reads as 0; the count's floor is 1
+    emit dialog.startField(0)->editingFinished(); // leaving the field
     EXPECT_EQ(dialog.startField(0)->text(), "1");
-    typeOver(dialog.startField(0), "17");
-    EXPECT_EQ(dialog.startScrollBar(0)->value(), 17);
 
     typeOver(dialog.startField(1), "0");
+    dialog.command("DIALOG.OK();"); // OK clamps a number still being typed
     EXPECT_EQ(dialog.startField(1)->text(), "2");
-    EXPECT_EQ(engine.speed, 2.0);
+    EXPECT_EQ(autoMode.startConditions.speed, 2.0);
 
-    typeOver(dialog.startField(2), "3"); // a first digit already falls below 50
-    EXPECT_EQ(dialog.startField(2)->text(), "50");
     dialog.startScrollBar(2)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(dialog.startField(2)->text(), "51");
-    EXPECT_EQ(engine.pistonPosition, 51.0f);
+    EXPECT_EQ(dialog.startField(2)->text(), "321");
+    EXPECT_EQ(engine.pistonPosition, 321.0f);
 }
 
-TEST_F(OptionsDialog, ClicksHandTheFieldsToTheInputAidWithTheirQuantity) {
-    clickField(dialog.periodField(SlotVolume)); // disabled: no aid
+TEST_F(OptionsDialog, MouseClicksTypeDirectlyWhileTapsAndThePadButtonOpenTheInputAid) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     services.inputAidEdit = [](const QString&) { return QStringLiteral("70"); };
+    clickOption(SlotCount);
+    clickField(dialog.stepField(SlotCount));
+    QTest::keyClick(dialog.stepField(SlotCount), Qt::Key_End);
+    QTest::keyClicks(dialog.stepField(SlotCount), "5");
     for (int row = 0; row < 3; ++row) {
         clickField(dialog.startField(row));
+    }
+    EXPECT_TRUE(services.inputAidCaptions.isEmpty()); // a mouse click only places the cursor
+    EXPECT_EQ(dialog.stepField(SlotCount)->text(), "15");
+
+    for (int row = 0; row < 3; ++row) {
+        tapField(dialog.startField(row));
     }
     EXPECT_EQ(dialog.startField(0)->text(), "50"); // the aid's text is checked like typing
     EXPECT_EQ(services.inputAidCaptions,
               QStringList({"Anzahl", "Geschwindigkeit", QString::fromUtf8("Fläche")}));
 
     services.inputAidCaptions.clear();
+    padButton(dialog.periodField(SlotVolume))->click(); // disabled: no aid
+    tapField(dialog.stepField(SlotVolume));
+    EXPECT_TRUE(services.inputAidCaptions.isEmpty());
     for (const int slot : {SlotCount, SlotVolume, SlotSpeed}) {
         clickOption(slot);
-        clickField(dialog.periodField(slot));
+        padButton(dialog.periodField(slot))->click();
         EXPECT_EQ(dialog.periodField(slot)->text(), "70") << slot; // not limited
-        clickField(dialog.stepField(slot));
+        tapField(dialog.stepField(slot));
     }
     EXPECT_EQ(services.inputAidCaptions,
               QStringList({"Sekunden", "Anzahl", "Sekunden", QString::fromUtf8("Fläche"),
@@ -207,6 +249,109 @@ TEST_F(OptionsDialog, ReopeningAfterOkShowsTheChosenRowAndAfterAbortForgetsTheCh
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
     EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0");
+}
+
+TEST_F(OptionsDialog, ArrowKeysChooseARowAndMoveTheFocusOnToItsPeriod) {
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.option(3)->setFocus();
+    QTest::keyClick(dialog.option(3), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.option(SlotCount)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), dialog.periodField(SlotCount));
+    QTest::keyClicks(QApplication::focusWidget(), "3"); // typing goes straight into the period
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "3");
+}
+
+TEST_F(OptionsDialog, FractionsSurviveASecondOkUnderAGermanLocale) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    clickOption(SlotSpeed);
+    typeOver(dialog.periodField(SlotSpeed), "2,5"); // the user's own format
+    typeOver(dialog.stepField(SlotSpeed), "0.5");   // and the dot
+    dialog.command("DIALOG.OK();");
+    const AutoModeSettings first = autoMode;
+    dialog.load(); // the fields now show "2,5" and "0,5"
+    const QString shown[] = {dialog.periodField(SlotSpeed)->text(),
+                             dialog.stepField(SlotSpeed)->text()};
+    dialog.command("DIALOG.OK();");
+    QLocale::setDefault(previous);
+    EXPECT_EQ(shown[0], "2,5");
+    EXPECT_EQ(shown[1], "0,5");
+    EXPECT_EQ(first.autoPeriod[SlotSpeed], 2.5);
+    EXPECT_EQ(first.autoStep[SlotSpeed], 0.5);
+    EXPECT_EQ(autoMode.autoPeriod, first.autoPeriod);
+    EXPECT_EQ(autoMode.autoStep, first.autoStep);
+}
+
+TEST_F(OptionsDialog, AfterAutomaticModeWasSwitchedOffItReopensOnTheLastChosenRow) {
+    clickOption(SlotVolume);
+    typeOver(dialog.periodField(SlotVolume), "3");
+    dialog.command("DIALOG.OK();");
+    autoMode.autoActive = {}; // "Automatik aktiv" unchecked; the saved copy keeps the choice
+    dialog.load();
+    EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
+    EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "3");
+    dialog.command("DIALOG.OK();");
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
+}
+
+/// How many pixels of image within columns from..to have colour (or do not, when same is false).
+int countPixels(const QImage& image, int from, int to, const QColor& colour, bool same = true) {
+    int count = 0;
+    for (int x = std::max(0, from); x <= std::min(to, image.width() - 1); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            count += (image.pixelColor(x, y) == colour) == same;
+        }
+    }
+    return count;
+}
+
+TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QColor cyan(192, 255, 255);
+    const auto cyanPixels = [&cyan](QLineEdit* field) {
+        return countPixels(field->grab().toImage(), 0, field->width(), cyan);
+    };
+    EXPECT_GT(cyanPixels(dialog.startField(0)), 0);
+    EXPECT_EQ(cyanPixels(dialog.periodField(SlotCount)), 0); // disabled with its row
+    clickOption(SlotCount);
+    EXPECT_GT(cyanPixels(dialog.periodField(SlotCount)), 0);
+
+    // Room for the widest usual numbers beside the pad button, with decimal commas.
+    const QStringList startTexts{"500", "12,5"};
+    const QStringList automaticTexts{"0,001", "-2,5", "100"};
+    for (int i = 0; i < 3; ++i) {
+        for (QLineEdit* field :
+             {dialog.startField(i), dialog.periodField(i), dialog.stepField(i)}) {
+            for (const QString& text :
+                 field == dialog.startField(i) ? startTexts : automaticTexts) {
+                field->setText(text);
+                field->setCursorPosition(0); // unscrolled: the cursor stands where text starts
+                const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                EXPECT_LE(cursor.center().x() + field->fontMetrics().horizontalAdvance(text),
+                          padButton(field)->x())
+                    << field->objectName().toStdString() << " " << text.toStdString();
+            }
+        }
+    }
+
+    // The period and step fields lie over blanks of their option's caption: the caption as
+    // drawn has no ink under a field or within two pixels of it.
+    for (int slot = 0; slot < 3; ++slot) {
+        QRadioButton* option = dialog.option(slot);
+        const QImage caption = option->grab().toImage();
+        const QColor paper = caption.pixelColor(caption.width() - 1, 0);
+        for (const QLineEdit* field : {dialog.periodField(slot), dialog.stepField(slot)}) {
+            const int from = field->x() - option->x() - 2;
+            const int to = field->geometry().right() - option->x() + 2;
+            EXPECT_EQ(countPixels(caption, from, to, paper, false), 0)
+                << field->objectName().toStdString();
+            EXPECT_GT(from, 40) << field->objectName().toStdString(); // after the round button
+        }
+    }
 }
 
 TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
