@@ -10,6 +10,7 @@
 #include "framework/TitledFrame.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -140,7 +141,10 @@ bool MainWindow::intervalReadoutEvent(QEvent* event) {
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // The focus mark: the read-out takes the colours of a selection while it has the focus.
-        const bool focused = event->type() == QEvent::FocusIn;
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        const bool focused = focus->gotFocus() && focus->reason() != Qt::MouseFocusReason &&
+                             focus->reason() != Qt::ActiveWindowFocusReason &&
+                             focus->reason() != Qt::PopupFocusReason;
         QPalette p = label->palette();
         p.setColor(QPalette::Window, focused ? palette().color(QPalette::Highlight) : Qt::white);
         p.setColor(QPalette::WindowText,

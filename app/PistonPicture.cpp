@@ -4,6 +4,7 @@
 #include "ValueAccessible.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -37,6 +38,10 @@ QString PistonPicture::controlMeaning() const {
 void PistonPicture::keyPressEvent(QKeyEvent* event) {
     const bool commandKey =
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!focusMarked()) {
+        markKeyPressed();
+        update();
+    }
     if (!commandKey && applyStepKey(event->key())) {
         event->accept();
         return;
@@ -44,9 +49,21 @@ void PistonPicture::keyPressEvent(QKeyEvent* event) {
     PictureBox::keyPressEvent(event);
 }
 
+void PistonPicture::focusInEvent(QFocusEvent* event) {
+    markFocusReason(event->reason());
+    PictureBox::focusInEvent(event);
+    update();
+}
+
+void PistonPicture::focusOutEvent(QFocusEvent* event) {
+    clearFocusMark();
+    PictureBox::focusOutEvent(event);
+    update();
+}
+
 void PistonPicture::paintEvent(QPaintEvent* event) {
     PictureBox::paintEvent(event);
-    if (!hasFocus()) {
+    if (!hasFocus() || !focusMarked()) {
         return;
     }
     QPainter painter(this);

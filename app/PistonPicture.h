@@ -34,6 +34,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     /// The piston moves when the volume changes: assistive technology is told the new value.
     void moveEvent(QMoveEvent* event) override;
 

@@ -83,6 +83,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     /// Draws the focus mark around the box while the gauge has the keyboard focus.
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     /// A finger or pen on box or bar, handled as the mouse would be.

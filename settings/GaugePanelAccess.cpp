@@ -9,6 +9,7 @@
 #include "RoundHalfEven.h"
 
 #include <QAccessible>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -93,6 +94,10 @@ QString GaugePanel::controlMeaning() const {
 void GaugePanel::keyPressEvent(QKeyEvent* event) {
     const bool commandKey =
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!focusMarked()) {
+        markKeyPressed();
+        update();
+    }
     if (!commandKey && applyStepKey(event->key())) {
         event->accept();
         return;
@@ -100,9 +105,19 @@ void GaugePanel::keyPressEvent(QKeyEvent* event) {
     QFrame::keyPressEvent(event);
 }
 
+void GaugePanel::focusInEvent(QFocusEvent* event) {
+    markFocusReason(event->reason());
+    QFrame::focusInEvent(event);
+}
+
+void GaugePanel::focusOutEvent(QFocusEvent* event) {
+    clearFocusMark();
+    QFrame::focusOutEvent(event);
+}
+
 void GaugePanel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (!hasFocus()) {
+    if (!hasFocus() || !focusMarked()) {
         return;
     }
     QPainter painter(this);

@@ -54,6 +54,11 @@ QString ValueControl::controlDescription() const {
              numberText(controlMaximum()));
 }
 
+void ValueControl::markFocusReason(int reason) {
+    focusMarked_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                   reason == Qt::ShortcutFocusReason;
+}
+
 bool ValueControl::applyStepKey(int key) {
     if (!controlSettable()) {
         return false;

@@ -35,6 +35,18 @@ public:
     QString controlDescription() const;
     /// Applies a step key (Qt::Key); returns whether key was one. Read-outs take no keys.
     bool applyStepKey(int key);
+
+protected:
+    /// The focus mark shows only for keyboard work: when the focus came by Tab, Backtab or a
+    /// shortcut, or once a key was pressed; a mouse click or the window's activation alone
+    /// leaves the control unmarked. Call from focusInEvent, keyPressEvent and focusOutEvent.
+    void markFocusReason(int reason);
+    void markKeyPressed() { focusMarked_ = true; }
+    void clearFocusMark() { focusMarked_ = false; }
+    bool focusMarked() const { return focusMarked_; }
+
+private:
+    bool focusMarked_ = false;
 };
 
 } // namespace vozavero
