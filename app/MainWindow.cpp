@@ -7,6 +7,7 @@
 #include "NumericError.h"
 #include "OptionsAutoDialog.h"
 #include "PictureBox.h"
+#include "PistonPicture.h"
 #include "SimulationLoop.h"
 #include "UiFonts.h"
 #include "WindowLayout.h"
@@ -128,6 +129,7 @@ void MainWindow::buildControls() {
     buildCylinderFrame();
     buildSettingsFrame();
     buildTabs();
+    buildAccessibility();
 
     tmrGo_ = new QTimer(this);
     tmrGo_->setObjectName(QStringLiteral("tmr_Go"));
@@ -184,7 +186,7 @@ void MainWindow::buildCylinderFrame() {
     bild_->setToolTip(volumeTip);
 
     const QImage piston = picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
-    schieber_ = new PictureBox(QPixmap::fromImage(piston), kolben_);
+    schieber_ = makePiston(piston);
     schieber_->setObjectName(QStringLiteral("pic_Schieber"));
     schieber_->setGeometry(43 + 250, 12, piston.width(), piston.height());
     schieber_->setToolTip(volumeTip);
@@ -412,6 +414,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == anz_[1] && intervalReadoutEvent(event)) {
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && watched == anz_[1]) {
         intervalMenu_->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;

@@ -7,7 +7,8 @@
 // The class is implemented in several files by concern: construction of the controls
 // (MainWindow.cpp), start-up (MainWindowStartup.cpp), menus and quitting (MainWindowMenus.cpp),
 // particles, piston and gauges (MainWindowSimulation.cpp), measuring, graph and restart
-// (MainWindowMeasurement.cpp) and automatic mode (MainWindowAutomatic.cpp).
+// (MainWindowMeasurement.cpp), automatic mode (MainWindowAutomatic.cpp), and keyboard and
+// assistive technology (MainWindowAccess.cpp).
 #include "Clock.h"
 #include "CommandLine.h"
 #include "GaugePanel.h"
@@ -43,6 +44,7 @@ class CylinderView;
 class GraphPlotter;
 class OptionsAutoDialog;
 class PictureBox;
+class PistonPicture;
 class SimulationLoop;
 class TitledFrame;
 
@@ -148,6 +150,18 @@ private:
     void buildSettingsFrame();
     void buildTabs();
     QLabel* makeReadout(const QString& name, const QRect& rect, QWidget* parent);
+    /// The piston's hooks: its value is the cylinder width, its changes the syringe rule.
+    PistonPicture* makePiston(const QImage& picture);
+
+    // Keyboard and assistive technology (MainWindowAccess.cpp).
+    /// Names and descriptions of the controls, the gauges' value sources and the tab order.
+    void buildAccessibility();
+    /// Gives the live read-outs their spoken text (caption and value), once per interval.
+    void announceReadouts();
+    /// Gives read-out ANZ(index) the spoken text of value, if it changed.
+    void announceReadout(size_t index, const QString& value);
+    /// The interval read-out as a keyboard control: focus mark, and keys that open its menu.
+    bool intervalReadoutEvent(QEvent* event);
     void setCylinderWidth(double w);
 
     // Menus (MainWindowMenus.cpp).

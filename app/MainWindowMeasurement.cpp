@@ -26,6 +26,7 @@ void MainWindow::measuringTick() {
     settings_.impactAxisMax = raisedAxisMax;
     impacts->setBarWidth(row.barWidth);
     impacts->setScaleCaptions(impacts->minLabel()->text(), row.middleCaption, row.maxCaption);
+    announceReadouts();
     engine_.setImpactCount(0);
 }
 

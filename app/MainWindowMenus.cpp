@@ -170,6 +170,7 @@ void MainWindow::setMeasuringInterval(int seconds) {
         intervalActions_[static_cast<size_t>(i)]->setChecked(values[i] == seconds);
     }
     settings_.measuringInterval = seconds;
+    announceReadout(1, QStringLiteral("%1 Sek.").arg(seconds));
 }
 
 void MainWindow::confirmQuit() {

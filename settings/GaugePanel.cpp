@@ -1,11 +1,13 @@
 // One gauge panel: builds the captions, box, bar, scale, read-out and reference mark from the
 // design measures of its gauge, maps presses and drags on box and bar to bar widths, and bar
-// widths to values and back.
+// widths to values and back. Keyboard, touch, pen and assistive technology: GaugePanelAccess.cpp.
 #include "GaugePanel.h"
 
 #include "NumberText.h"
+#include "PointerInput.h"
 #include "RoundHalfEven.h"
 #include "UiFonts.h"
+#include "ValueAccessible.h"
 
 #include <QMouseEvent>
 #include <algorithm>
@@ -147,7 +149,9 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setFont(bodyFont());
     setFixedSize(twips.x(kPanelWidth), twips.y(look.panelHeight));
-    setAccessibleName(text(look.caption));
+    // Only the gauges that set a quantity take the keyboard; the impact gauge is a read-out.
+    setFocusPolicy(id == GaugeImpacts ? Qt::NoFocus : Qt::StrongFocus);
+    installValueAccessibleFactory();
 
     caption_ = new QLabel(text(look.caption), this);
     caption_->setObjectName(QStringLiteral("Caption"));
@@ -169,6 +173,7 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
         box_->setToolTip(text(look.boxTip));
     }
     box_->installEventFilter(this);
+    acceptTouch(box_);
 
     bar_ = new QLabel(box_);
     bar_->setObjectName(indexed("SCROLL", i));
@@ -182,6 +187,7 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     bar_->setGeometry(twips.x(look.barLeft), twips.y(kBarTop), 0, twips.y(kBarHeight));
     bar_->setToolTip(text(look.barTip));
     bar_->installEventFilter(this);
+    acceptTouch(bar_);
 
     if (id == GaugeImpacts) {
         mark_ = filledLine(box_, QStringLiteral("shp_Pressure"), Qt::black);
@@ -228,6 +234,7 @@ void GaugePanel::setBarWidth(double pixels) {
     // Only the drawn width is snapped to whole pixels; a huge value is cut to what a widget takes.
     const double drawn = std::clamp(std::nearbyint(pixels), 0.0, double{QWIDGETSIZE_MAX});
     bar_->resize(std::isfinite(drawn) ? static_cast<int>(drawn) : 0, bar_->height());
+    announceValueIfChanged();
 }
 
 double GaugePanel::valueFromBar() const {
@@ -307,11 +314,15 @@ void GaugePanel::setFromPointer(double xFromBarLeft) {
     }
     setBarWidth(width);
     emit barSet(id_);
+    announceValueIfChanged();
 }
 
 bool GaugePanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched != bar_ && watched != box_) {
         return QFrame::eventFilter(watched, event);
+    }
+    if (isTouchOrPen(event)) {
+        return touchOrPen(watched, event);
     }
     const QEvent::Type type = event->type();
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;

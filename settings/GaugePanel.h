@@ -3,17 +3,20 @@
 // bar whose right end is the value, the three scale labels with their ticks, the value read-out
 // and, on the impact gauge, the reference mark. Turns presses and drags on bar and box into bar
 // widths (the mouse mapping) and bar widths into values; what a value sets off is the window's.
+// Keys, fingers, pens and assistive technology set a value by the same pointer rule as the mouse.
 #include "SimulationSettings.h"
 #include "Twips.h"
+#include "ValueControl.h"
 
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
 #include <array>
+#include <functional>
 
 namespace vozavero {
 
-class GaugePanel : public QFrame {
+class GaugePanel : public QFrame, public ValueControl {
     Q_OBJECT
 public:
     GaugePanel(GaugeId id, const Twips& twips, QWidget* parent = nullptr);
@@ -54,6 +57,24 @@ public:
     /// Sets the three scale captions and centres each under its tick again.
     void setScaleCaptions(const QString& minimum, const QString& middle, const QString& maximum);
 
+    // Keyboard and assistive technology (the value is in the gauge's unit).
+    /// Where the value shown by the gauge comes from (the window's settings); without it the
+    /// value is read from the bar.
+    void setValueSource(std::function<double()> source) { valueSource_ = std::move(source); }
+    /// The pointer position in pixels from the bar's left edge that the mouse rule turns into
+    /// value (whole, within the caption range): the middle of the positions that give it.
+    double pointerPositionFor(double value) const;
+    double controlValue() const override;
+    /// The caption minimum; 0 on the impact gauge, whose rate can be 0.
+    double controlMinimum() const override;
+    double controlMaximum() const override;
+    bool controlSettable() const override { return id_ != GaugeImpacts; }
+    /// Rounds value to a whole number in the caption range and presses the bar where the mouse
+    /// would press for it: the same bar width, barSet and applying as a mouse press.
+    void setControlValue(double value) override;
+    QString controlName() const override;
+    QString controlMeaning() const override;
+
 signals:
     /// A press or drag set the bar width: the window applies the value.
     void barSet(vozavero::GaugeId id);
@@ -62,8 +83,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     /// Re-centres the scale captions when a caption's size changes (also when set directly).
     bool event(QEvent* event) override;
+    /// Step keys set the value (see ValueControl); others go on to the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Draws the focus mark around the box while the gauge has the keyboard focus.
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    /// A finger or pen on box or bar, handled as the mouse would be.
+    bool touchOrPen(QObject* watched, QEvent* event);
+    /// Tells assistive technology the value when it differs from the one last told.
+    void announceValueIfChanged();
     /// Applies the mouse rule to a pointer at x pixels from the bar's left edge.
     void setFromPointer(double xFromBarLeft);
     void placeScaleLabels();
@@ -84,6 +115,8 @@ private:
     /// Tick x positions in pixels, under which the min, middle and max captions are centred.
     std::array<int, 3> tickX_{};
     double barWidth_ = 0.0;
+    std::function<double()> valueSource_;
+    double announcedValue_ = 0.0;
 };
 
 } // namespace vozavero

@@ -2,6 +2,8 @@
 // one plain sprite copy per placed particle, and paints the finished frame in one piece.
 #include "CylinderView.h"
 
+#include "PointerInput.h"
+
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -48,6 +50,7 @@ CylinderView::CylinderView(const QImage& background, const std::array<QImage, 4>
     }
     // Every paint covers the whole exposed area with the frame, so the toolkit need not erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    acceptTouch(this);
     clearFrame();
 }
 
@@ -109,6 +112,17 @@ void CylinderView::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::NoButton) {
         emit pointer(event->position().x(), event->position().y());
     }
+}
+
+bool CylinderView::event(QEvent* event) {
+    if (!isTouchOrPen(event)) {
+        return QWidget::event(event);
+    }
+    event->accept();
+    if (const std::optional<QPointF> at = pointerPosition(event)) {
+        emit pointer(at->x(), at->y());
+    }
+    return true;
 }
 
 void blitSprite(const QImage& sprite, QImage& target, float x, float y) {

@@ -33,6 +33,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Touches and pen strokes act as mouse presses and drags (see PointerInput.h).
+    bool event(QEvent* event) override;
 
 private:
     /// Resets frame_ to the clean background, first resizing both to the widget if needed.

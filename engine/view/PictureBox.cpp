@@ -1,6 +1,8 @@
 // A fixed picture that passes presses and drags with a button held on as pointer positions.
 #include "PictureBox.h"
 
+#include "PointerInput.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,6 +12,7 @@ PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
     : QWidget(parent)
     , picture_(picture) {
     resize(picture_.deviceIndependentSize().toSize());
+    acceptTouch(this);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
@@ -27,6 +30,17 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() != Qt::NoButton) {
         emit pointer(event->position().x(), event->position().y());
     }
+}
+
+bool PictureBox::event(QEvent* event) {
+    if (!isTouchOrPen(event)) {
+        return QWidget::event(event);
+    }
+    event->accept();
+    if (const std::optional<QPointF> at = pointerPosition(event)) {
+        emit pointer(at->x(), at->y());
+    }
+    return true;
 }
 
 } // namespace vozavero

@@ -20,6 +20,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Touches and pen strokes act as mouse presses and drags (see PointerInput.h).
+    bool event(QEvent* event) override;
 
 private:
     QPixmap picture_;

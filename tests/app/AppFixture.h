@@ -18,6 +18,17 @@ public:
 };
 
 class AppFixture : public ::testing::Test {
+public:
+    /// A second window started exactly as start() starts one without arguments, for tests that
+    /// reach one state in two ways and compare.
+    struct Twin {
+        Twin();
+        ScriptedServices services;
+        FakeClock clock;
+        UniformRandom random;
+        std::unique_ptr<MainWindow> window;
+    };
+
 protected:
     void TearDown() override { window.reset(); }
 

@@ -1,0 +1,84 @@
+// Keyboard, focus mark and assistive technology for the piston picture.
+#include "PistonPicture.h"
+
+#include "ValueAccessible.h"
+
+#include <QAccessible>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace vozavero {
+
+PistonPicture::PistonPicture(const QPixmap& picture, Hooks hooks, QWidget* parent)
+    : PictureBox(picture, parent)
+    , hooks_(std::move(hooks)) {
+    setFocusPolicy(Qt::StrongFocus);
+    installValueAccessibleFactory();
+}
+
+double PistonPicture::controlValue() const {
+    return hooks_.width ? hooks_.width() : 0.0;
+}
+
+void PistonPicture::setControlValue(double value) {
+    if (hooks_.pointAt) {
+        hooks_.pointAt(value);
+    }
+}
+
+QString PistonPicture::controlName() const {
+    return QStringLiteral("Schieber");
+}
+
+QString PistonPicture::controlMeaning() const {
+    return QStringLiteral("Fläche");
+}
+
+void PistonPicture::keyPressEvent(QKeyEvent* event) {
+    const bool commandKey =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!focusMarked()) {
+        markKeyPressed();
+        update();
+    }
+    if (!commandKey && applyStepKey(event->key())) {
+        event->accept();
+        return;
+    }
+    PictureBox::keyPressEvent(event);
+}
+
+void PistonPicture::focusInEvent(QFocusEvent* event) {
+    markFocusReason(event->reason());
+    PictureBox::focusInEvent(event);
+    update();
+}
+
+void PistonPicture::focusOutEvent(QFocusEvent* event) {
+    clearFocusMark();
+    PictureBox::focusOutEvent(event);
+    update();
+}
+
+void PistonPicture::paintEvent(QPaintEvent* event) {
+    PictureBox::paintEvent(event);
+    if (!hasFocus() || !focusMarked()) {
+        return;
+    }
+    QPainter painter(this);
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setStyle(Qt::DashLine);
+    painter.setPen(pen);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void PistonPicture::moveEvent(QMoveEvent* event) {
+    PictureBox::moveEvent(event);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, controlValue());
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+} // namespace vozavero

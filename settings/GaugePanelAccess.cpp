@@ -1,0 +1,145 @@
+// The gauge panel for other hands than the mouse's: fingers and pens on box and bar, the step
+// keys with the focus mark, and the value, range and name that assistive technology reads. Every
+// one of them ends in the pointer rule of the mouse (setFromPointer), so a value set here leaves
+// the same state as the mouse leaves for it.
+#include "GaugePanel.h"
+
+#include "NumberText.h"
+#include "PointerInput.h"
+#include "RoundHalfEven.h"
+
+#include <QAccessible>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace vozavero {
+
+bool GaugePanel::touchOrPen(QObject* watched, QEvent* event) {
+    event->accept();
+    const std::optional<QPointF> at = pointerPosition(event);
+    if (!at) {
+        return true;
+    }
+    const bool press = event->type() == QEvent::TouchBegin || event->type() == QEvent::TabletPress;
+    if (!press && watched == box_ && id_ == GaugeImpacts) {
+        return true;
+    }
+    setFromPointer(watched == bar_ ? at->x() : at->x() - bar_->x());
+    return true;
+}
+
+namespace {
+
+/// A scale caption read as the mouse mapping reads it; 0 for one that is no finite number.
+double captionNumber(const QLabel* label) {
+    const double value = leadingNumber(label->text());
+    return std::isfinite(value) ? roundHalfEven(value) : 0.0;
+}
+
+} // namespace
+
+double GaugePanel::pointerPositionFor(double value) const {
+    const double minimum = captionNumber(min_);
+    const double range = captionNumber(max_) - minimum;
+    const double u = usableLength();
+    if (range <= 0.0 || u <= 0.0) {
+        return 0.0;
+    }
+    const double pixelsPerUnit = u / range;
+    // The minimum is given from just right of the bar's left edge up to half a unit.
+    return value <= minimum ? pixelsPerUnit / 4.0 : (value - minimum) * pixelsPerUnit;
+}
+
+double GaugePanel::controlValue() const {
+    return valueSource_ ? valueSource_() : valueFromBar();
+}
+
+double GaugePanel::controlMinimum() const {
+    return id_ == GaugeImpacts ? 0.0 : captionNumber(min_);
+}
+
+double GaugePanel::controlMaximum() const {
+    return captionNumber(max_);
+}
+
+void GaugePanel::setControlValue(double value) {
+    if (!controlSettable() || !std::isfinite(value)) {
+        return;
+    }
+    const double minimum = controlMinimum();
+    const double target =
+        std::clamp(roundHalfEven(value), minimum, std::max(minimum, controlMaximum()));
+    setFromPointer(pointerPositionFor(target));
+}
+
+QString GaugePanel::controlName() const {
+    QString name = caption_->text();
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    return name;
+}
+
+QString GaugePanel::controlMeaning() const {
+    QString meaning = subCaption_->text();
+    if (meaning.startsWith(QLatin1Char('(')) && meaning.endsWith(QLatin1Char(')'))) {
+        meaning = meaning.mid(1, meaning.size() - 2);
+    }
+    return meaning;
+}
+
+void GaugePanel::keyPressEvent(QKeyEvent* event) {
+    const bool commandKey =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!focusMarked()) {
+        markKeyPressed();
+        update();
+    }
+    if (!commandKey && applyStepKey(event->key())) {
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void GaugePanel::focusInEvent(QFocusEvent* event) {
+    markFocusReason(event->reason());
+    QFrame::focusInEvent(event);
+}
+
+void GaugePanel::focusOutEvent(QFocusEvent* event) {
+    clearFocusMark();
+    QFrame::focusOutEvent(event);
+}
+
+void GaugePanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (!hasFocus() || !focusMarked()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(QRectF(box_->geometry()).adjusted(-2, -2, 2, 2));
+}
+
+void GaugePanel::announceValueIfChanged() {
+    if (!QAccessible::isActive()) {
+        return; // nobody listens; the value is not even read
+    }
+    try {
+        const double value = controlValue();
+        if (value == announcedValue_) {
+            return;
+        }
+        announcedValue_ = value;
+        QAccessibleValueChangeEvent changed(this, value);
+        QAccessible::updateAccessibility(&changed);
+    } catch (const NumericError&) {
+        // A bar that maps to no number has nothing to tell.
+    }
+}
+
+} // namespace vozavero
