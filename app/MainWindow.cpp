@@ -68,7 +68,8 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     , services_(*env_.services)
     , engine_(*env_.random)
     , printAdaptor_(std::make_unique<chart::PrintAdaptor>())
-    , documentManager_(this) {
+    , documentManager_(this)
+    , documentOpener_(this) {
     setObjectName(QStringLiteral("frm_AppMain"));
     setWindowTitle(QStringLiteral("Nimbra // Vozavero Simulator"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

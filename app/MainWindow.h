@@ -19,6 +19,7 @@
 #include "SimulationSettings.h"
 #include "Twips.h"
 #include "chart/DocumentManager.h"
+#include "chart/DocumentOpener.h"
 #include "chart/GraphView.h"
 #include "chart/PrintAdaptor.h"
 #include "framework/FrameworkServices.h"
@@ -115,6 +116,9 @@ public:
     void copyTable();
     void printTable();
     void saveSeries();
+    /// "Messreihe öffnen…": replaces the series by a saved one, shown as if measured, with
+    /// recording switched off so that the running simulation does not overwrite it.
+    void openSeries();
 
     // State, for the loop and for tests.
     SimulationSettings& settings() { return settings_; }
@@ -122,6 +126,7 @@ public:
     MeasurementCharts& charts() { return *charts_; }
     MeasuringInterval& interval() { return interval_; }
     chart::DocumentManager& documentManager() { return documentManager_; }
+    chart::DocumentOpener& documentOpener() { return documentOpener_; }
     chart::PrintAdaptor& printAdaptor() { return *printAdaptor_; }
     std::int32_t& stepSize() { return stepSize_; }
     bool quitRequested() const { return quitRequested_; }
@@ -202,6 +207,7 @@ private:
     chart::GraphView graphView_;
     std::unique_ptr<chart::PrintAdaptor> printAdaptor_;
     chart::DocumentManager documentManager_;
+    chart::DocumentOpener documentOpener_;
     std::unique_ptr<SimulationLoop> loop_;
     std::unique_ptr<OptionsAutoDialog> optionsDialog_;
 
@@ -237,6 +243,7 @@ private:
 
     // Menu actions.
     QAction* fileNew_ = nullptr;
+    QAction* fileOpen_ = nullptr;
     QAction* fileSave_ = nullptr;
     QAction* fileQuit_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -1,10 +1,11 @@
-// The menu bar of the main window, its check marks, the quit question and the edit and save
-// commands.
+// The menu bar of the main window, its check marks, the quit question and the edit, save and
+// open commands.
 #include "MainWindow.h"
 
 #include "NumberText.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTabWidget>
 
@@ -37,6 +38,10 @@ void MainWindow::buildMenus() {
                              QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(fileNew_, &QAction::triggered, this,
             [this] { guarded([this] { restartMeasurement(); }); });
+    fileOpen_ =
+        addMenuAction(file, QStringLiteral("mnu_FileOpen"), QStringLiteral("Messreihe &öffnen…"),
+                      QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(fileOpen_, &QAction::triggered, this, [this] { guarded([this] { openSeries(); }); });
     fileSave_ =
         addMenuAction(file, QStringLiteral("mnu_FileSave"), QStringLiteral("Messreihe &speichern"),
                       QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -200,6 +205,40 @@ void MainWindow::printTable() {
 void MainWindow::saveSeries() {
     charts_->document().setDefaultFileName(QStringLiteral("teilchen.kpx"));
     documentManager_.save(charts_->document(), QString(), true, 0, true);
+}
+
+void MainWindow::openSeries() {
+    QString error;
+    const std::unique_ptr<chart::ChartDocument> loaded =
+        documentOpener_.open(documentManager_.lastFolder(), &error);
+    if (!loaded) {
+        if (!error.isEmpty()) { // empty when the choice was cancelled
+            services_.message(error);
+        }
+        return;
+    }
+    double axisMax = settings_.impactAxisMax;
+    if (!charts_->adoptPoints(*loaded, axisMax, &error)) {
+        services_.message(
+            QStringLiteral("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+        return;
+    }
+
+    if (settings_.recordingEnabled) {
+        toggleRecordingFromMenu();
+    }
+    if (axisMax != settings_.impactAxisMax) {
+        settings_.impactAxisMax = axisMax;
+        GaugePanel* impacts = gauges_[GaugeImpacts];
+        const MeasuringInterval::GaugeScale scale = MeasuringInterval::gaugeScale(
+            axisMax, static_cast<std::int32_t>(leadingNumber(anz_[4]->text())),
+            impacts->usableLength());
+        impacts->setBarWidth(scale.barWidth);
+        impacts->setScaleCaptions(impacts->minLabel()->text(), scale.middleCaption,
+                                  scale.maxCaption);
+    }
+    regressionShown_ = false;
+    redrawGraph();
 }
 
 } // namespace vozavero

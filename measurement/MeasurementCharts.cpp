@@ -2,6 +2,8 @@
 // styles, recording of one row per closed measuring interval, and clearing for a new series.
 #include "MeasurementCharts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace vozavero {
@@ -144,6 +146,67 @@ void MeasurementCharts::setImpactAxisMaximum(double maximum) {
     pressureInverseAreaChart().yAxis().maximum = maximum;
     pressureSpeedChart().yAxis().maximum = maximum;
     areaPressureChart().xAxis().maximum = maximum;
+}
+
+bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, double& impactAxisMax,
+                                    QString* error) {
+    const auto refuse = [error](const QString& reason) {
+        if (error) {
+            *error = reason;
+        }
+        return false;
+    };
+    const QString notASeries =
+        QStringLiteral("Die Datei enthält keine Messreihe dieses Simulators (erwartet werden die "
+                       "elf Diagramme einer Messreihe).");
+    if (loaded.chartCount() != document_.chartCount()) {
+        return refuse(notASeries);
+    }
+    for (int c = 0; c < loaded.chartCount(); ++c) {
+        if (loaded.chart(c).name() != document_.chart(c).name()) {
+            return refuse(notASeries);
+        }
+        for (const QPointF& p : loaded.chart(c).points()) {
+            for (const double v : {p.x(), p.y()}) {
+                if (!(std::abs(v) <= kLargestLoadedValue)) {
+                    return refuse(QStringLiteral("Die Datei enthält Werte, die keine Messwerte "
+                                                 "sein können („%1“ in „%2“).")
+                                      .arg(v)
+                                      .arg(loaded.chart(c).name()));
+                }
+            }
+        }
+    }
+
+    for (int c = 0; c < loaded.chartCount(); ++c) {
+        chart::Chart& target = document_.chart(c);
+        target.clear();
+        for (const QPointF& p : loaded.chart(c).points()) {
+            target.append(p.x(), p.y());
+        }
+    }
+
+    double lastTime = kTimeAxisMax;
+    for (const QPointF& p : pressureTimeChart().points()) {
+        lastTime = std::max(lastTime, p.x());
+    }
+    setTimeAxisMaximum(lastTime);
+
+    double largestRate = 0.0;
+    for (chart::Chart* c : {&pressureTimeChart(), &pressureCountChart(), &pressureAreaChart(),
+                            &pressureInverseAreaChart(), &pressureSpeedChart()}) {
+        for (const QPointF& p : c->points()) {
+            largestRate = std::max(largestRate, p.y());
+        }
+    }
+    for (const QPointF& p : areaPressureChart().points()) {
+        largestRate = std::max(largestRate, p.x());
+    }
+    if (std::ceil(largestRate) > impactAxisMax) {
+        impactAxisMax = std::ceil(largestRate);
+        setImpactAxisMaximum(impactAxisMax);
+    }
+    return true;
 }
 
 void MeasurementCharts::clearAll() {

@@ -58,6 +58,18 @@ public:
     /// Clears the points of all eleven charts, in creation order.
     void clearAll();
 
+    /// Takes over the points of a loaded document, which must hold the same eleven charts (same
+    /// names, same order) with finite values of at most kLargestLoadedValue in size; otherwise
+    /// nothing changes and a German reason goes to error. Axes and curve styles stay these
+    /// charts' own: the time axes end at max(160 s, last time), and impactAxisMax (impacts per
+    /// second) is raised, never lowered, to the next whole number at or above every loaded
+    /// rate, with the charts' impact axes following.
+    bool adoptPoints(const chart::ChartDocument& loaded, double& impactAxisMax, QString* error);
+
+    /// Largest value a loaded point may have: far above any measurement, small enough that
+    /// scales and gauges derived from it stay within whole-number range.
+    static constexpr double kLargestLoadedValue = 1e9;
+
 private:
     chart::ChartDocument document_;
 };

@@ -5,6 +5,8 @@
 #include "NumberText.h"
 #include "RoundHalfEven.h"
 
+#include <algorithm>
+
 namespace vozavero {
 
 namespace {
@@ -46,16 +48,21 @@ MeasuringInterval::Closed MeasuringInterval::tick(std::int32_t measuringInterval
         charts.setImpactAxisMaximum(impactAxisMax);
     }
 
-    result.barWidth = roundHalfEven(usableWidth / impactAxisMax * result.shownRate);
-    if (result.barWidth < 1.0) {
-        result.barWidth = 1.0;
-    }
-
-    // The scale captions show whole numbers; the middle one is the integer half of the maximum.
-    const auto wholeMax = roundTo<std::int64_t>(impactAxisMax);
-    result.maxCaption = numberText(impactAxisMax);
-    result.middleCaption = QString::number(wholeMax / 2);
+    const GaugeScale scale = gaugeScale(impactAxisMax, result.shownRate, usableWidth);
+    result.barWidth = scale.barWidth;
+    result.maxCaption = scale.maxCaption;
+    result.middleCaption = scale.middleCaption;
     return result;
+}
+
+MeasuringInterval::GaugeScale
+MeasuringInterval::gaugeScale(double impactAxisMax, std::int32_t shownRate, double usableWidth) {
+    GaugeScale scale;
+    scale.barWidth = std::max(1.0, roundHalfEven(usableWidth / impactAxisMax * shownRate));
+    // The scale captions show whole numbers; the middle one is the integer half of the maximum.
+    scale.maxCaption = numberText(impactAxisMax);
+    scale.middleCaption = QString::number(roundTo<std::int64_t>(impactAxisMax) / 2);
+    return scale;
 }
 
 } // namespace vozavero

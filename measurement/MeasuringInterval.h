@@ -32,6 +32,16 @@ public:
                 const EngineCopy& values, MeasurementCharts& charts, double& impactAxisMax,
                 double usableWidth);
 
+    /// The impact gauge for a scale ending at impactAxisMax (impacts per second) while it shows
+    /// shownRate: bar width for a bar of usableWidth (gauge units, pixels, at least 1) and the
+    /// captions of its upper-end and middle labels.
+    struct GaugeScale {
+        double barWidth = 1.0;
+        QString maxCaption;
+        QString middleCaption;
+    };
+    static GaugeScale gaugeScale(double impactAxisMax, std::int32_t shownRate, double usableWidth);
+
     std::int32_t ticks() const { return ticks_; }
     void reset() { ticks_ = 0; }
 

@@ -4,6 +4,7 @@
 // double precision. Writing is atomic: a failed save leaves an existing file untouched.
 #include "ChartDocument.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 
@@ -19,6 +20,9 @@ public:
     static QString toText(const ChartDocument& doc);
     /// Parses file text; null with a reason in error when it is not a valid document.
     static std::unique_ptr<ChartDocument> fromText(const QString& text, QString* error = nullptr);
+    /// Parses the bytes of a file (UTF-8, a byte order mark at the start skipped); null with a
+    /// reason in error when they are not a valid document.
+    static std::unique_ptr<ChartDocument> fromBytes(QByteArrayView bytes, QString* error = nullptr);
 };
 
 } // namespace vozavero::chart

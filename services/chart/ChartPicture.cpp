@@ -15,6 +15,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace vozavero::chart {
@@ -173,7 +174,11 @@ void ChartPicture::Impl::fitTitles() {
 
 void ChartPicture::Impl::setScale(QValueAxis* axis, const ChartAxis& source,
                                   const std::vector<double>& values, double room, bool horizontal) {
-    const auto [lo, hi] = drawnRange(source, values);
+    // Plain variables rather than a structured binding: the label extent below captures them,
+    // which not every compiler accepts for bindings.
+    const std::pair<double, double> range = drawnRange(source, values);
+    const double lo = range.first;
+    const double hi = range.second;
     const QFontMetricsF metrics(axis->labelsFont());
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);

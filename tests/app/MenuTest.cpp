@@ -38,7 +38,8 @@ TEST_F(MenuTest, TreeAndCaptionsAreInOrder) {
     }
     EXPECT_EQ(top, QStringList({"&Datei", "&Ansicht", "&Bearbeiten", "&Einstellungen", "&?"}));
     EXPECT_EQ(captions(find<QMenu>("mnu_File")),
-              QStringList({"&Neustart", "Messreihe &speichern", "-", "Programm &Beenden"}));
+              QStringList({"&Neustart", "Messreihe &öffnen…", "Messreihe &speichern", "-",
+                           "Programm &Beenden"}));
     EXPECT_EQ(captions(find<QMenu>("mnu_View")),
               QStringList({"&Normal", "Prober + Graph", "Einstellungen + Graph",
                            "Graph auf Vollbild", "-", "&Datenreihen"}));
@@ -74,6 +75,14 @@ TEST_F(MenuTest, ShortcutsReachTheirCommands) {
     window->charts().pressureTimeChart().append(0, 1);
     key(Qt::Key_N);
     EXPECT_EQ(window->charts().pressureTimeChart().count(), 0);
+
+    int openChoices = 0;
+    window->documentOpener().setFileChooser([&](const QString&) {
+        ++openChoices;
+        return QString();
+    });
+    key(Qt::Key_O);
+    EXPECT_EQ(openChoices, 1);
 }
 
 TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {

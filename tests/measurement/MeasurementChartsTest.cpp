@@ -1,7 +1,9 @@
-// The eleven charts as created and the keyed data series a recorded row feeds.
+// The eleven charts as created, the keyed data series a recorded row feeds, and taking over the
+// points of a loaded series.
 #include "MeasurementCharts.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace vozavero {
 namespace {
@@ -78,6 +80,64 @@ TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement)
     charts.clearAll();
     for (int i = 0; i < 11; ++i) {
         EXPECT_EQ(charts.document().chart(i).count(), 0);
+    }
+}
+
+TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndStretchTheAxesToShowThem) {
+    MeasurementCharts source(kColours, 100);
+    EngineCopy values;
+    values.particleCount = 7;
+    values.speed = 3;
+    values.pistonPosition = 125;
+    source.recordRow(0, 40.5, values);
+    source.recordRow(200, 250.25, values);
+
+    MeasurementCharts charts(kColours, 100);
+    charts.recordRow(0, 11, EngineCopy{5, 2, 250});
+    double axisMax = 120;
+    QString error;
+    ASSERT_TRUE(charts.adoptPoints(source.document(), axisMax, &error)) << error.toStdString();
+    for (int i = 0; i < 11; ++i) {
+        EXPECT_EQ(charts.document().chart(i).points(), source.document().chart(i).points()) << i;
+    }
+    EXPECT_EQ(axisMax, 251); // the next whole number above the largest rate
+    EXPECT_EQ(charts.pressureCountChart().yAxis().maximum, 251);
+    EXPECT_EQ(charts.areaPressureChart().xAxis().maximum, 251);
+    EXPECT_EQ(charts.countTimeChart().xAxis().maximum, 200);
+
+    // A scale already above every loaded rate stays; an empty series leaves the time axis at 160.
+    axisMax = 500;
+    ASSERT_TRUE(charts.adoptPoints(MeasurementCharts(kColours, 100).document(), axisMax, &error));
+    EXPECT_EQ(axisMax, 500);
+    EXPECT_EQ(charts.pressureTimeChart().count(), 0);
+    EXPECT_EQ(charts.pressureTimeChart().xAxis().maximum, 160);
+}
+
+TEST(MeasurementCharts, ADocumentThatIsNoSeriesChangesNothing) {
+    MeasurementCharts charts(kColours, 100);
+    charts.recordRow(0, 11, EngineCopy{5, 2, 250});
+    const auto before = charts.document().chart(4).points();
+
+    chart::ChartDocument fewer(QStringLiteral("Vozavero"));
+    fewer.addChart(QStringLiteral("pressureTimeChart")).append(0, 1);
+    chart::ChartDocument otherNames(QStringLiteral("Vozavero"));
+    for (int i = 0; i < 11; ++i) {
+        otherNames.addChart(i == 5 ? QStringLiteral("Druck") : charts.document().chart(i).name());
+    }
+    MeasurementCharts notFinite(kColours, 100);
+    notFinite.pressureSpeedChart().append(2, std::numeric_limits<double>::quiet_NaN());
+    MeasurementCharts huge(kColours, 100);
+    huge.pressureTimeChart().append(1e12, 5);
+
+    for (const chart::ChartDocument* doc :
+         {&fewer, &otherNames, &notFinite.document(), &huge.document()}) {
+        double axisMax = 100;
+        QString error;
+        EXPECT_FALSE(charts.adoptPoints(*doc, axisMax, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(axisMax, 100);
+        EXPECT_EQ(charts.document().chart(4).points(), before);
+        EXPECT_EQ(charts.pressureTimeChart().count(), 1);
     }
 }
 

@@ -1,7 +1,9 @@
-// Tests of the ".kpx" file: exact round trips of awkward doubles and texts in any locale, and the
-// rejection of foreign, newer, truncated and damaged files.
+// Tests of the ".kpx" file: exact round trips of awkward doubles and texts in any locale, the
+// rejection of foreign, newer, truncated and damaged files, and a reader that accepts exactly the
+// forms its format description gives.
 #include "chart/ChartFile.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <cfloat>
@@ -117,4 +119,152 @@ TEST(ChartFile, ForeignTruncatedAndDamagedFilesAreRejectedWithAReason) {
         QString error;
         EXPECT_TRUE(ChartFile::fromText(text, &error) || !error.isEmpty()) << round;
     }
+}
+
+namespace {
+
+/// A small valid file; the rejection table below damages it one field at a time.
+const QString kSmallFile = QStringLiteral("VOZAVERO-KPX 1\n"
+                                          "document\tV\n"
+                                          "defaultFileName\t\n"
+                                          "charts\t1\n"
+                                          "chart\tc\n"
+                                          "xAxis\tx\t-\t0\t1\n"
+                                          "yAxis\ty\t-\t0\t1\n"
+                                          "curve\t#ff0000\t2\t1\t0\t1\n"
+                                          "points\t1\n"
+                                          "2\t3\n"
+                                          "end\n");
+
+/// kSmallFile with the first occurrence of from replaced by to.
+QString damaged(const QString& from, const QString& to) {
+    const qsizetype at = kSmallFile.indexOf(from);
+    EXPECT_GE(at, 0) << from.toStdString();
+    return QString(kSmallFile).replace(at, from.size(), to);
+}
+
+} // namespace
+
+TEST(ChartFile, FieldsOfAnyOtherFormThanTheDocumentedOneAreRejected) {
+    const std::pair<const char*, const char*> cases[] = {
+        // version
+        {"KPX 1\n", "KPX 01\n"},
+        {"KPX 1\n", "KPX +1\n"},
+        {"KPX 1\n", "KPX  1\n"},
+        {"KPX 1\n", "KPX 1 \n"},
+        {"KPX 1\n", "KPX\n"},
+        {"KPX 1\n", "KPX 0\n"},
+        {"VOZAVERO", "vozavero"},
+        // whole numbers
+        {"charts\t1", "charts\t+1"},
+        {"charts\t1", "charts\t 1"},
+        {"charts\t1", "charts\t01"},
+        {"charts\t1", "charts\t1 "},
+        {"charts\t1", "charts\t1.0"},
+        {"points\t1", "points\t-1"},
+        {"points\t1", "points\t2"},
+        {"points\t1", "points\t99999999999999999999"},
+        // curve style
+        {"#ff0000", "red"},
+        {"#ff0000", "#f00"},
+        {"#ff0000", "#ff00000"},
+        {"#ff0000", "#gg0000"},
+        {"#ff0000", " #ff0000"},
+        {"#ff0000", "ff0000"},
+        {"#ff0000", "#ff0000ff0"},
+        {"\t2\t1\t0\t1", "\t101\t1\t0\t1"},
+        {"\t2\t1\t0\t1", "\t2\t2\t0\t1"},
+        {"\t2\t1\t0\t1", "\t2\t1\t2\t1"},
+        {"\t2\t1\t0\t1", "\t2\t1\t0\t3"},
+        {"\t2\t1\t0\t1", "\t2\t1\t0\t0"},
+        // numbers
+        {"2\t3", "+2\t3"},
+        {"2\t3", " 2\t3"},
+        {"2\t3", "2 \t3"},
+        {"2\t3", "2.\t3"},
+        {"2\t3", ".5\t3"},
+        {"2\t3", "2,5\t3"},
+        {"2\t3", "0x2\t3"},
+        {"2\t3", "1e400\t3"},
+        {"2\t3", "1e-400\t3"},
+        {"2\t3", "Inf\t3"},
+        {"2\t3", "infinity\t3"},
+        {"2\t3", "NaN\t3"},
+        {"2\t3", "2e\t3"},
+        {"2\t3", "\t3"},
+        {"2\t3", "2\t3\t4"},
+        {"2\t3", "2"},
+        {"x\t-\t0\t1", "x\t-\t0\t1e"},
+        // texts
+        {"document\tV", "document\tV\\x"},
+        {"document\tV", "document\tV\\"},
+        {"document\tV", "document\tV\rW"},
+        // records and lines
+        {"document\t", "Document\t"},
+        {"document\tV", "document\tV\tW"},
+        {"charts\t1\n", "charts\t1\n\n"},
+        {"end\n", "end\n\n"},
+        {"end\n", "end\n\r"},
+        {"end\n", "end\nend\n"},
+        {"end\n", ""},
+        {"\nyAxis", "\ryAxis"},
+    };
+    ASSERT_TRUE(ChartFile::fromText(kSmallFile));
+    for (const auto& [from, to] : cases) {
+        QString error;
+        const QString text = damaged(QString::fromUtf8(from), QString::fromUtf8(to));
+        EXPECT_FALSE(ChartFile::fromText(text, &error)) << from << " -> " << to;
+        EXPECT_FALSE(error.isEmpty()) << from << " -> " << to;
+    }
+
+    const QByteArray bytes = kSmallFile.toUtf8();
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray badBytes[] = {
+        QByteArray(bytes).replace("document\tV", "document\tV\xC0\x80"), // overlong encoding
+        QByteArray(bytes).replace("document\tV", "document\tV\xFF"),
+        bytes.chopped(1) + "\xE2\x82", // a character cut off after the last line
+        bom + bom + bytes,
+    };
+    for (const QByteArray& b : badBytes) {
+        QString error;
+        EXPECT_FALSE(ChartFile::fromBytes(b, &error)) << b.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(ChartFile, EveryDocumentedFormReads) {
+    const auto x = [](const QString& text) {
+        QString error;
+        const auto doc = ChartFile::fromText(text, &error);
+        EXPECT_TRUE(doc) << error.toStdString();
+        return doc ? doc->chart(0).x(1) : 0.0;
+    };
+    EXPECT_EQ(x(damaged("2\t3", "1E+05\t3")), 1e5);
+    EXPECT_EQ(x(damaged("2\t3", "-007.50\t3")), -7.5);
+    EXPECT_EQ(x(damaged("2\t3", "5e-324\t3")), 5e-324);
+    EXPECT_TRUE(std::signbit(x(damaged("2\t3", "-0\t3"))));
+    EXPECT_TRUE(std::isnan(x(damaged("2\t3", "nan\t3"))));
+    EXPECT_EQ(x(damaged("2\t3", "-inf\t3")), -INFINITY);
+    EXPECT_EQ(x(kSmallFile.chopped(1)), 2); // no line feed after "end"
+    EXPECT_EQ(x(QString(kSmallFile).replace(QStringLiteral("1\n"), QStringLiteral("1\r\n"))), 2);
+
+    const auto colour = ChartFile::fromText(damaged("#ff0000", "#80FF00aA"));
+    ASSERT_TRUE(colour);
+    EXPECT_EQ(colour->chart(0).curve().colour, QColor(255, 0, 170, 128));
+
+    const auto withBom = ChartFile::fromBytes(QByteArray("\xEF\xBB\xBF") + kSmallFile.toUtf8());
+    ASSERT_TRUE(withBom);
+    EXPECT_EQ(withBom->name(), QStringLiteral("V"));
+
+    // The example in the format description is a valid file.
+    QFile description(QStringLiteral(KPX_FORMAT_DOCUMENT));
+    ASSERT_TRUE(description.open(QIODevice::ReadOnly));
+    const QString doc = QString::fromUtf8(description.readAll());
+    const qsizetype start = doc.indexOf(QStringLiteral("```\n")) + 4;
+    const QString example = doc.mid(start, doc.indexOf(QStringLiteral("```\n"), start) - start);
+    QString error;
+    const auto parsed = ChartFile::fromText(example, &error);
+    ASSERT_TRUE(parsed) << error.toStdString();
+    EXPECT_EQ(parsed->chartCount(), 2);
+    EXPECT_EQ(parsed->chart(0).y(3), 40.8);
 }

@@ -1,0 +1,49 @@
+// Opening a chart document: the German open dialog (the toolkit's own, so its captions are the
+// ones set here on every desktop) and reading the chosen file.
+#include "DocumentOpener.h"
+
+#include "ChartFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace vozavero::chart {
+
+namespace {
+
+QString chooseWithDialog(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, QStringLiteral("Messreihe öffnen"), folder,
+                       QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+DocumentOpener::DocumentOpener(QWidget* parent)
+    : parent_(parent)
+    , chooser_([this](const QString& folder) { return chooseWithDialog(parent_, folder); }) {}
+
+std::unique_ptr<ChartDocument> DocumentOpener::open(const QString& fallbackFolder, QString* error) {
+    if (error) {
+        error->clear();
+    }
+    const QString path = chooser_(lastFolder_.isEmpty() ? fallbackFolder : lastFolder_);
+    if (path.isEmpty()) {
+        return nullptr;
+    }
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return ChartFile::load(path, error);
+}
+
+} // namespace vozavero::chart

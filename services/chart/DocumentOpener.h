@@ -1,0 +1,36 @@
+#pragma once
+// Opens a saved chart document for the user: a German file dialog that starts in the folder
+// used last, and the strict reading of the chosen file. The dialog is replaceable so that tests
+// never wait for a person; what to do with the document (or the reason it failed) is the
+// caller's.
+#include "ChartDocument.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace vozavero::chart {
+
+class DocumentOpener {
+public:
+    /// Asks for an existing file, starting in folder; empty result = cancelled.
+    using FileChooser = std::function<QString(const QString& folder)>;
+
+    explicit DocumentOpener(QWidget* parent = nullptr);
+
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+    /// Asks for a file, starting in the folder of the last opened file or else in
+    /// fallbackFolder, and reads it. Null when the choice was cancelled (error left empty) or
+    /// the file is not a valid saved document (a German reason in error).
+    std::unique_ptr<ChartDocument> open(const QString& fallbackFolder, QString* error);
+
+private:
+    QWidget* parent_;
+    FileChooser chooser_;
+    QString lastFolder_;
+};
+
+} // namespace vozavero::chart

@@ -1,0 +1,155 @@
+// Opening a saved series through the real window ("Messreihe öffnen…" with a scripted file
+// choice): the series is shown as measured and regression works on it, measuring pauses so the
+// loaded points stay, the impact scale makes room for them, and a bad file changes nothing.
+#include "AppFixture.h"
+#include "chart/ChartFile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace vozavero {
+
+class OpenSeriesWindowTest : public AppFixture {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(start());
+        ASSERT_TRUE(dir.isValid());
+        window->documentOpener().setFileChooser([this](const QString& folder) {
+            offeredFolders << folder;
+            return chosen;
+        });
+    }
+    void closeInterval(int impacts) {
+        window->engine().setImpactCount(impacts);
+        for (int i = 0; i < window->settings().measuringInterval; ++i) {
+            window->measuringTick();
+        }
+    }
+    void setCount(double n) {
+        window->settings().particleCount = n;
+        window->initialiseParticles(-1);
+    }
+    /// Saves the window's series under name in the test folder and returns the path.
+    QString saveAs(const QString& name) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(chart::ChartFile::save(window->charts().document(), path));
+        return path;
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    std::vector<std::vector<QPointF>> points() const {
+        std::vector<std::vector<QPointF>> all;
+        for (int i = 0; i < window->charts().document().chartCount(); ++i) {
+            all.push_back(window->charts().document().chart(i).points());
+        }
+        return all;
+    }
+    void open(const QString& path) {
+        chosen = path;
+        find<QAction>("mnu_FileOpen")->trigger();
+    }
+
+    QTemporaryDir dir;
+    QString chosen;
+    QStringList offeredFolders;
+};
+
+TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
+    closeInterval(50);
+    setCount(10);
+    closeInterval(100);
+    const auto measured = points();
+    const QString path = saveAs(QStringLiteral("reihe.kpx"));
+    find<QAction>("mnu_FileNew")->trigger();
+    closeInterval(7);
+    ASSERT_NE(points(), measured);
+
+    open(path);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(points(), measured);
+    EXPECT_FALSE(window->settings().recordingEnabled);
+    EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
+    EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
+
+    // The regression line of the count series (page 0) fits the loaded points 5 -> 10, 10 -> 20.
+    find<QPushButton>("but_LinearRegression(2)")->click();
+    ASSERT_TRUE(window->regressionShown());
+    EXPECT_NEAR(window->regressionSlope(), 2.0, 1e-12);
+    EXPECT_NEAR(window->regressionIntercept(), 0.0, 1e-9);
+
+    // While paused the loaded points stay; switched on again, the series goes on after them.
+    closeInterval(999);
+    EXPECT_EQ(points(), measured);
+    find<QCheckBox>("opt_Record")->setChecked(true);
+    setCount(10);
+    closeInterval(150);
+    const chart::Chart& time = window->charts().pressureTimeChart();
+    ASSERT_EQ(time.count(), 3);
+    EXPECT_EQ(time.x(3), time.x(2) + window->settings().measuringInterval);
+    EXPECT_EQ(window->charts().pressureCountChart().count(), 2); // count 10 again: replaced
+    EXPECT_EQ(window->charts().pressureCountChart().y(2), 30);
+
+    // The next choice starts in the folder of the file opened last.
+    chosen.clear();
+    find<QAction>("mnu_FileOpen")->trigger();
+    ASSERT_EQ(offeredFolders.size(), 2);
+    EXPECT_EQ(offeredFolders[1], QFileInfo(path).absolutePath());
+    EXPECT_EQ(time.count(), 3); // cancelled: nothing changed
+}
+
+TEST_F(OpenSeriesWindowTest, LoadedRatesAboveTheImpactScaleRaiseIt) {
+    closeInterval(50);
+    window->charts().pressureSpeedChart().append(7, 333.4);
+    const QString high = saveAs(QStringLiteral("hoch.kpx"));
+    find<QAction>("mnu_FileNew")->trigger();
+    const QString low = saveAs(QStringLiteral("leer.kpx"));
+
+    open(high);
+    EXPECT_EQ(window->settings().impactAxisMax, 334);
+    EXPECT_EQ(text("SCROLLMAX(2)"), "334");
+    EXPECT_EQ(text("SCROLLSKALA(2)"), "167");
+    EXPECT_EQ(window->charts().pressureCountChart().yAxis().maximum, 334);
+
+    open(low); // the scale is never lowered during a run
+    EXPECT_EQ(window->settings().impactAxisMax, 334);
+    EXPECT_EQ(window->charts().pressureSpeedChart().count(), 0);
+}
+
+TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouched) {
+    closeInterval(50);
+    const QString valid = chart::ChartFile::toText(window->charts().document());
+    chart::ChartDocument twoCharts(QStringLiteral("Vozavero"));
+    twoCharts.addChart(QStringLiteral("pressureTimeChart"));
+    twoCharts.addChart(QStringLiteral("countTimeChart"));
+
+    const QString files[] = {
+        write(QStringLiteral("bild.kpx"), QByteArray("\x89PNG\r\n\x1a\n", 8)),
+        write(QStringLiteral("kurz.kpx"), valid.left(valid.size() / 2).toUtf8()),
+        write(QStringLiteral("zwei.kpx"), chart::ChartFile::toText(twoCharts).toUtf8()),
+        dir.filePath(QStringLiteral("fehlt.kpx")),
+    };
+    const auto before = points();
+    const double axisMax = window->settings().impactAxisMax;
+    for (const QString& path : files) {
+        services.messages.clear();
+        open(path);
+        ASSERT_EQ(services.messages.size(), 1) << path.toStdString();
+        EXPECT_TRUE(services.messages[0].contains(QStringLiteral("nicht gelesen werden")) ||
+                    services.messages[0].contains(QStringLiteral("nicht geöffnet werden")))
+            << services.messages[0].toStdString();
+        EXPECT_EQ(points(), before);
+        EXPECT_TRUE(window->settings().recordingEnabled);
+        EXPECT_EQ(window->settings().impactAxisMax, axisMax);
+    }
+}
+
+} // namespace vozavero
