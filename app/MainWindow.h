@@ -112,6 +112,8 @@ public:
     void printGraph();
     void copyTable();
     void printTable();
+    /// Tells the user where a print went when it went to a PDF file, or that it failed.
+    void reportPrint(bool printed);
     void saveSeries();
 
     // State, for the loop and for tests.

@@ -59,6 +59,9 @@ public:
     void clearAll();
 
 private:
+    /// Gives every chart its German title.
+    void setTitles();
+
     chart::ChartDocument document_;
 };
 

@@ -4,9 +4,11 @@
 #include "chart/PrintAdaptor.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -52,18 +54,25 @@ TEST(Chart, PointsAreIndexedFromOneInInsertionOrder) {
     EXPECT_EQ(chart.x(1), 9);
 }
 
-TEST(Chart, TableHasCaptionHeaderLocaleNumbersAndCrLf) {
+TEST(Chart, TableHasCaptionHeaderFixedDecimalsPerColumnAndCrLf) {
     Chart chart = pressureTimeChart();
     chart.append(0, 12);
-    chart.append(5, 13.2);
+    chart.append(5, 20);
     EXPECT_EQ(chart.tableText(QLocale::c()),
-              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12\r\n5\t13.2\r\n"));
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12\r\n5\t20\r\n"));
+    // A rate of 100 impacts in 3 s shows two decimals, and so does every rate of its column.
+    chart.append(8, 100.0 / 3.0);
+    EXPECT_EQ(chart.tableText(QLocale(QLocale::German)),
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12,00\r\n5\t20,00\r\n"
+                             "8\t33,33\r\n"));
     chart.clear();
     chart.append(0.004, 1234567.5);
     chart.append(-2.5, 1.0 / 3.0);
     EXPECT_EQ(chart.tableText(QLocale(QLocale::German)),
-              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0,004\t1234567,5\r\n"
-                             "-2,5\t0,3333333333333333\r\n"));
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0,00400\t1234567,500\r\n"
+                             "-2,50000\t0,333\r\n"));
+    EXPECT_EQ(Chart::tableDecimals({1e-9, 2.5}), 6);
+    EXPECT_EQ(Chart::tableDecimals({std::nan(""), 3.0}), 0);
 }
 
 TEST(Chart, TableAndGraphAreCopiedToTheClipboard) {
@@ -84,26 +93,38 @@ TEST(Chart, TableAndGraphAreCopiedToTheClipboard) {
     EXPECT_EQ(copied.pixelColor(11, 20), QColor(Qt::white));
 }
 
-TEST(Chart, TableAndGraphPrintIntoPdfFiles) {
+TEST(Chart, PrintsWithoutAPrinterGoToNumberedPdfFilesThatNeverReplaceAnEarlierOne) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     PrintAdaptor adaptor;
-    const QString table = dir.filePath(QStringLiteral("tabelle.pdf"));
-    adaptor.usePdfFile(table);
+    adaptor.usePdfFolder(dir.path());
     Chart chart = pressureTimeChart();
     for (int i = 0; i < 300; ++i) {
-        chart.append(i * 5, 100 + i % 7);
+        chart.append(i * 5, 100 + i % 7 + 1.0 / 3.0);
     }
-    EXPECT_TRUE(chart.printTable(adaptor, true));
-    EXPECT_GT(QFileInfo(table).size(), 1000);
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    const QString first = dir.filePath(QStringLiteral("teilchen.pdf"));
+    EXPECT_EQ(adaptor.description(), first);
+    const qint64 firstSize = QFileInfo(first).size();
+    EXPECT_GT(firstSize, 1000);
 
-    const QString graph = dir.filePath(QStringLiteral("graph.pdf"));
-    adaptor.usePdfFile(graph);
     GraphView view;
     view.setHeading(QStringLiteral("Vozavero"));
     QImage picture(320, 160, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::blue);
     view.setPicture(picture);
-    EXPECT_TRUE(view.printGraph(adaptor, true));
-    EXPECT_GT(QFileInfo(graph).size(), 1000);
+    ASSERT_TRUE(view.printGraph(adaptor, true));
+    EXPECT_EQ(adaptor.description(), dir.filePath(QStringLiteral("teilchen-2.pdf")));
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    EXPECT_EQ(adaptor.description(), dir.filePath(QStringLiteral("teilchen-3.pdf")));
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("teilchen-2.pdf"))).size(), 1000);
+    EXPECT_EQ(QFileInfo(first).size(), firstSize);
+
+    // A fixed file is what a caller asked for: it is replaced.
+    const QString fixed = dir.filePath(QStringLiteral("tabelle.pdf"));
+    adaptor.usePdfFile(fixed);
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    EXPECT_FALSE(adaptor.printsToPdfFolder());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
 }
