@@ -10,17 +10,17 @@
 
 namespace vozavero::picturegen {
 
-QImage makeSprite(int index) {
+QImage makeSprite(int index, double scale) {
     const QColor corner = QColor::fromRgb(pictures::kSpriteCornerColour);
     switch (index) {
     case 0:
-        return ballSprite(16, kBlueBall, corner);
+        return ballSprite(scaled(16, scale), kBlueBall, corner);
     case 1:
-        return ballSprite(16, kGreenBall, corner);
+        return ballSprite(scaled(16, scale), kGreenBall, corner);
     case 2:
-        return ballSprite(8, kRedBall, corner);
+        return ballSprite(scaled(8, scale), kRedBall, corner);
     default:
-        return ballSprite(8, kBlueBall, corner);
+        return ballSprite(scaled(8, scale), kBlueBall, corner);
     }
 }
 
@@ -61,14 +61,15 @@ QImage makeOptionsIcon() {
     return large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage makeAppIcon() {
+QImage makeAppIcon(int size) {
+    // Drawn on a 64-unit grid at four times the wanted size and reduced, so edges stay clean.
     constexpr int kSize = 64;
     constexpr int kScale = 4;
-    QImage large = transparentCanvas(kSize * kScale, kSize * kScale);
+    QImage large = transparentCanvas(size * kScale, size * kScale);
     {
         QPainter painter;
         beginPainter(painter, large);
-        painter.scale(kScale, kScale);
+        painter.scale(kScale * size / double(kSize), kScale * size / double(kSize));
         // Tile in the window's blue.
         QLinearGradient tile(0, 0, 0, kSize);
         tile.setColorAt(0.0, QColor(62, 118, 214));
@@ -114,7 +115,7 @@ QImage makeAppIcon() {
         painter.setPen(QPen(QColor(255, 255, 255, 230), 1.2, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(15, 21.3), QPointF(44, 21.3));
     }
-    return large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace vozavero::picturegen
