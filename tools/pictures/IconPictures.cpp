@@ -24,14 +24,15 @@ QImage makeSprite(int index, double scale) {
     }
 }
 
-QImage makeOptionsIcon() {
+QImage makeOptionsIcon(int size) {
+    // Drawn on a 32-unit grid at four times the wanted size and reduced, so the teeth stay clean.
     constexpr int kSize = 32;
-    constexpr int kScale = 4; // drawn larger and reduced, so the teeth stay clean
-    QImage large = transparentCanvas(kSize * kScale, kSize * kScale);
+    constexpr int kScale = 4;
+    QImage large = transparentCanvas(size * kScale, size * kScale);
     {
         QPainter painter;
         beginPainter(painter, large);
-        painter.scale(kScale, kScale);
+        painter.scale(kScale * size / double(kSize), kScale * size / double(kSize));
         const QPointF centre(16, 16);
         QPainterPath gear;
         gear.addEllipse(centre, 10.2, 10.2);
@@ -58,7 +59,7 @@ QImage makeOptionsIcon() {
         painter.setPen(QPen(QColor(255, 255, 255, 110), 1.0));
         painter.drawEllipse(centre, 7.0, 7.0);
     }
-    return large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage makeAppIcon(int size) {

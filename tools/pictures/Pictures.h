@@ -18,8 +18,8 @@ QImage makeSyringe(double scale = 1.0);
 QImage makePiston(double scale = 1.0);
 /// teil0.png .. teil3.png: the particle sprites by index, opaque.
 QImage makeSprite(int index, double scale = 1.0);
-/// options.png: the options icon, 32 x 32.
-QImage makeOptionsIcon();
+/// options.png: the options icon, 32 x 32; the same drawing at size x size pixels.
+QImage makeOptionsIcon(int size = 32);
 /// app.png: the application icon, 64 x 64; the same drawing at size x size pixels for the
 /// desktop's icon theme.
 QImage makeAppIcon(int size = 64);

@@ -77,8 +77,11 @@ int writeAll(const QString& directory) {
             }
         }
     }
+    // Icons shown through the toolkit's icons, which pick the "@2x" copy on scaled screens.
     if (!writePicture(makeOptionsIcon(), dir.filePath("options.png")) ||
-        !writePicture(makeAppIcon(), dir.filePath("app.png"))) {
+        !writePicture(makeOptionsIcon(64), dir.filePath("options@2x.png")) ||
+        !writePicture(makeAppIcon(), dir.filePath("app.png")) ||
+        !writePicture(makeAppIcon(128), dir.filePath("app@2x.png"))) {
         return 1;
     }
     return 0;
