@@ -30,15 +30,16 @@ namespace {
 
 const QColor kWindowColour(27, 78, 175);
 
-/// A picture from the resources, or a plain stand-in of the given size when it is missing.
-QImage picture(const QString& path, QSize size, QColor fill) {
-    QImage image(path);
-    if (image.isNull()) {
-        image = QImage(size, QImage::Format_RGB32);
+/// A picture from the resources with its finer copies for scaled screens, or a plain stand-in
+/// of the given size when it is missing.
+ScaledPicture picture(const QString& path, QSize size, QColor fill) {
+    ScaledPicture loaded = ScaledPicture::load(path);
+    if (loaded.isNull()) {
+        QImage image(size, QImage::Format_RGB32);
         image.fill(fill);
+        return image;
     }
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
+    return loaded;
 }
 
 /// Makes the label's font smaller, down to 6.5 points, until its text fits its width.
@@ -159,14 +160,14 @@ void MainWindow::buildCylinderFrame() {
     kolbenHolder_->setObjectName(QStringLiteral("frm_KolbenHolder"));
     kolbenHolder_->setGeometry(tw.rect(120, 120, 10995, 3150));
 
-    const QImage syringe =
+    const ScaledPicture syringe =
         picture(QStringLiteral(":/pictures/kolben.png"), {645, 181}, Qt::lightGray);
-    kolben_ = new PictureBox(QPixmap::fromImage(syringe), kolbenHolder_);
+    kolben_ = new PictureBox(syringe, kolbenHolder_);
     kolben_->setObjectName(QStringLiteral("frm_Kolben"));
     kolben_->setGeometry(48, 24, 677, 177);
 
     const QColor field(226, 231, 237);
-    std::array<QImage, 4> sprites = {
+    const std::array<ScaledPicture, 4> sprites = {
         picture(QStringLiteral(":/pictures/teil0.png"), {16, 16}, Qt::blue),
         picture(QStringLiteral(":/pictures/teil1.png"), {16, 16}, Qt::darkBlue),
         picture(QStringLiteral(":/pictures/teil2.png"), {8, 8}, Qt::red),
@@ -175,7 +176,7 @@ void MainWindow::buildCylinderFrame() {
         // The sprite pictures are copy sources only; they are never shown themselves.
         auto* teil = new QLabel(kolbenHolder_);
         teil->setObjectName(QStringLiteral("TEIL(%1)").arg(i));
-        teil->setPixmap(QPixmap::fromImage(sprites[static_cast<size_t>(i)]));
+        teil->setPixmap(QPixmap::fromImage(sprites[static_cast<size_t>(i)].base()));
         teil->hide();
     }
     bild_ = new CylinderView(picture(QStringLiteral(":/pictures/bild.png"), {529, 154}, field),
@@ -186,10 +187,11 @@ void MainWindow::buildCylinderFrame() {
         QStringLiteral("Du kannst mit der Maus das Volumen des Kolbenprobers ändern.");
     bild_->setToolTip(volumeTip);
 
-    const QImage piston = picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
+    const ScaledPicture piston =
+        picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
     schieber_ = makePiston(piston);
     schieber_->setObjectName(QStringLiteral("pic_Schieber"));
-    schieber_->setGeometry(43 + 250, 12, piston.width(), piston.height());
+    schieber_->setGeometry(43 + 250, 12, piston.size().width(), piston.size().height());
     schieber_->setToolTip(volumeTip);
 
     connect(bild_, &CylinderView::pointer, this,

@@ -45,6 +45,7 @@ class CylinderView;
 class GraphPlotter;
 class OptionsAutoDialog;
 class PictureBox;
+class ScaledPicture;
 class PistonPicture;
 class SimulationLoop;
 class TitledFrame;
@@ -115,6 +116,8 @@ public:
     void printGraph();
     void copyTable();
     void printTable();
+    /// Tells the user where a print went when it went to a PDF file, or that it failed.
+    void reportPrint(bool printed);
     void saveSeries();
     /// "Messreihe öffnen…": replaces the series by a saved one, shown as if measured, with
     /// recording switched off so that the running simulation does not overwrite it.
@@ -156,7 +159,7 @@ private:
     void buildTabs();
     QLabel* makeReadout(const QString& name, const QRect& rect, QWidget* parent);
     /// The piston's hooks: its value is the cylinder width, its changes the syringe rule.
-    PistonPicture* makePiston(const QImage& picture);
+    PistonPicture* makePiston(const ScaledPicture& picture);
 
     // Keyboard and assistive technology (MainWindowAccess.cpp).
     /// Names and descriptions of the controls, the gauges' value sources and the tab order.

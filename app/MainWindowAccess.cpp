@@ -41,7 +41,7 @@ QString readoutName(size_t index) {
 
 } // namespace
 
-PistonPicture* MainWindow::makePiston(const QImage& picture) {
+PistonPicture* MainWindow::makePiston(const ScaledPicture& picture) {
     PistonPicture::Hooks hooks;
     hooks.width = [this] { return cylinderWidth_; };
     hooks.pointAt = [this](double width) {
@@ -50,7 +50,7 @@ PistonPicture* MainWindow::makePiston(const QImage& picture) {
             containerPointer(bild_->x() + width, bild_->y() + bild_->height() / 2.0);
         });
     };
-    return new PistonPicture(QPixmap::fromImage(picture), std::move(hooks), kolben_);
+    return new PistonPicture(picture, std::move(hooks), kolben_);
 }
 
 void MainWindow::buildAccessibility() {

@@ -191,7 +191,7 @@ void MainWindow::copyGraph() {
 
 void MainWindow::printGraph() {
     printAdaptor_->useSystemPrinter();
-    graphView_.printGraph(*printAdaptor_, true);
+    reportPrint(graphView_.printGraph(*printAdaptor_, true));
 }
 
 void MainWindow::copyTable() {
@@ -199,7 +199,18 @@ void MainWindow::copyTable() {
 }
 
 void MainWindow::printTable() {
-    charts_->pressureTimeChart().printTable(*printAdaptor_, true);
+    reportPrint(charts_->pressureTimeChart().printTable(*printAdaptor_, true));
+}
+
+void MainWindow::reportPrint(bool printed) {
+    if (!printed) {
+        services_.message(QStringLiteral("Der Ausdruck konnte nicht erstellt werden (%1).")
+                              .arg(printAdaptor_->description()));
+    } else if (printAdaptor_->printsToPdfFolder()) {
+        services_.message(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde "
+                                         "als PDF-Datei gespeichert:\n%1")
+                              .arg(printAdaptor_->description()));
+    }
 }
 
 void MainWindow::saveSeries() {

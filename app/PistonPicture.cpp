@@ -10,7 +10,7 @@
 
 namespace vozavero {
 
-PistonPicture::PistonPicture(const QPixmap& picture, Hooks hooks, QWidget* parent)
+PistonPicture::PistonPicture(const ScaledPicture& picture, Hooks hooks, QWidget* parent)
     : PictureBox(picture, parent)
     , hooks_(std::move(hooks)) {
     setFocusPolicy(Qt::StrongFocus);

@@ -22,7 +22,7 @@ public:
         std::function<void(double width)> pointAt;
     };
 
-    PistonPicture(const QPixmap& picture, Hooks hooks, QWidget* parent = nullptr);
+    PistonPicture(const ScaledPicture& picture, Hooks hooks, QWidget* parent = nullptr);
 
     double controlValue() const override;
     double controlMinimum() const override { return 50.0; }

@@ -1,16 +1,28 @@
-// Program entry: creates the application, the framework services and the main window, whose
-// load handler decides whether the program runs.
+// Program entry: creates the application, puts the toolkit's texts into German, creates the
+// framework services and the main window, whose load handler decides whether the program runs.
+// With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
+// anything else for one second) the window closes itself that long after start-up, so that an
+// installation can be checked to start without a person.
+#include "GermanToolkitTexts.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
 #include "framework/QtFrameworkServices.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vozavero"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));
+    if (!vozavero::GermanToolkitTexts::install(app)) {
+        std::fprintf(stderr,
+                     "vozavero: no German toolkit catalogues in %s; dialogs keep English texts "
+                     "(package qt6-translations-l10n)\n",
+                     qPrintable(vozavero::GermanToolkitTexts::folder()));
+    }
 
     vozavero::SystemClock clock;
     vozavero::UniformRandom random;
@@ -29,6 +41,15 @@ int main(int argc, char** argv) {
     services.setParent(&window);
     if (!window.formLoad()) {
         return 0;
+    }
+    if (qEnvironmentVariableIsSet("VOZAVERO_QUIT_AFTER_START")) {
+        bool isNumber = false;
+        const int ms = qEnvironmentVariableIntValue("VOZAVERO_QUIT_AFTER_START", &isNumber);
+        QTimer::singleShot(isNumber && ms > 0 ? ms : 1000, &window, [&window] {
+            std::printf("vozavero: started and shown\n");
+            std::fflush(stdout);
+            window.close();
+        });
     }
     return QApplication::exec();
 }

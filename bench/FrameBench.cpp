@@ -1,5 +1,6 @@
 // Cost of one frame of the cylinder view: clearing to the background and copying every particle's
-// sprite, then painting the frame, for the start-up world and the fullest one.
+// sprite, then painting the frame, for the start-up world and the fullest one, on an unscaled
+// screen and composed at 2 device pixels per logical pixel.
 #include "CylinderView.h"
 #include "ParticleEngine.h"
 #include "RandomSource.h"
@@ -14,10 +15,12 @@ using vozavero::EngineCopy;
 using vozavero::ParticleEngine;
 using vozavero::UniformRandom;
 
-/// Arguments: particle count, width of the gas space in pixels; the view is painted too.
+/// Arguments: particle count, width of the gas space in pixels, device pixels per logical pixel
+/// (1 or 2); the view is painted too.
 void drawFrame(benchmark::State& state) {
     const auto count = static_cast<double>(state.range(0));
     const int width = static_cast<int>(state.range(1));
+    const auto ratio = static_cast<double>(state.range(2));
     UniformRandom random;
     ParticleEngine engine(random);
     engine.buildDirectionTables();
@@ -27,8 +30,17 @@ void drawFrame(benchmark::State& state) {
     background.fill(QColor(226, 231, 237));
     QImage ball(8, 8, QImage::Format_RGB32);
     ball.fill(Qt::blue);
-    CylinderView view(background, {ball, ball, ball, ball});
+    vozavero::ScaledPicture fineBackground(background);
+    vozavero::ScaledPicture fineBall(ball);
+    QImage background2 = background.scaled(1058, 308);
+    background2.setDevicePixelRatio(2.0);
+    QImage ball2 = ball.scaled(16, 16);
+    ball2.setDevicePixelRatio(2.0);
+    fineBackground.addVariant(background2);
+    fineBall.addVariant(ball2);
+    CylinderView view(fineBackground, {fineBall, fineBall, fineBall, fineBall});
     view.resize(width, 151);
+    view.setPixelRatio(ratio);
     view.show();
     for (auto _ : state) {
         view.drawParticles(engine);
@@ -36,7 +48,12 @@ void drawFrame(benchmark::State& state) {
     }
 }
 
-BENCHMARK(drawFrame)->ArgNames({"particles", "width"})->Args({5, 250})->Args({50, 500});
+BENCHMARK(drawFrame)
+    ->ArgNames({"particles", "width", "ratio"})
+    ->Args({5, 250, 1})
+    ->Args({50, 500, 1})
+    ->Args({5, 250, 2})
+    ->Args({50, 500, 2});
 
 } // namespace
 

@@ -61,17 +61,37 @@ bool isFinite(const QLineF& line) {
 
 GraphPlotter::GraphPlotter(QWidget* parent)
     : QWidget(parent) {
-    picture_ = QImage(size(), QImage::Format_RGB32);
+    makePicture();
+}
+
+double GraphPlotter::pixelRatio() const {
+    return fixedRatio_ > 0.0 ? fixedRatio_ : devicePixelRatioF();
+}
+
+void GraphPlotter::setPixelRatio(double ratio) {
+    fixedRatio_ = ratio;
+}
+
+bool GraphPlotter::makePicture() {
+    // The picture has the screen's device pixels, and the painters on it work in logical
+    // pixels, so the chart, the mapping and the overlay keep their logical coordinates.
+    const double ratio = pixelRatio();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio - 1e-9)),
+                       static_cast<int>(std::ceil(height() * ratio - 1e-9)));
+    if (picture_.size() == pixels && picture_.devicePixelRatio() == ratio) {
+        return false;
+    }
+    picture_ = QImage(pixels, QImage::Format_RGB32);
+    picture_.setDevicePixelRatio(ratio);
     picture_.fill(Qt::white);
+    return true;
 }
 
 void GraphPlotter::redraw(const chart::Chart& chart, const std::optional<RegressionLine>& line) {
     lineEnds_.reset();
     equationRect_ = QRect();
     // A widget that was never shown has had no resize event yet.
-    if (picture_.size() != size()) {
-        picture_ = QImage(size(), QImage::Format_RGB32);
-    }
+    makePicture();
     if (picture_.isNull()) {
         return;
     }
@@ -91,8 +111,8 @@ void GraphPlotter::redraw(const chart::Chart& chart, const std::optional<Regress
         painter.setRenderHint(QPainter::Antialiasing);
         // The picture's border is the only clip. Clipping beforehand keeps the painter away from
         // the huge coordinates a steep line reaches far outside the axes.
-        const QRectF border =
-            QRectF(picture_.rect()).adjusted(-kLineWidth, -kLineWidth, kLineWidth, kLineWidth);
+        const QRectF border = QRectF(QPointF(0, 0), picture_.deviceIndependentSize())
+                                  .adjusted(-kLineWidth, -kLineWidth, kLineWidth, kLineWidth);
         const std::optional<QLineF> visible =
             isFinite(ends) ? clipLine(ends, border) : std::nullopt;
         if (visible) {
@@ -101,7 +121,7 @@ void GraphPlotter::redraw(const chart::Chart& chart, const std::optional<Regress
         }
 
         QFont font = this->font();
-        font.setPixelSize(std::clamp(picture_.height() / 18, 12, 24));
+        font.setPixelSize(std::clamp(height() / 18, 12, 24));
         font.setBold(true);
         painter.setFont(font);
         const QString text = regressionText(*line);
@@ -161,6 +181,10 @@ QRect GraphPlotter::placeEquation(const QRectF& plotArea, const QSize& boxSize,
 }
 
 void GraphPlotter::paintEvent(QPaintEvent* /*event*/) {
+    if (fixedRatio_ == 0.0 && picture_.devicePixelRatio() != devicePixelRatioF()) {
+        // Moved to a screen with another ratio: the window draws the graph again for it.
+        QMetaObject::invokeMethod(this, &GraphPlotter::resized, Qt::QueuedConnection);
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);
 }
@@ -173,8 +197,8 @@ void GraphPlotter::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
-void GraphPlotter::resizeEvent(QResizeEvent* event) {
-    picture_ = QImage(event->size(), QImage::Format_RGB32);
+void GraphPlotter::resizeEvent(QResizeEvent* /*event*/) {
+    makePicture();
     picture_.fill(Qt::white);
     emit resized();
 }

@@ -2,7 +2,8 @@
 // The graph surface ("PLOTTER"): keeps a persistent picture, redraws the selected chart over all
 // of it through the chart component, overlays the regression line through the same pixel mapping
 // (so it lies on the drawn axes) and writes the line's equation in a corner that hides no point.
-// A click on it asks the window to switch the view mode.
+// A click on it asks the window to switch the view mode. All positions are logical pixels; the
+// picture itself has the screen's device pixels, so text and lines are sharp on scaled screens.
 #include "Regression.h"
 #include "chart/ChartPicture.h"
 
@@ -24,7 +25,13 @@ public:
     /// maximum (light red, not clipped to the y range) and its equation when line is set.
     void redraw(const chart::Chart& chart, const std::optional<RegressionLine>& line);
 
+    /// The graph in device pixels; its device pixel ratio is the screen's (or the one set).
     const QImage& picture() const { return picture_; }
+    /// Device pixels per logical pixel of the picture: the screen's, or the one set.
+    double pixelRatio() const;
+    /// Draws at ratio device pixels per logical pixel whatever the screen says (0: follow the
+    /// screen again); takes effect at the next redraw.
+    void setPixelRatio(double ratio);
     const chart::ChartPicture& mapping() const { return mapping_; }
     /// Pixel ends of the regression line of the last redraw (empty when none was drawn).
     std::optional<QLineF> lineEnds() const { return lineEnds_; }
@@ -49,6 +56,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// Makes a white picture of the widget's size at the current ratio unless the picture has
+    /// it already; true when it made one.
+    bool makePicture();
+
+    double fixedRatio_ = 0.0;
     QImage picture_;
     chart::ChartPicture mapping_;
     std::optional<QLineF> lineEnds_;

@@ -86,6 +86,25 @@ MeasurementCharts::MeasurementCharts(const Colours& colours, double impactAxisMa
                   50.0, 500.0, colours.speed);
     addKeyedChart(document_, QStringLiteral("areaPressureChart"), kImpactsTitle, 0.0, m, kAreaTitle,
                   50.0, 500.0, colours.speed);
+    setTitles();
+}
+
+void MeasurementCharts::setTitles() {
+    // The titles people read above a printed table; the names above are the program's own.
+    const char* titles[11] = {"Stöße auf den Kolben (Druck) im Lauf der Zeit",
+                              "Teilchenzahl im Lauf der Zeit",
+                              "Geschwindigkeit im Lauf der Zeit",
+                              "Fläche (Volumen) im Lauf der Zeit",
+                              "Stöße (Druck) und Teilchenzahl",
+                              "Stöße (Druck) und Fläche (Volumen)",
+                              "Stöße (Druck) und 1:Fläche",
+                              "Stöße (Druck) und Geschwindigkeit (Temperatur)",
+                              "Fläche (Volumen) und Teilchenzahl",
+                              "Fläche (Volumen) und Geschwindigkeit (Temperatur)",
+                              "Fläche (Volumen) und Stöße (Druck)"};
+    for (int i = 0; i < document_.chartCount() && i < 11; ++i) {
+        document_.chart(i).setTitle(QString::fromUtf8(titles[i]));
+    }
 }
 
 chart::Chart& MeasurementCharts::chartFor(int kind) {

@@ -71,6 +71,9 @@ public:
     static constexpr double kLargestLoadedValue = 1e9;
 
 private:
+    /// Gives every chart its German title.
+    void setTitles();
+
     chart::ChartDocument document_;
 };
 

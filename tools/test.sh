@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting, builds everything and runs the whole test suite.
+# Installs what is missing, checks the formatting, builds everything, runs the whole test suite,
+# and checks an installation (install tree, staged start, Debian package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -11,3 +12,4 @@ for locale in C.UTF-8 de_DE.UTF-8; do
     echo "Tests under LC_ALL=$locale"
     LC_ALL=$locale QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
 done
+tools/check-install.sh build --deb

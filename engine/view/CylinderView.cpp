@@ -43,10 +43,19 @@ void copyRows(const uchar* source, qsizetype sourceStride, uchar* destination,
 
 CylinderView::CylinderView(const QImage& background, const std::array<QImage, 4>& sprites,
                            QWidget* parent)
+    : CylinderView(ScaledPicture(background),
+                   {ScaledPicture(sprites[0]), ScaledPicture(sprites[1]), ScaledPicture(sprites[2]),
+                    ScaledPicture(sprites[3])},
+                   parent) {}
+
+CylinderView::CylinderView(const ScaledPicture& background,
+                           const std::array<ScaledPicture, 4>& sprites, QWidget* parent)
     : QWidget(parent)
-    , background_(background.convertToFormat(QImage::Format_RGB32)) {
+    , backgroundPicture_(background)
+    , spritePictures_(sprites)
+    , background_(background.base().convertToFormat(QImage::Format_RGB32)) {
     for (std::size_t i = 0; i < sprites.size(); ++i) {
-        sprites_[i] = sprites[i].convertToFormat(QImage::Format_RGB32);
+        sprites_[i] = sprites[i].base().convertToFormat(QImage::Format_RGB32);
     }
     // Every paint covers the whole exposed area with the frame, so the toolkit need not erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,10 +63,20 @@ CylinderView::CylinderView(const QImage& background, const std::array<QImage, 4>
     clearFrame();
 }
 
+double CylinderView::pixelRatio() const {
+    return fixedRatio_ > 0.0 ? fixedRatio_ : devicePixelRatioF();
+}
+
+void CylinderView::setPixelRatio(double ratio) {
+    fixedRatio_ = ratio;
+    clearFrame();
+}
+
 void CylinderView::drawParticles(const ParticleEngine& engine) {
     clearFrame();
     const auto& particles = engine.particles();
     const float cellSize = static_cast<float>(engine.geometry().cellSize);
+    const double ratio = ratio_;
     for (int i = 1; i <= engine.upperBound(); ++i) {
         const Particle& particle = particles[static_cast<std::size_t>(i)];
         if (particle.direction <= 0) {
@@ -66,23 +85,45 @@ void CylinderView::drawParticles(const ParticleEngine& engine) {
         if (particle.sprite < 0 || particle.sprite >= static_cast<int>(sprites_.size())) {
             continue;
         }
-        blitSprite(sprites_[static_cast<std::size_t>(particle.sprite)], frame_,
-                   cellSize * particle.x, cellSize * particle.y);
+        // The logical pixel is found first, exactly as on an unscaled screen, and only then
+        // turned into device pixels, so scaling moves no particle by a logical pixel.
+        const double left = std::nearbyint(static_cast<double>(cellSize * particle.x));
+        const double top = std::nearbyint(static_cast<double>(cellSize * particle.y));
+        blitSprite(deviceSprites_[static_cast<std::size_t>(particle.sprite)], frame_,
+                   static_cast<float>(left * ratio), static_cast<float>(top * ratio));
     }
     update();
 }
 
 void CylinderView::clearFrame() {
-    if (clean_.size() != size()) {
-        clean_ = QImage(size(), QImage::Format_RGB32);
-        frame_ = QImage(size(), QImage::Format_RGB32);
+    const double ratio = pixelRatio();
+    if (ratio != ratio_) {
+        ratio_ = ratio;
+        for (std::size_t i = 0; i < sprites_.size(); ++i) {
+            deviceSprites_[i] =
+                ratio == 1.0 ? sprites_[i]
+                             : spritePictures_[i].at(ratio).convertToFormat(QImage::Format_RGB32);
+        }
+        clean_ = QImage();
+    }
+    const QSize pixels = devicePixels(size(), ratio);
+    if (clean_.size() != pixels) {
+        clean_ = QImage(pixels, QImage::Format_RGB32);
+        frame_ = QImage(pixels, QImage::Format_RGB32);
         if (clean_.isNull()) {
             return;
         }
         clean_.fill(kFieldColour);
-        QPainter painter(&clean_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, background_);
+        {
+            QPainter painter(&clean_);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            const QImage background = ratio == 1.0 ? background_ : backgroundPicture_.at(ratio);
+            QImage plain = background;
+            plain.setDevicePixelRatio(1.0);
+            painter.drawImage(0, 0, plain);
+        }
+        clean_.setDevicePixelRatio(ratio);
+        frame_.setDevicePixelRatio(ratio);
     }
     if (!frame_.isNull()) {
         // Same size and format, hence the same row layout: one block copy clears the frame.
@@ -92,9 +133,15 @@ void CylinderView::clearFrame() {
 }
 
 void CylinderView::paintEvent(QPaintEvent* event) {
+    if (fixedRatio_ == 0.0 && ratio_ != devicePixelRatioF()) {
+        // Moved to a screen with another ratio: the next frame is drawn for it.
+        clearFrame();
+    }
     QPainter painter(this);
-    const QRect area = event->rect();
-    painter.drawImage(area.topLeft(), frame_, area);
+    const QRectF area = event->rect();
+    const double r = frame_.devicePixelRatio();
+    painter.drawImage(area, frame_,
+                      QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
 }
 
 void CylinderView::resizeEvent(QResizeEvent* event) {

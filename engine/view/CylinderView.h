@@ -2,7 +2,11 @@
 // The cylinder interior ("Bild"): shows the background picture and, frame by frame, every placed
 // particle as a plain pixel copy of its sprite. Each frame is complete (background plus all
 // particles) and is painted in one piece, so nothing flickers and nothing leaves a trail.
+// Particle positions are logical pixels; on a screen with several device pixels per logical
+// pixel the frame is composed in device pixels from finer copies of the pictures, each particle
+// at its logical pixel times the ratio.
 #include "ParticleEngine.h"
+#include "ScaledPicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -16,13 +20,23 @@ public:
     /// background is shown from its top-left corner; sprites are the four particle pictures.
     CylinderView(const QImage& background, const std::array<QImage, 4>& sprites,
                  QWidget* parent = nullptr);
+    /// The same with pictures that may have finer copies for scaled screens.
+    CylinderView(const ScaledPicture& background, const std::array<ScaledPicture, 4>& sprites,
+                 QWidget* parent = nullptr);
 
     /// Draws one complete frame of engine's particles and schedules its repaint.
     void drawParticles(const ParticleEngine& engine);
-    /// The frame last drawn (the size of the widget).
+    /// The frame last drawn (the size of the widget in device pixels; its device pixel ratio is
+    /// the screen's).
     const QImage& frame() const { return frame_; }
-    /// Sprite picture number index (0..3).
+    /// Sprite picture number index (0..3) at one pixel per logical pixel.
     const QImage& sprite(int index) const { return sprites_.at(static_cast<size_t>(index)); }
+    /// Device pixels per logical pixel that frames are drawn with: the screen's, or the one
+    /// set by setPixelRatio.
+    double pixelRatio() const;
+    /// Draws at ratio device pixels per logical pixel whatever the screen says (0: follow the
+    /// screen again). For looking at and testing scaled frames without a scaled screen.
+    void setPixelRatio(double ratio);
 
 signals:
     /// A mouse press, or a move with a button held, at x, y in the interior's pixels.
@@ -40,8 +54,15 @@ private:
     /// Resets frame_ to the clean background, first resizing both to the widget if needed.
     void clearFrame();
 
+    ScaledPicture backgroundPicture_;
+    std::array<ScaledPicture, 4> spritePictures_;
+    double fixedRatio_ = 0.0;
+    /// The ratio clean_ and deviceSprites_ were made for.
+    double ratio_ = 0.0;
     QImage background_;
     std::array<QImage, 4> sprites_;
+    /// The sprites in device pixels and the frame's format, for the ratio in ratio_.
+    std::array<QImage, 4> deviceSprites_;
     /// The background cut (or padded) to the widget's size, in the frame's format: one frame's
     /// clearing is a single copy of this buffer.
     QImage clean_;

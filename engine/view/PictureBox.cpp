@@ -9,15 +9,24 @@
 namespace vozavero {
 
 PictureBox::PictureBox(const QPixmap& picture, QWidget* parent)
+    : PictureBox(ScaledPicture(picture.toImage()), parent) {}
+
+PictureBox::PictureBox(const ScaledPicture& picture, QWidget* parent)
     : QWidget(parent)
-    , picture_(picture) {
+    , scaled_(picture)
+    , picture_(QPixmap::fromImage(picture.base())) {
     resize(picture_.deviceIndependentSize().toSize());
     acceptTouch(this);
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    const double ratio = devicePixelRatioF();
+    if (ratio != shownRatio_) {
+        shownRatio_ = ratio;
+        shown_ = ratio == 1.0 ? picture_ : QPixmap::fromImage(scaled_.at(ratio));
+    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, shown_);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

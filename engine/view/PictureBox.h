@@ -1,6 +1,9 @@
 #pragma once
-// A picture that reports presses and drags with a button held in its own pixel coordinates: the
-// syringe drawing ("frm_Kolben") and the piston ("pic_Schieber").
+// A picture that reports presses and drags with a button held in its own (logical) pixel
+// coordinates: the syringe drawing ("frm_Kolben") and the piston ("pic_Schieber"). On a scaled
+// screen it paints the picture's copy for the screen's pixel ratio.
+#include "ScaledPicture.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -10,6 +13,8 @@ class PictureBox : public QWidget {
     Q_OBJECT
 public:
     explicit PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+    explicit PictureBox(const ScaledPicture& picture, QWidget* parent = nullptr);
+    /// The picture at one pixel per logical pixel.
     const QPixmap& picture() const { return picture_; }
 
 signals:
@@ -24,7 +29,11 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    ScaledPicture scaled_;
     QPixmap picture_;
+    /// The copy painted last and the ratio it was made for.
+    QPixmap shown_;
+    double shownRatio_ = 0.0;
 };
 
 } // namespace vozavero

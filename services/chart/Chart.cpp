@@ -11,8 +11,11 @@
 #include <QPrinter>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vozavero::chart {
 
@@ -27,16 +30,32 @@ size_t position(int i, int count) {
     return static_cast<size_t>(i - 1);
 }
 
-/// The shortest text that reads back as v, with the locale's decimal separator and no grouping.
-QString numberText(double v, QLocale locale) {
+/// The two columns of the table as text: decimals fixed per column, the locale's decimal
+/// separator, no grouping.
+std::pair<QStringList, QStringList> columnTexts(const std::vector<QPointF>& points,
+                                                QLocale locale) {
     locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale.toString(v, 'g', QLocale::FloatingPointShortest);
+    std::vector<double> xs;
+    std::vector<double> ys;
+    for (const QPointF& p : points) {
+        xs.push_back(p.x());
+        ys.push_back(p.y());
+    }
+    const int xDecimals = Chart::tableDecimals(xs);
+    const int yDecimals = Chart::tableDecimals(ys);
+    QStringList xTexts;
+    QStringList yTexts;
+    for (const QPointF& p : points) {
+        xTexts << locale.toString(p.x(), 'f', xDecimals);
+        yTexts << locale.toString(p.y(), 'f', yDecimals);
+    }
+    return {xTexts, yTexts};
 }
 
-/// Heading of a printed table: the chart's name, or "y title / x title" for an unnamed chart.
+/// Heading of a printed table: the chart's title, or "y title / x title" for an untitled chart.
 QString tableTitle(const Chart& chart) {
-    if (!chart.name().isEmpty()) {
-        return chart.name();
+    if (!chart.title().isEmpty()) {
+        return chart.title();
     }
     return chart.yAxis().title + QStringLiteral(" / ") + chart.xAxis().title;
 }
@@ -55,11 +74,28 @@ void Chart::replaceY(int i, double y) {
     points_[position(i, count())].setY(y);
 }
 
+int Chart::tableDecimals(const std::vector<double>& values) {
+    constexpr int kFewest = 2;
+    constexpr int kMost = 6;
+    double smallestFraction = std::numeric_limits<double>::infinity();
+    for (const double v : values) {
+        if (std::isfinite(v) && v != std::trunc(v)) {
+            smallestFraction = std::min(smallestFraction, std::abs(v));
+        }
+    }
+    if (std::isinf(smallestFraction)) {
+        return 0;
+    }
+    const int wanted = 2 - static_cast<int>(std::floor(std::log10(smallestFraction)));
+    return std::clamp(wanted, kFewest, kMost);
+}
+
 QString Chart::tableText(const QLocale& locale) const {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = xAxis_.caption() + u'\t' + yAxis_.caption() + lineEnd;
-    for (const QPointF& p : points_) {
-        text += numberText(p.x(), locale) + u'\t' + numberText(p.y(), locale) + lineEnd;
+    const auto [xs, ys] = columnTexts(points_, locale);
+    for (qsizetype row = 0; row < xs.size(); ++row) {
+        text += xs[row] + u'\t' + ys[row] + lineEnd;
     }
     return text;
 }
@@ -69,7 +105,7 @@ void Chart::copyTable(bool /*plainText*/) const {
 }
 
 bool Chart::printTable(PrintAdaptor& adaptor, bool withTitle) const {
-    QPrinter& printer = adaptor.printer();
+    QPrinter& printer = adaptor.startJob();
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
@@ -91,15 +127,12 @@ bool Chart::printTable(PrintAdaptor& adaptor, bool withTitle) const {
 
     // Both columns are as wide as their widest entry; numbers are right-aligned beneath the
     // left-aligned header so decimal places line up.
-    QStringList xs;
-    QStringList ys;
+    const auto [xs, ys] = columnTexts(points_, locale);
     double xWidth = QFontMetricsF(headFont, &printer).horizontalAdvance(xAxis_.caption());
     double yWidth = QFontMetricsF(headFont, &printer).horizontalAdvance(yAxis_.caption());
-    for (const QPointF& p : points_) {
-        xs << numberText(p.x(), locale);
-        ys << numberText(p.y(), locale);
-        xWidth = std::max(xWidth, body.horizontalAdvance(xs.back()));
-        yWidth = std::max(yWidth, body.horizontalAdvance(ys.back()));
+    for (qsizetype row = 0; row < xs.size(); ++row) {
+        xWidth = std::max(xWidth, body.horizontalAdvance(xs[row]));
+        yWidth = std::max(yWidth, body.horizontalAdvance(ys[row]));
     }
     const QRectF xColumn(page.left(), 0, xWidth, lineHeight);
     const QRectF yColumn(page.left() + xWidth + gap, 0, yWidth, lineHeight);

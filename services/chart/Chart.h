@@ -18,7 +18,11 @@ public:
     explicit Chart(QString name = {})
         : name_(std::move(name)) {}
 
+    /// Internal name, used by the program to find the chart.
     const QString& name() const { return name_; }
+    /// Title for people, printed above the table; empty: "y title / x title".
+    const QString& title() const { return title_; }
+    void setTitle(const QString& title) { title_ = title; }
     ChartAxis& xAxis() { return xAxis_; }
     const ChartAxis& xAxis() const { return xAxis_; }
     ChartAxis& yAxis() { return yAxis_; }
@@ -38,8 +42,13 @@ public:
     const std::vector<QPointF>& points() const { return points_; }
 
     /// The table as tab-separated text: a header line "x caption<TAB>y caption", then one line
-    /// per point, numbers with the locale's decimal separator; lines end in "\r\n".
+    /// per point; lines end in "\r\n". Numbers have the locale's decimal separator and a fixed
+    /// number of decimals per column (see tableDecimals).
     QString tableText(const QLocale& locale = QLocale()) const;
+    /// Decimals a table column of values is shown with: none when all are whole numbers,
+    /// otherwise two, or as many as three significant digits of the smallest fraction need
+    /// (at most six).
+    static int tableDecimals(const std::vector<double>& values);
     /// Puts tableText() on the clipboard. The flag asks for plain text (always honoured).
     void copyTable(bool plainText = true) const;
     /// Prints the table (title, header, rows; more pages as needed) on the adaptor's printer.
@@ -48,6 +57,7 @@ public:
 
 private:
     QString name_;
+    QString title_;
     ChartAxis xAxis_;
     ChartAxis yAxis_;
     CurveStyle curve_;

@@ -254,7 +254,9 @@ ChartPicture::ChartPicture()
 ChartPicture::~ChartPicture() = default;
 
 void ChartPicture::draw(const Chart& chart, QImage& target, const QRectF& relative, bool withAxes) {
-    const QSize whole = target.size();
+    // Sizes and positions are logical pixels; a picture with more device pixels per logical
+    // pixel gets the same drawing, finer.
+    const QSize whole = target.deviceIndependentSize().toSize();
     const int left = static_cast<int>(std::lround(relative.left() * whole.width()));
     const int top = static_cast<int>(std::lround(relative.top() * whole.height()));
     const int right = static_cast<int>(std::lround(relative.right() * whole.width()));

@@ -18,7 +18,8 @@ public:
     ChartPicture& operator=(const ChartPicture&) = delete;
 
     /// Draws chart over the part of target given by relative (0,0..1,1 = the whole picture),
-    /// painting over what the picture held there. Keeps the layout for map().
+    /// painting over what the picture held there. Keeps the layout for map(). Positions are in
+    /// the picture's logical pixels (its device pixels divided by its device pixel ratio).
     void draw(const Chart& chart, QImage& target, const QRectF& relative = QRectF(0, 0, 1, 1),
               bool withAxes = true);
 

@@ -35,9 +35,28 @@ DocumentManager::DocumentManager(QWidget* parent)
     : parent_(parent)
     , lastFolder_(startFolder()) {
     chooser_ = [this](const QString& suggestedPath) {
-        return QFileDialog::getSaveFileName(parent_, QStringLiteral("Messreihe speichern"),
-                                            suggestedPath,
-                                            QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+        // The toolkit's own dialog, not the desktop's: its texts follow the program's German
+        // catalogues whatever the system language. With the default suffix it adds ".kpx"
+        // before its own question about replacing a file.
+        QFileDialog dialog(parent_, QStringLiteral("Messreihe speichern"),
+                           QFileInfo(suggestedPath).absolutePath(),
+                           QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("kpx"));
+        dialog.selectFile(QFileInfo(suggestedPath).fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return QString();
+        }
+        return dialog.selectedFiles().constFirst();
+    };
+    replaceQuestion_ = [this](const QString& path) {
+        return QMessageBox::question(
+                   parent_, QStringLiteral("Messreihe speichern"),
+                   QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
+                       .arg(QDir::toNativeSeparators(path)),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     };
     reporter_ = [this](const QString& text) {
         QMessageBox::warning(parent_, QStringLiteral("Messreihe speichern"), text);
@@ -68,6 +87,9 @@ bool DocumentManager::save(ChartDocument& doc, const QString& path, bool askAlwa
         }
         if (QFileInfo(target).suffix().isEmpty()) {
             target += QStringLiteral(".kpx");
+            if (QFileInfo::exists(target) && !(replaceQuestion_ && replaceQuestion_(target))) {
+                return false;
+            }
         }
     }
 

@@ -17,7 +17,7 @@ void GraphView::copyGraph(bool /*whole*/) const {
 }
 
 bool GraphView::printGraph(PrintAdaptor& adaptor, bool /*whole*/) const {
-    QPrinter& printer = adaptor.printer();
+    QPrinter& printer = adaptor.startJob();
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;

@@ -1,8 +1,9 @@
-// The printer shared by the print commands: the system's default printer, or a PDF file when
-// there is none or when a caller (a test) asks for one.
+// The printer shared by the print commands: the system's default printer, numbered PDF files
+// when there is none, or a fixed PDF file when a caller (a test) asks for one.
 #include "PrintAdaptor.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -11,13 +12,10 @@ namespace vozavero::chart {
 
 namespace {
 
-/// Where prints go on a system without any printer.
-QString fallbackPdfPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::homePath();
-    }
-    return QDir(folder).filePath(QStringLiteral("teilchen.pdf"));
+/// Where prints go on a system without any printer: the documents folder, else the home folder.
+QString fallbackFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !folder.isEmpty() && QDir(folder).exists() ? folder : QDir::homePath();
 }
 
 } // namespace
@@ -34,17 +32,33 @@ void PrintAdaptor::useSystemPrinter() {
     // printer() stay valid.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        usePdfFile(fallbackPdfPath());
+        usePdfFolder(fallbackFolder());
         return;
     }
+    pdfFolder_.clear();
     printer_->setOutputFileName(QString());
     printer_->setOutputFormat(QPrinter::NativeFormat);
     printer_->setPrinterName(info.printerName());
 }
 
+void PrintAdaptor::usePdfFolder(const QString& folder) {
+    pdfFolder_ = folder;
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(freePdfPath(folder));
+}
+
 void PrintAdaptor::usePdfFile(const QString& path) {
+    pdfFolder_.clear();
     printer_->setOutputFormat(QPrinter::PdfFormat);
     printer_->setOutputFileName(path);
+}
+
+QPrinter& PrintAdaptor::startJob() {
+    if (!pdfFolder_.isEmpty()) {
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setOutputFileName(freePdfPath(pdfFolder_));
+    }
+    return *printer_;
 }
 
 QPrinter& PrintAdaptor::printer() {
@@ -56,6 +70,15 @@ QString PrintAdaptor::description() const {
         return QDir::toNativeSeparators(printer_->outputFileName());
     }
     return printer_->printerName();
+}
+
+QString PrintAdaptor::freePdfPath(const QString& folder) {
+    const QDir dir(folder);
+    QString path = dir.filePath(QStringLiteral("teilchen.pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = dir.filePath(QStringLiteral("teilchen-%1.pdf").arg(n));
+    }
+    return path;
 }
 
 } // namespace vozavero::chart

@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 namespace vozavero {
 
@@ -97,6 +100,25 @@ TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {
     key(Qt::Key_C);
     key(Qt::Key_P);
     EXPECT_EQ(triggered, 0);
+}
+
+TEST_F(MenuTest, PrintsWithoutAPrinterSayWhereTheirNumberedPdfFilesAre) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    window->printAdaptor().usePdfFolder(dir.path());
+    window->charts().pressureTimeChart().append(5, 100.0 / 3.0);
+    window->printTable();
+    window->printTable();
+    ASSERT_EQ(services.messages.size(), 2);
+    for (const char* name : {"teilchen.pdf", "teilchen-2.pdf"}) {
+        EXPECT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(name))) << name;
+    }
+    EXPECT_TRUE(
+        services.messages[0].startsWith(QStringLiteral("Es ist kein Drucker eingerichtet")));
+    EXPECT_TRUE(services.messages[0].endsWith(
+        QDir::toNativeSeparators(QDir(dir.path()).filePath("teilchen.pdf"))));
+    EXPECT_TRUE(services.messages[1].endsWith(
+        QDir::toNativeSeparators(QDir(dir.path()).filePath("teilchen-2.pdf"))));
 }
 
 TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {

@@ -50,6 +50,27 @@ TEST_F(GraphPlotterTest, LineRunsBetweenTheAxisEndsAndTheEquationAvoidsThePoints
     EXPECT_TRUE(plotter.equationRect().isNull());
 }
 
+TEST_F(GraphPlotterTest, AScaledScreenGetsAFinerPictureWithTheSameLogicalMapping) {
+    plotter.redraw(chart, RegressionLine{2, 10, 1});
+    const auto logicalEnds = plotter.lineEnds();
+    const QRect logicalBox = plotter.equationRect();
+    ASSERT_TRUE(logicalEnds);
+
+    plotter.setPixelRatio(2.0);
+    plotter.redraw(chart, RegressionLine{2, 10, 1});
+    const QImage& picture = plotter.picture();
+    EXPECT_EQ(picture.size(), QSize(1400, 520));
+    EXPECT_EQ(picture.devicePixelRatio(), 2.0);
+    EXPECT_EQ(plotter.lineEnds(), logicalEnds);
+    EXPECT_EQ(plotter.equationRect(), logicalBox);
+    bool redNearMiddle = false; // the line lies at twice its logical position
+    for (int dy = -3; dy <= 3; ++dy) {
+        const QRgb p = picture.pixel((logicalEnds->center() * 2).toPoint() + QPoint(0, dy));
+        redNearMiddle = redNearMiddle || (qRed(p) == 255 && qGreen(p) < 16 && qBlue(p) < 16);
+    }
+    EXPECT_TRUE(redNearMiddle);
+}
+
 TEST_F(GraphPlotterTest, LeftClickAsksForTheNextViewAndResizeRenewsThePicture) {
     QSignalSpy clicked(&plotter, &GraphPlotter::clicked);
     plotter.show();

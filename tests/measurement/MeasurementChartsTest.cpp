@@ -44,7 +44,12 @@ TEST(MeasurementCharts, CreatesElevenChartsInOrderWithTheirRangesAndStyles) {
         const bool timeChart = i < 4; // lines over time; markers over the other quantities
         EXPECT_EQ(ch.curve().lineStyle, timeChart ? 1 : 0);
         EXPECT_EQ(ch.curve().markers, !timeChart);
+        // Printed tables carry a title for people, never the internal name.
+        EXPECT_FALSE(ch.title().isEmpty());
+        EXPECT_NE(ch.title(), ch.name());
     }
+    EXPECT_EQ(doc.chart(0).title(),
+              QStringLiteral("Stöße auf den Kolben (Druck) im Lauf der Zeit"));
     EXPECT_EQ(doc.chart(4).curve().colour, kColours.count);
     EXPECT_EQ(&charts.chartFor(SeriesCount), &charts.pressureCountChart());
     EXPECT_EQ(&charts.chartFor(SeriesSpeed), &charts.pressureSpeedChart());

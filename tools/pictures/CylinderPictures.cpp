@@ -81,25 +81,29 @@ QLinearGradient metalGradient(double top, double bottom, QColor base) {
 
 } // namespace
 
-QImage makeBackground() {
-    QImage image = opaqueCanvas(529, 154, QColor::fromRgb(pictures::kFieldColour));
+QImage makeBackground(double scale) {
+    QImage image = opaqueCanvas(scaled(529, scale), scaled(154, scale),
+                                QColor::fromRgb(pictures::kFieldColour));
     QPainter painter;
     beginPainter(painter, image);
+    painter.scale(scale, scale);
     // Ruler near the bottom of the visible 151 rows; mark k sits in the last column of a gas
     // space 10k pixels wide, so it meets the piston face when the piston stands there.
     constexpr int kLine = 146;
-    painter.fillRect(QRect(0, kLine, image.width(), 1), kRuler);
-    for (int k = 1; k * kTickStep - 1 < image.width(); ++k) {
+    crispRect(painter, QRect(0, kLine, 529, 1), kRuler);
+    for (int k = 1; k * kTickStep - 1 < 529; ++k) {
         const int length = tickLength(k, 3, 6, 9);
         crispTick(painter, k * kTickStep - 1, kLine - length, length, kRuler);
     }
     return image;
 }
 
-QImage makeSyringe() {
-    QImage image = opaqueCanvas(645, 181, QColor::fromRgb(pictures::kSurroundColour));
+QImage makeSyringe(double scale) {
+    QImage image = opaqueCanvas(scaled(645, scale), scaled(181, scale),
+                                QColor::fromRgb(pictures::kSurroundColour));
     QPainter painter;
     beginPainter(painter, image);
+    painter.scale(scale, scale);
     const QPainterPath body = glassBody(true);
 
     // A soft shadow under the glass gives it some depth on a projected wall.
@@ -170,10 +174,11 @@ QImage makeSyringe() {
     return image;
 }
 
-QImage makePiston() {
-    QImage image = transparentCanvas(130, 150);
+QImage makePiston(double scale) {
+    QImage image = transparentCanvas(scaled(130, scale), scaled(150, scale));
     QPainter painter;
     beginPainter(painter, image);
+    painter.scale(scale, scale);
     const QPen outline(kOutline, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 
     // Rod between head and handle.

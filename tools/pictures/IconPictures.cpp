@@ -10,28 +10,29 @@
 
 namespace vozavero::picturegen {
 
-QImage makeSprite(int index) {
+QImage makeSprite(int index, double scale) {
     const QColor corner = QColor::fromRgb(pictures::kSpriteCornerColour);
     switch (index) {
     case 0:
-        return ballSprite(16, kBlueBall, corner);
+        return ballSprite(scaled(16, scale), kBlueBall, corner);
     case 1:
-        return ballSprite(16, kGreenBall, corner);
+        return ballSprite(scaled(16, scale), kGreenBall, corner);
     case 2:
-        return ballSprite(8, kRedBall, corner);
+        return ballSprite(scaled(8, scale), kRedBall, corner);
     default:
-        return ballSprite(8, kBlueBall, corner);
+        return ballSprite(scaled(8, scale), kBlueBall, corner);
     }
 }
 
-QImage makeOptionsIcon() {
+QImage makeOptionsIcon(int size) {
+    // Drawn on a 32-unit grid at four times the wanted size and reduced, so the teeth stay clean.
     constexpr int kSize = 32;
-    constexpr int kScale = 4; // drawn larger and reduced, so the teeth stay clean
-    QImage large = transparentCanvas(kSize * kScale, kSize * kScale);
+    constexpr int kScale = 4;
+    QImage large = transparentCanvas(size * kScale, size * kScale);
     {
         QPainter painter;
         beginPainter(painter, large);
-        painter.scale(kScale, kScale);
+        painter.scale(kScale * size / double(kSize), kScale * size / double(kSize));
         const QPointF centre(16, 16);
         QPainterPath gear;
         gear.addEllipse(centre, 10.2, 10.2);
@@ -58,17 +59,18 @@ QImage makeOptionsIcon() {
         painter.setPen(QPen(QColor(255, 255, 255, 110), 1.0));
         painter.drawEllipse(centre, 7.0, 7.0);
     }
-    return large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage makeAppIcon() {
+QImage makeAppIcon(int size) {
+    // Drawn on a 64-unit grid at four times the wanted size and reduced, so edges stay clean.
     constexpr int kSize = 64;
     constexpr int kScale = 4;
-    QImage large = transparentCanvas(kSize * kScale, kSize * kScale);
+    QImage large = transparentCanvas(size * kScale, size * kScale);
     {
         QPainter painter;
         beginPainter(painter, large);
-        painter.scale(kScale, kScale);
+        painter.scale(kScale * size / double(kSize), kScale * size / double(kSize));
         // Tile in the window's blue.
         QLinearGradient tile(0, 0, 0, kSize);
         tile.setColorAt(0.0, QColor(62, 118, 214));
@@ -114,7 +116,7 @@ QImage makeAppIcon() {
         painter.setPen(QPen(QColor(255, 255, 255, 230), 1.2, Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(15, 21.3), QPointF(44, 21.3));
     }
-    return large.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace vozavero::picturegen

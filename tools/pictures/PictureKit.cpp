@@ -3,6 +3,7 @@
 
 #include <QLineF>
 #include <QRadialGradient>
+#include <cmath>
 
 namespace vozavero::picturegen {
 
@@ -81,8 +82,24 @@ QImage ballSprite(int size, const BallColours& colours, QColor background) {
     return small;
 }
 
+int scaled(int length, double scale) {
+    return static_cast<int>(std::ceil(length * scale - 1e-9));
+}
+
+void crispRect(QPainter& painter, const QRect& logical, QColor colour) {
+    const double scale = painter.transform().m11();
+    const auto edge = [scale](int v) { return static_cast<int>(std::lround(v * scale)); };
+    const QRect device(QPoint(edge(logical.left()), edge(logical.top())),
+                       QPoint(edge(logical.left() + logical.width()) - 1,
+                              edge(logical.top() + logical.height()) - 1));
+    painter.save();
+    painter.resetTransform();
+    painter.fillRect(device, colour);
+    painter.restore();
+}
+
 void crispTick(QPainter& painter, int x, int top, int length, QColor colour) {
-    painter.fillRect(QRect(x, top, 1, length), colour);
+    crispRect(painter, QRect(x, top, 1, length), colour);
 }
 
 int tickLength(int index, int minor, int medium, int major) {

@@ -31,6 +31,8 @@ inline const QColor kRuler{170, 178, 190};
 QImage opaqueCanvas(int width, int height, QColor fill);
 /// A transparent image of the given size.
 QImage transparentCanvas(int width, int height);
+/// Pixels covering length logical pixels at scale device pixels each (rounded up).
+int scaled(int length, double scale);
 /// A painter on image with antialiasing switched on.
 void beginPainter(QPainter& painter, QImage& image);
 
@@ -51,12 +53,15 @@ inline const BallColours kGreenBall{
 
 /// Paints a ball filling rect (given in pixels of image) with painter.
 void paintBall(QPainter& painter, const QRectF& rect, const BallColours& colours);
+/// A filled rectangle in logical pixels snapped to whole device pixels of painter's scale.
+void crispRect(QPainter& painter, const QRect& logical, QColor colour);
 /// A size x size opaque sprite: a ball on background, drawn at eight times the size and reduced
 /// by averaging, then its four corner pixels set exactly to background.
 QImage ballSprite(int size, const BallColours& colours, QColor background);
 
-/// A vertical tick one pixel wide at column x from row top, length rows long, without blending
-/// into its neighbours (so it stays crisp when projected).
+/// A vertical tick one logical pixel wide at column x from row top, length rows long, in the
+/// painter's logical pixels, snapped to whole device pixels without blending into its neighbours
+/// (so it stays crisp when projected and on scaled screens).
 void crispTick(QPainter& painter, int x, int top, int length, QColor colour);
 /// Length of the graduation mark number index (the index-th mark from the left end).
 int tickLength(int index, int minor, int medium, int major);

@@ -6,18 +6,23 @@
 
 namespace vozavero::picturegen {
 
+// Every picture can be painted at scale device pixels per logical pixel (1, 1.5 or 2): its size
+// is the logical size times scale, rounded up; the copies at 1.5 and 2 are the "@1.5x" and "@2x"
+// files the program shows on scaled screens.
+
 /// bild.png: the cylinder interior's background, 529 x 154, opaque.
-QImage makeBackground();
+QImage makeBackground(double scale = 1.0);
 /// kolben.png: the glass gas syringe, 645 x 181, opaque.
-QImage makeSyringe();
+QImage makeSyringe(double scale = 1.0);
 /// schieber.png: the piston, 130 x 150, transparent around the plunger.
-QImage makePiston();
+QImage makePiston(double scale = 1.0);
 /// teil0.png .. teil3.png: the particle sprites by index, opaque.
-QImage makeSprite(int index);
-/// options.png: the options icon, 32 x 32.
-QImage makeOptionsIcon();
-/// app.png: the application icon, 64 x 64.
-QImage makeAppIcon();
+QImage makeSprite(int index, double scale = 1.0);
+/// options.png: the options icon, 32 x 32; the same drawing at size x size pixels.
+QImage makeOptionsIcon(int size = 32);
+/// app.png: the application icon, 64 x 64; the same drawing at size x size pixels for the
+/// desktop's icon theme.
+QImage makeAppIcon(int size = 64);
 
 /// The cylinder frame as the main window shows it with a gas space gasWidth pixels wide and a
 /// few particles, enlarged zoom times without smoothing.

@@ -6,6 +6,10 @@
 //   cmake --build <build dir> --target regenerate_pictures
 // or run it by hand:
 //   <build dir>/tools/pictures/make_pictures <source dir>/resources/pictures
+//       [<source dir>/resources/icons]
+// Besides each picture of the cylinder it writes finer copies for scaled screens
+// ("bild@1.5x.png", "bild@2x.png", ...); with the second folder it also writes the application
+// icon in the desktop icon theme's sizes (hicolor/<n>x<n>/apps/vozavero.png).
 // A preview of the cylinder frame (gas space <width> pixels wide, enlarged <zoom> times):
 //   <build dir>/tools/pictures/make_pictures --preview /tmp/preview.png [width] [zoom]
 #include "Pictures.h"
@@ -35,27 +39,50 @@ bool writePicture(const QImage& image, const QString& path) {
     return true;
 }
 
+/// The sizes of the application icon in the desktop's icon theme, pixels.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+int writeIcons(const QString& directory) {
+    for (const int size : kIconSizes) {
+        const QString folder = QStringLiteral("%1/hicolor/%2x%2/apps").arg(directory).arg(size);
+        if (!QDir().mkpath(folder) ||
+            !writePicture(makeAppIcon(size), QDir(folder).filePath("vozavero.png"))) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
 int writeAll(const QString& directory) {
     if (!QDir().mkpath(directory)) {
         std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(directory));
         return 1;
     }
     const QDir dir(directory);
-    const std::vector<std::pair<QString, std::function<QImage()>>> pictures{
-        {"bild.png", makeBackground},
-        {"kolben.png", makeSyringe},
-        {"schieber.png", makePiston},
-        {"teil0.png", [] { return makeSprite(0); }},
-        {"teil1.png", [] { return makeSprite(1); }},
-        {"teil2.png", [] { return makeSprite(2); }},
-        {"teil3.png", [] { return makeSprite(3); }},
-        {"options.png", makeOptionsIcon},
-        {"app.png", makeAppIcon},
+    // Pictures shown at their pixel size get copies for screens scaled by 1.5 and 2.
+    const std::vector<std::pair<QString, std::function<QImage(double)>>> scaledPictures{
+        {"bild", makeBackground},
+        {"kolben", makeSyringe},
+        {"schieber", makePiston},
+        {"teil0", [](double s) { return makeSprite(0, s); }},
+        {"teil1", [](double s) { return makeSprite(1, s); }},
+        {"teil2", [](double s) { return makeSprite(2, s); }},
+        {"teil3", [](double s) { return makeSprite(3, s); }},
     };
-    for (const auto& [name, make] : pictures) {
-        if (!writePicture(make(), dir.filePath(name))) {
-            return 1;
+    for (const auto& [name, make] : scaledPictures) {
+        for (const auto& [suffix, scale] :
+             {std::pair{"", 1.0}, std::pair{"@1.5x", 1.5}, std::pair{"@2x", 2.0}}) {
+            if (!writePicture(make(scale), dir.filePath(name + suffix + ".png"))) {
+                return 1;
+            }
         }
+    }
+    // Icons shown through the toolkit's icons, which pick the "@2x" copy on scaled screens.
+    if (!writePicture(makeOptionsIcon(), dir.filePath("options.png")) ||
+        !writePicture(makeOptionsIcon(64), dir.filePath("options@2x.png")) ||
+        !writePicture(makeAppIcon(), dir.filePath("app.png")) ||
+        !writePicture(makeAppIcon(128), dir.filePath("app@2x.png"))) {
+        return 1;
     }
     return 0;
 }
@@ -78,10 +105,13 @@ int main(int argc, char** argv) {
         }
         return writePicture(makePreview(width, zoom), args.at(2)) ? 0 : 1;
     }
-    if (args.size() != 2 || args.at(1).startsWith("-")) {
-        std::fprintf(stderr, "usage: make_pictures <output directory>\n"
+    if (args.size() < 2 || args.size() > 3 || args.at(1).startsWith("-")) {
+        std::fprintf(stderr, "usage: make_pictures <output directory> [<icon directory>]\n"
                              "       make_pictures --preview <file.png> [width] [zoom]\n");
         return 2;
     }
-    return writeAll(args.at(1));
+    if (const int failed = writeAll(args.at(1)); failed != 0) {
+        return failed;
+    }
+    return args.size() == 3 ? writeIcons(args.at(2)) : 0;
 }

@@ -6,12 +6,14 @@
 #include "NumberText.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -72,18 +74,25 @@ TEST(Chart, PointsAreIndexedFromOneInInsertionOrder) {
     EXPECT_EQ(chart.x(1), 9);
 }
 
-TEST(Chart, TableHasCaptionHeaderLocaleNumbersAndCrLf) {
+TEST(Chart, TableHasCaptionHeaderFixedDecimalsPerColumnAndCrLf) {
     Chart chart = pressureTimeChart();
     chart.append(0, 12);
-    chart.append(5, 13.2);
+    chart.append(5, 20);
     EXPECT_EQ(chart.tableText(QLocale::c()),
-              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12\r\n5\t13.2\r\n"));
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12\r\n5\t20\r\n"));
+    // A rate of 100 impacts in 3 s shows two decimals, and so does every rate of its column.
+    chart.append(8, 100.0 / 3.0);
+    EXPECT_EQ(chart.tableText(QLocale(QLocale::German)),
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0\t12,00\r\n5\t20,00\r\n"
+                             "8\t33,33\r\n"));
     chart.clear();
     chart.append(0.004, 1234567.5);
     chart.append(-2.5, 1.0 / 3.0);
     EXPECT_EQ(chart.tableText(QLocale(QLocale::German)),
-              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0,004\t1234567,5\r\n"
-                             "-2,5\t0,3333333333333333\r\n"));
+              QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0,00400\t1234567,500\r\n"
+                             "-2,50000\t0,333\r\n"));
+    EXPECT_EQ(Chart::tableDecimals({1e-9, 2.5}), 6);
+    EXPECT_EQ(Chart::tableDecimals({std::nan(""), 3.0}), 0);
 }
 
 TEST(Chart, TableAndGraphAreCopiedToTheClipboard) {
@@ -104,37 +113,54 @@ TEST(Chart, TableAndGraphAreCopiedToTheClipboard) {
     EXPECT_EQ(copied.pixelColor(11, 20), QColor(Qt::white));
 }
 
-TEST(Chart, TableAndGraphPrintIntoPdfFiles) {
+TEST(Chart, PrintsWithoutAPrinterGoToNumberedPdfFilesThatNeverReplaceAnEarlierOne) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     PrintAdaptor adaptor;
-    const QString table = dir.filePath(QStringLiteral("tabelle.pdf"));
-    adaptor.usePdfFile(table);
+    adaptor.usePdfFolder(dir.path());
     Chart chart = pressureTimeChart();
     for (int i = 0; i < 300; ++i) {
         chart.append(i * 5, 100 + i % 7 + 0.5);
     }
-    EXPECT_TRUE(chart.printTable(adaptor, true));
-    // Every row is on paper, pages go on with the column header, numbers in the user's format.
+    chart.setTitle(QStringLiteral("Stöße in der Zeit"));
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    const QString table = dir.filePath(QStringLiteral("teilchen.pdf"));
+    EXPECT_EQ(adaptor.description(), table);
+    const qint64 firstSize = QFileInfo(table).size();
+    // Every row is on paper under the title for people, pages go on with the column header,
+    // numbers in the user's format with the column's fixed decimals.
     const QString tableText = pdfText(table);
-    EXPECT_TRUE(tableText.contains(chart.name())) << tableText.left(300).toStdString();
+    EXPECT_TRUE(tableText.contains(chart.title())) << tableText.left(300).toStdString();
+    EXPECT_FALSE(tableText.contains(chart.name()));
     EXPECT_EQ(tableText.count(chart.xAxis().caption()), pdfPages(table));
     EXPECT_GT(pdfPages(table), 1);
     for (const int row : {0, 150, 299}) {
-        const QString line = numberText(row * 5) + QStringLiteral(" +") +
-                             QRegularExpression::escape(numberText(100 + row % 7 + 0.5));
+        const QString line =
+            numberText(row * 5) + QStringLiteral(" +") +
+            QRegularExpression::escape(QLocale().toString(100 + row % 7 + 0.5, 'f', 2));
         EXPECT_TRUE(tableText.contains(QRegularExpression(QStringLiteral("(^|\\s)") + line)))
             << row;
     }
 
-    const QString graph = dir.filePath(QStringLiteral("graph.pdf"));
-    adaptor.usePdfFile(graph);
     GraphView view;
     view.setHeading(QStringLiteral("Vozavero"));
     QImage picture(320, 160, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::blue);
     view.setPicture(picture);
-    EXPECT_TRUE(view.printGraph(adaptor, true));
+    ASSERT_TRUE(view.printGraph(adaptor, true));
+    const QString graph = dir.filePath(QStringLiteral("teilchen-2.pdf"));
+    EXPECT_EQ(adaptor.description(), graph);
     EXPECT_EQ(pdfText(graph).trimmed(), "Vozavero");
     EXPECT_EQ(pdfPages(graph), 1);
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    EXPECT_EQ(adaptor.description(), dir.filePath(QStringLiteral("teilchen-3.pdf")));
+    EXPECT_EQ(QFileInfo(table).size(), firstSize);
+
+    // A fixed file is what a caller asked for: it is replaced.
+    const QString fixed = dir.filePath(QStringLiteral("tabelle.pdf"));
+    adaptor.usePdfFile(fixed);
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    ASSERT_TRUE(chart.printTable(adaptor, true));
+    EXPECT_FALSE(adaptor.printsToPdfFolder());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4);
 }

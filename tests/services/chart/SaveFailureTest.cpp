@@ -1,0 +1,213 @@
+// Tests of saving onto a full disk, into missing folders, onto folders and over files named
+// without suffix: the earlier file always stays byte for byte, and the user reads why in German.
+#include "chart/SaveFailure.h"
+#include "chart/ChartFile.h"
+#include "chart/DocumentManager.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using vozavero::chart::ChartDocument;
+using vozavero::chart::ChartFile;
+using vozavero::chart::DocumentManager;
+using vozavero::chart::SaveFailure;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+/// A series of the usual size: eleven charts, the time chart with 100 rows (about 4 kB).
+ChartDocument normalSeries() {
+    ChartDocument doc(QStringLiteral("Vozavero"));
+    doc.setDefaultFileName(QStringLiteral("teilchen.kpx"));
+    for (int c = 0; c < 11; ++c) {
+        auto& chart = doc.addChart(QStringLiteral("chart%1").arg(c));
+        for (int i = 0; i < (c == 0 ? 100 : 4); ++i) {
+            chart.append(i * 5.0, 100.0 / 3.0 + i);
+        }
+    }
+    return doc;
+}
+
+/// No word of the system's English error texts may reach the user.
+void expectGerman(const QString& text) {
+    for (const char* english : {"No space", "Permission", "directory", "Not a", "denied"}) {
+        EXPECT_FALSE(text.contains(QLatin1String(english), Qt::CaseInsensitive))
+            << text.toStdString();
+    }
+}
+
+/// A tiny disk: a 16 kB tmpfs where the test may mount one, else a limit on the size of files
+/// this process writes (writes beyond it fail as on a full disk). Undone when it goes.
+class FullDisk {
+public:
+    explicit FullDisk(const QString& folder)
+        : folder_(folder) {
+        mounted_ = ::mount("tmpfs", qPrintable(folder), "tmpfs", 0, "size=16k") == 0;
+    }
+    ~FullDisk() {
+        if (mounted_) {
+            ::umount(qPrintable(folder_));
+        }
+        if (limited_) {
+            ::setrlimit(RLIMIT_FSIZE, &saved_);
+            std::signal(SIGXFSZ, SIG_DFL);
+        }
+    }
+    /// Fills the disk up to about `left` bytes of free room (tmpfs), or allows no file to grow
+    /// past `left` bytes (limit).
+    void fill(qint64 left) {
+        if (mounted_) {
+            const QByteArray block(1024, 'x');
+            QFile filler(QDir(folder_).filePath(QStringLiteral("füller")));
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            for (qint64 written = 0; written < 16 * 1024 - left; written += block.size()) {
+                if (filler.write(block) != block.size()) {
+                    break;
+                }
+            }
+            return;
+        }
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit small = saved_;
+        small.rlim_cur = static_cast<rlim_t>(left);
+        limited_ = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+        ASSERT_TRUE(limited_);
+    }
+
+private:
+    QString folder_;
+    bool mounted_ = false;
+    bool limited_ = false;
+    rlimit saved_{};
+};
+
+} // namespace
+
+TEST(SaveFailure, ADiskThatFillsDuringTheSaveKeepsTheEarlierFileAndSaysSoInGerman) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    FullDisk full(disk);
+    const QString path = QDir(disk).filePath(QStringLiteral("reihe.kpx"));
+    ChartDocument earlier(QStringLiteral("Vozavero"));
+    earlier.addChart().append(1, 2);
+    ASSERT_TRUE(ChartFile::save(earlier, path));
+    const QByteArray before = fileBytes(path);
+    ASSERT_FALSE(before.isEmpty());
+
+    ChartDocument series = normalSeries();
+    ASSERT_GT(ChartFile::toText(series).toUtf8().size(), 3700);
+    full.fill(2048);
+    QStringList reports;
+    DocumentManager manager;
+    manager.setFileChooser([&](const QString&) { return path; });
+    manager.setErrorReporter([&](const QString& text) { reports << text; });
+    EXPECT_FALSE(manager.save(series, QString()));
+
+    EXPECT_EQ(fileBytes(path), before);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].contains(QStringLiteral("nicht mehr genug Platz")))
+        << reports[0].toStdString();
+    expectGerman(reports[0]);
+    // No temporary file is left behind either.
+    EXPECT_FALSE(
+        QDir(disk).entryList(QDir::Files).join(u' ').contains(QStringLiteral("reihe.kpx.")));
+}
+
+TEST(SaveFailure, TheCommonCausesReadAsGermanSentences) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("datei.kpx"));
+    ASSERT_TRUE(writeBytes(file, "alt"));
+    const QString folder = dir.filePath(QStringLiteral("ordner.kpx"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ChartDocument doc = normalSeries();
+
+    const struct {
+        QString path;
+        int expected;
+        const char* words;
+    } cases[] = {
+        {dir.filePath(QStringLiteral("fehlt/noch/reihe.kpx")), ENOENT, "gibt es nicht"},
+        {file + QStringLiteral("/reihe.kpx"), ENOTDIR, "gibt es nicht"},
+        {folder, EISDIR, "ist ein Ordner"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SaveFailure::checkPath(c.path), c.expected) << c.path.toStdString();
+        QString error;
+        EXPECT_FALSE(ChartFile::save(doc, c.path, &error));
+        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("konnte nicht gespeichert werden")));
+        expectGerman(error);
+    }
+    EXPECT_EQ(fileBytes(file), QByteArray("alt"));
+    EXPECT_EQ(SaveFailure::checkPath(dir.filePath(QStringLiteral("neu.kpx"))), 0);
+    EXPECT_TRUE(SaveFailure::reason(EACCES, file).contains(QStringLiteral("keine Berechtigung")));
+    EXPECT_TRUE(SaveFailure::reason(EROFS, file).contains(QStringLiteral("schreibgeschützt")));
+    EXPECT_EQ(SaveFailure::reason(EIO, file),
+              QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten."));
+
+    if (::geteuid() != 0) { // the superuser may write anywhere
+        const QString locked = dir.filePath(QStringLiteral("gesperrt"));
+        ASSERT_TRUE(QDir().mkpath(locked));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QString error;
+        EXPECT_FALSE(ChartFile::save(doc, locked + QStringLiteral("/reihe.kpx"), &error));
+        EXPECT_TRUE(error.contains(QStringLiteral("keine Berechtigung"))) << error.toStdString();
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    }
+}
+
+TEST(SaveFailure, ANameWithoutSuffixAsksBeforeReplacingTheFileWithTheSuffix) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString existing = dir.filePath(QStringLiteral("reihe.kpx"));
+    ASSERT_TRUE(writeBytes(existing, "alte Messreihe"));
+    QStringList asked;
+    bool replace = false;
+    QString answer = dir.filePath(QStringLiteral("reihe"));
+    DocumentManager manager;
+    manager.setFileChooser([&](const QString&) { return answer; });
+    manager.setReplaceQuestion([&](const QString& path) {
+        asked << path;
+        return replace;
+    });
+    manager.setErrorReporter([](const QString& text) { FAIL() << text.toStdString(); });
+    ChartDocument doc = normalSeries();
+
+    EXPECT_FALSE(manager.save(doc, QString()));
+    EXPECT_EQ(asked, QStringList{existing});
+    EXPECT_EQ(fileBytes(existing), QByteArray("alte Messreihe"));
+
+    replace = true;
+    EXPECT_TRUE(manager.save(doc, QString()));
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_TRUE(ChartFile::load(existing));
+
+    // A new name, and a name whose suffix was typed (the dialog asked about it), ask nothing.
+    answer = dir.filePath(QStringLiteral("neu"));
+    EXPECT_TRUE(manager.save(doc, QString()));
+    answer = existing;
+    EXPECT_TRUE(manager.save(doc, QString()));
+    EXPECT_EQ(asked.size(), 2);
+}
