@@ -41,14 +41,15 @@ TEST(LoopStats, ARunningLoopReportsOnceASecond) {
     LoopStats stats(loop, stepSize, [] { return LoopStats::Quantities{5, 2, 250}; });
     std::vector<std::string> lines;
     stats.sink = [&](const std::string& line) { lines.push_back(line); };
-    QTest::qWait(1150);
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !lines.empty(); }, 3000));
     const QRegularExpression form(R"(^loop steps/s=(\d+\.\d) frames/s=(\d+\.\d) stepSize=1 )"
                                   R"(count=5 speed=2 width=250 cpu=\d+\.\d%$)");
     const QRegularExpressionMatch m = form.match(QString::fromStdString(lines[0]));
     ASSERT_TRUE(m.hasMatch()) << lines[0];
-    EXPECT_NEAR(m.captured(1).toDouble(), 20.0, 4.0);
-    EXPECT_GT(m.captured(2).toDouble(), 10.0);
+    // 20 steps per second at speed 2 (fewer on a machine too busy to tick in time).
+    EXPECT_GT(m.captured(1).toDouble(), 5.0);
+    EXPECT_LT(m.captured(1).toDouble(), 24.0);
+    EXPECT_GT(m.captured(2).toDouble(), 5.0);
 }
 
 } // namespace
