@@ -52,11 +52,18 @@ void Experiment::setWidth(double width) {
     initialiseParticles(true);
 }
 
-MeasuringInterval::Closed Experiment::measuringTick(double usableWidth) {
-    MeasuringInterval::Closed row = interval_.tick(
+MeasuringInterval::Closed
+Experiment::measuringTick(double usableWidth,
+                          const std::function<void(const MeasuringInterval::Closed&)>& show) {
+    double raisedAxisMax = settings_.impactAxisMax;
+    const MeasuringInterval::Closed row = interval_.tick(
         settings_.measuringInterval, engine_.impactCount(), settings_.recordingEnabled,
-        engine_.engineCopy(), charts_, settings_.impactAxisMax, usableWidth);
+        engine_.engineCopy(), charts_, raisedAxisMax, usableWidth);
     if (row.closed) {
+        if (show) {
+            show(row);
+        }
+        settings_.impactAxisMax = raisedAxisMax;
         engine_.setImpactCount(0);
     }
     return row;

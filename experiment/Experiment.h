@@ -12,6 +12,7 @@
 #include "SimulationSettings.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 namespace vozavero {
@@ -44,9 +45,13 @@ public:
     /// Seconds per measuring interval (1, 2, 3, 5 or 10).
     void setMeasuringInterval(std::int32_t seconds) { settings_.measuringInterval = seconds; }
 
-    /// One second of the measuring clock; closes the interval when it is complete and then
-    /// clears the impact counter. usableWidth is the impact gauge's bar length, pixels.
-    MeasuringInterval::Closed measuringTick(double usableWidth);
+    /// One second of the measuring clock; closes the interval when it is complete. A closed
+    /// row goes to show while the impact scale is still the old one (a raised scale reaches
+    /// the graph at its next redraw); then the scale is raised and the impact counter cleared.
+    /// usableWidth is the impact gauge's bar length, pixels.
+    MeasuringInterval::Closed
+    measuringTick(double usableWidth,
+                  const std::function<void(const MeasuringInterval::Closed&)>& show = {});
 
     /// One automatic step of a quantity slot (0 count, 1 volume, 2 speed): adds the slot's
     /// step, clamped to 1..50 particles, 50..500 pixels or 1..30 cells per tenth second.
