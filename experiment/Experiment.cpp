@@ -3,6 +3,8 @@
 #include "Experiment.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 
 namespace vozavero {
 
@@ -26,7 +28,7 @@ void Experiment::start() {
     settings_.pistonPosition = 250;
     initialiseParticles(true);
     initialiseParticles(true);
-    cylinderWidth_ = settings_.pistonPosition;
+    setCylinderWidth(settings_.pistonPosition);
     initialiseParticles(true);
 }
 
@@ -34,6 +36,15 @@ void Experiment::initialiseParticles(bool keep) {
     const EngineCopy values{settings_.particleCount, settings_.speed, settings_.pistonPosition};
     engine_.initialise(keep, values, cylinderWidth_, cylinderHeight_, stepSize_,
                        clock_.secondsSinceMidnight());
+}
+
+void Experiment::setCylinderWidth(double width) {
+    const float f = static_cast<float>(width);
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), f);
+    double shortest = f;
+    std::from_chars(text.data(), written.ptr, shortest);
+    cylinderWidth_ = shortest;
 }
 
 void Experiment::setParticleCount(double count) {
@@ -47,8 +58,8 @@ void Experiment::setSpeed(double speed) {
 }
 
 void Experiment::setWidth(double width) {
-    cylinderWidth_ = width;
-    settings_.pistonPosition = static_cast<float>(width);
+    setCylinderWidth(width);
+    settings_.pistonPosition = static_cast<float>(cylinderWidth_);
     initialiseParticles(true);
 }
 
@@ -128,7 +139,7 @@ void Experiment::restart() {
     settings_.particleCount = copy.particleCount;
     settings_.speed = copy.speed;
     settings_.pistonPosition = copy.pistonPosition;
-    cylinderWidth_ = settings_.pistonPosition;
+    setCylinderWidth(settings_.pistonPosition);
     initialiseParticles(true);
 }
 

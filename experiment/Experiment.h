@@ -39,8 +39,10 @@ public:
     void setSpeed(double speed);
     /// Sets the cylinder width and with it the volume (pixels), then re-initialises.
     void setWidth(double width);
-    /// Sets the cylinder width (pixels) alone; the window keeps its cylinder picture this size.
-    void setCylinderWidth(double width) { cylinderWidth_ = width; }
+    /// Sets the cylinder width (pixels) alone, as the single-precision number the piston
+    /// position is, held as the double of its shortest decimal form (123.4f gives 123.4), so
+    /// that setting, engine and read-out all show the same number.
+    void setCylinderWidth(double width);
 
     /// Seconds per measuring interval (1, 2, 3, 5 or 10).
     void setMeasuringInterval(std::int32_t seconds) { settings_.measuringInterval = seconds; }

@@ -5,6 +5,7 @@
 #include "GaugePanel.h"
 #include "LabArguments.h"
 #include "LabOutput.h"
+#include "NumericError.h"
 #include "SeededRandom.h"
 #include "SimulatedClock.h"
 #include "Sweep.h"
@@ -67,7 +68,13 @@ int main(int argc, char* argv[]) {
         GaugePanel::barColourOf(GaugeImpacts), GaugePanel::barColourOf(GaugeVolume)};
     Experiment experiment(random, clock, colours);
     const bool terminal = isatty(STDERR_FILENO) != 0;
-    Sweep::run(args->plan, experiment, clock, terminal ? showProgress : nullptr);
+    try {
+        Sweep::run(args->plan, experiment, clock, terminal ? showProgress : nullptr);
+    } catch (const NumericError& e) {
+        std::fprintf(stderr, "vozavero-lab: Die Simulation brach mit einem Rechenfehler ab (%s).\n",
+                     e.what());
+        return 1;
+    }
 
     if (!LabOutput::write(args->outDir, args->plan, experiment, &error)) {
         std::fprintf(stderr, "vozavero-lab: %s\n", qUtf8Printable(error));
