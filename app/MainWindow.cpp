@@ -4,6 +4,7 @@
 
 #include "CylinderView.h"
 #include "GraphPlotter.h"
+#include "LoopStats.h"
 #include "NumericError.h"
 #include "OptionsAutoDialog.h"
 #include "PictureBox.h"
@@ -84,17 +85,22 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
 
     SimulationLoop::Hooks hooks;
     hooks.speed = [this] { return settings_.speed; };
-    hooks.step = [this] { guarded([this] { engine_.advanceParticles(); }); };
+    // A numerical error in a step ends the loop (the loop catches it), not just that step.
+    hooks.step = [this] { engine_.advanceParticles(); };
     hooks.frame = [this](bool counted) { drawFrame(counted); };
-    hooks.stepSizeRaised = [this] { guarded([this] { initialiseParticles(-1); }); };
+    hooks.stepSizeRaised = [this] { initialiseParticles(-1); };
     hooks.quitRequested = [this] { return quitRequested_; };
     hooks.quit = [this] {
         if (env_.quit) {
             env_.quit();
         }
     };
-    hooks.paused = [] { return QApplication::activeModalWidget() != nullptr; };
     loop_ = std::make_unique<SimulationLoop>(*env_.clock, stepSize_, std::move(hooks));
+    if (LoopStats::wanted()) {
+        loopStats_ = std::make_unique<LoopStats>(*loop_, stepSize_, [this] {
+            return LoopStats::Quantities{settings_.particleCount, settings_.speed, cylinderWidth_};
+        });
+    }
 }
 
 MainWindow::~MainWindow() = default;

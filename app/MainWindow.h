@@ -43,6 +43,7 @@ namespace vozavero {
 
 class CylinderView;
 class GraphPlotter;
+class LoopStats;
 class OptionsAutoDialog;
 class PictureBox;
 class ScaledPicture;
@@ -212,6 +213,8 @@ private:
     chart::DocumentManager documentManager_;
     chart::DocumentOpener documentOpener_;
     std::unique_ptr<SimulationLoop> loop_;
+    /// The statistics line on standard error, only when asked for (VOZAVERO_LOOP_STATS=1).
+    std::unique_ptr<LoopStats> loopStats_;
     std::unique_ptr<OptionsAutoDialog> optionsDialog_;
 
     std::int32_t stepSize_ = 1;
@@ -220,6 +223,8 @@ private:
     bool regressionShown_ = false;
     RegressionLine regression_;
     double cylinderWidth_ = 250.0;
+    /// Hold-ups of the loop already taken into account by the measuring interval.
+    long holdUpsSeen_ = 0;
     bool firstPaintDone_ = false;
 
     // Controls.

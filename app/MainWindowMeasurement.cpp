@@ -4,6 +4,7 @@
 
 #include "GraphPlotter.h"
 #include "NumberText.h"
+#include "SimulationLoop.h"
 
 #include <QLabel>
 #include <QTabWidget>
@@ -11,6 +12,20 @@
 namespace vozavero {
 
 void MainWindow::measuringTick() {
+    // The steps due until this moment belong to the interval, so the loop catches up first; that
+    // also reveals a hold-up of the event loop even when this timer fires before the loop's.
+    if (loop_) {
+        loop_->runTick();
+        if (loop_->holdUps() != holdUpsSeen_) {
+            // The event loop was blocked (a long print, a stalled window system): the particles
+            // stood still while this interval's seconds went by, so it did not measure honestly.
+            // It is discarded unrecorded and a new interval starts at this tick.
+            holdUpsSeen_ = loop_->holdUps();
+            interval_.reset();
+            engine_.setImpactCount(0);
+            return;
+        }
+    }
     // The graph is redrawn with the impact scale as it was before this interval; a raised
     // scale reaches the graph at the next redraw.
     double raisedAxisMax = settings_.impactAxisMax;

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 
 namespace vozavero {
@@ -20,16 +22,33 @@ void MainWindow::initialiseParticles(float flag) {
                        env_.clock->secondsSinceMidnight());
 }
 
+namespace {
+
+/// The single-precision width as the double of its shortest decimal form (123.4f gives 123.4), so
+/// that the setting, the engine and the read-out all hold and show the same number.
+double singlePrecisionWidth(double w) {
+    const float f = static_cast<float>(w);
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), f);
+    double shortest = f;
+    std::from_chars(text.data(), written.ptr, shortest);
+    return shortest;
+}
+
+} // namespace
+
 void MainWindow::setCylinderWidth(double w) {
-    cylinderWidth_ = w;
-    bild_->resize(std::max(0, static_cast<int>(std::nearbyint(w))), bild_->height());
+    cylinderWidth_ = singlePrecisionWidth(w);
+    // The picture is whole pixels; the piston is placed from the picture (placePiston), so gas
+    // space and piston always meet, also at a fractional width left by an automatic step.
+    bild_->resize(std::max(0, roundTo<int>(cylinderWidth_)), bild_->height());
 }
 
 void MainWindow::placePiston() {
     if (cylinderWidth_ > 500) {
         setCylinderWidth(500);
     }
-    schieber_->move(static_cast<int>(std::nearbyint(bild_->x() + cylinderWidth_)), schieber_->y());
+    schieber_->move(bild_->x() + bild_->width(), schieber_->y());
 }
 
 void MainWindow::applyPistonWidth(double w) {
@@ -44,7 +63,9 @@ void MainWindow::interiorPointer(double x, double) {
     if (x < 1) {
         return;
     }
-    applyPistonWidth(std::clamp(x, 50.0, 500.0));
+    // The pointer may stand between pixels (touch, pen, scaled screens); the gas space is whole
+    // pixels wide.
+    applyPistonWidth(std::clamp(roundHalfEven(x), 50.0, 500.0));
 }
 
 void MainWindow::containerPointer(double x, double y) {

@@ -36,17 +36,9 @@ QString PistonPicture::controlMeaning() const {
 }
 
 void PistonPicture::keyPressEvent(QKeyEvent* event) {
-    const bool commandKey =
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    if (!focusMarked()) {
-        markKeyPressed();
-        update();
+    if (!takeKeyPress(*this, *event)) {
+        PictureBox::keyPressEvent(event);
     }
-    if (!commandKey && applyStepKey(event->key())) {
-        event->accept();
-        return;
-    }
-    PictureBox::keyPressEvent(event);
 }
 
 void PistonPicture::focusInEvent(QFocusEvent* event) {

@@ -32,8 +32,9 @@ int main(int argc, char** argv) {
     auto env = vozavero::MainWindow::Environment::of(services, clock, random);
     env.commandLine = vozavero::CommandLine::fromArguments(QApplication::arguments());
     env.otherInstanceRunning = [&instance] {
+        // Registers this instance too, also when "/NEW" lets it start beside another.
         instance = std::make_unique<vozavero::SingleInstance>();
-        return !instance->acquired();
+        return instance->otherRunning();
     };
     env.quit = [] { QApplication::exit(0); };
 

@@ -35,7 +35,7 @@ void LoopPacer::start() {
     framesInWindow_ = 0;
 }
 
-LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize, bool frameWanted) {
+LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
     if (stepSize == 0) {
         throw NumericError("step size 0");
     }
@@ -63,7 +63,7 @@ LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize, bool frame
 
     Pass result;
     if (elapsed <= 0.0) {
-        result.action = frameWanted ? Action::UncountedFrame : Action::Idle;
+        result.action = Action::UncountedFrame;
         return result;
     }
 
@@ -76,8 +76,6 @@ LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize, bool frame
     if (stepsInWindow_ / elapsed < targetRate_) {
         result.action = Action::Step;
         stepsInWindow_ += 1.0;
-    } else if (!frameWanted) {
-        result.action = Action::Idle;
     } else {
         if (framesInWindow_ == std::numeric_limits<std::int32_t>::max()) {
             throw NumericError("frame counter overflow");

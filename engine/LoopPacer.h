@@ -11,10 +11,9 @@ namespace vozavero {
 class LoopPacer {
 public:
     enum class Action {
-        Step,           ///< the steps are behind schedule: advance the particles once
-        Frame,          ///< on schedule: draw a counted frame and update the live read-out
-        UncountedFrame, ///< no time has elapsed yet: draw a frame, count nothing, no read-out
-        Idle ///< on schedule in a pass that asked for no frame: nothing to do, nothing counted
+        Step,          ///< the steps are behind schedule: advance the particles once
+        Frame,         ///< on schedule: draw a counted frame and update the live read-out
+        UncountedFrame ///< no time has elapsed yet: draw a frame, count nothing, no read-out
     };
     struct Pass {
         Action action = Action::Frame;
@@ -28,10 +27,9 @@ public:
     void start();
 
     /// One pass of the loop for the current speed (cells per tenth second). May raise stepSize
-    /// (1..10) by one; the caller then re-initialises the particles before acting. A pass with
-    /// frameWanted false stands for a moment between two drawn frames: when the steps are on
-    /// schedule it returns Idle instead of a frame.
-    Pass pass(double speed, std::int32_t& stepSize, bool frameWanted = true);
+    /// (1..10) by one; the caller then re-initialises the particles before acting. A Frame
+    /// result is counted in the window whether or not the caller draws it.
+    Pass pass(double speed, std::int32_t& stepSize);
 
     double windowStart() const { return windowStart_; }
     double stepsInWindow() const { return stepsInWindow_; }

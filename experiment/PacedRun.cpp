@@ -30,27 +30,24 @@ void PacedRun::runSeconds(int seconds, double usableWidth) {
     }
 }
 
-void PacedRun::passesNow(bool frameWanted) {
+void PacedRun::passesNow(bool frameDue) {
+    // A spinning loop: steps while behind schedule; otherwise a frame pass, which the pacer
+    // counts whether or not a frame is drawn at this moment.
     for (int steps = 0; steps < kMaxStepsPerMoment; ++steps) {
         const LoopPacer::Pass pass =
-            pacer_.pass(experiment_.settings().speed, experiment_.stepSize(), frameWanted);
+            pacer_.pass(experiment_.settings().speed, experiment_.stepSize());
         if (pass.stepSizeRaised) {
             experiment_.initialiseParticles(true);
         }
-        switch (pass.action) {
-        case LoopPacer::Action::Step:
+        if (pass.action == LoopPacer::Action::Step) {
             experiment_.engine().advanceParticles();
             ++stepsMade_;
-            break;
-        case LoopPacer::Action::Frame:
-        case LoopPacer::Action::UncountedFrame:
-            if (frame) {
-                frame(pass.action == LoopPacer::Action::Frame);
-            }
-            return;
-        case LoopPacer::Action::Idle:
-            return;
+            continue;
         }
+        if (frameDue && frame) {
+            frame(pass.action == LoopPacer::Action::Frame);
+        }
+        return;
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Runs an experiment on a simulated clock as the window's loop and measuring timer would on the
-// real one: passes of the loop pacer every millisecond (motion steps while behind schedule), a
-// frame every 15 ms, and a measuring tick at every whole second. Nothing waits, so a minute of
+// real one: the passes of a spinning loop every millisecond (motion steps while behind schedule,
+// else a frame pass the pacer counts), a drawn frame every 15 ms, and a measuring tick at every
+// whole second. Nothing waits, so a minute of
 // the experiment takes a few milliseconds.
 #include "Experiment.h"
 #include "LoopPacer.h"
@@ -34,7 +35,8 @@ public:
     static constexpr int kMomentsPerFrame = 15;
 
 private:
-    void passesNow(bool frameWanted);
+    /// The passes of one moment; frameDue: a frame is drawn at this moment.
+    void passesNow(bool frameDue);
 
     Experiment& experiment_;
     SimulatedClock& clock_;

@@ -2,6 +2,7 @@
 // with the regression line and its equation laid over it.
 #include "GraphPlotter.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -191,10 +192,37 @@ void GraphPlotter::paintEvent(QPaintEvent* /*event*/) {
 
 void GraphPlotter::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit clicked();
+        clickPending_ = true;
+        pressPosition_ = event->position();
         return;
     }
     QWidget::mousePressEvent(event);
+}
+
+void GraphPlotter::mouseMoveEvent(QMouseEvent* event) {
+    // A press that turns into a drag is no click.
+    if (clickPending_ && (event->position() - pressPosition_).manhattanLength() >=
+                             QApplication::startDragDistance()) {
+        clickPending_ = false;
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void GraphPlotter::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && clickPending_) {
+        clickPending_ = false;
+        if (rect().contains(event->position().toPoint())) {
+            emit clicked();
+        }
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void GraphPlotter::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click arrives as this event; it is no new press, so the
+    // double-click is one click (made by the first press and its release).
+    event->accept();
 }
 
 void GraphPlotter::resizeEvent(QResizeEvent* /*event*/) {

@@ -2,13 +2,15 @@
 // The graph surface ("PLOTTER"): keeps a persistent picture, redraws the selected chart over all
 // of it through the chart component, overlays the regression line through the same pixel mapping
 // (so it lies on the drawn axes) and writes the line's equation in a corner that hides no point.
-// A click on it asks the window to switch the view mode. All positions are logical pixels; the
-// picture itself has the screen's device pixels, so text and lines are sharp on scaled screens.
+// A click on it (released where it was pressed, not dragged; a double-click counts once) asks the
+// window to switch the view mode. All positions are logical pixels; the picture itself has the
+// screen's device pixels, so text and lines are sharp on scaled screens.
 #include "Regression.h"
 #include "chart/ChartPicture.h"
 
 #include <QImage>
 #include <QLineF>
+#include <QPointF>
 #include <QRect>
 #include <QWidget>
 #include <optional>
@@ -53,6 +55,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -65,6 +70,9 @@ private:
     chart::ChartPicture mapping_;
     std::optional<QLineF> lineEnds_;
     QRect equationRect_;
+    /// A left press that may still become a click (not yet released, not dragged).
+    bool clickPending_ = false;
+    QPointF pressPosition_;
 };
 
 } // namespace vozavero

@@ -92,17 +92,9 @@ QString GaugePanel::controlMeaning() const {
 }
 
 void GaugePanel::keyPressEvent(QKeyEvent* event) {
-    const bool commandKey =
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    if (!focusMarked()) {
-        markKeyPressed();
-        update();
+    if (!takeKeyPress(*this, *event)) {
+        QFrame::keyPressEvent(event);
     }
-    if (!commandKey && applyStepKey(event->key())) {
-        event->accept();
-        return;
-    }
-    QFrame::keyPressEvent(event);
 }
 
 void GaugePanel::focusInEvent(QFocusEvent* event) {

@@ -4,6 +4,8 @@
 #include "NumberText.h"
 #include "RoundHalfEven.h"
 
+#include <QKeyEvent>
+#include <QWidget>
 #include <Qt>
 #include <algorithm>
 #include <cmath>
@@ -57,6 +59,20 @@ QString ValueControl::controlDescription() const {
 void ValueControl::markFocusReason(int reason) {
     focusMarked_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                    reason == Qt::ShortcutFocusReason;
+}
+
+bool ValueControl::takeKeyPress(QWidget& self, QKeyEvent& event) {
+    const bool commandKey =
+        (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!focusMarked()) {
+        markKeyPressed();
+        self.update();
+    }
+    if (!commandKey && applyStepKey(event.key())) {
+        event.accept();
+        return true;
+    }
+    return false;
 }
 
 bool ValueControl::applyStepKey(int key) {

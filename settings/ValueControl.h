@@ -6,6 +6,9 @@
 #include <QString>
 #include <optional>
 
+class QKeyEvent;
+class QWidget;
+
 namespace vozavero {
 
 /// The value a step key asks for, given the current value and the range (all in the control's
@@ -42,6 +45,10 @@ protected:
     /// leaves the control unmarked. Call from focusInEvent, keyPressEvent and focusOutEvent.
     void markFocusReason(int reason);
     void markKeyPressed() { focusMarked_ = true; }
+    /// What the control's keyPressEvent does first: shows the focus mark on self and applies a
+    /// step key unless Ctrl, Alt or Meta is held (those belong to the menus). Returns whether the
+    /// key was used; the control passes other keys to its base class.
+    bool takeKeyPress(QWidget& self, QKeyEvent& event);
     void clearFocusMark() { focusMarked_ = false; }
     bool focusMarked() const { return focusMarked_; }
 

@@ -162,14 +162,8 @@ void CylinderView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool CylinderView::event(QEvent* event) {
-    if (!isTouchOrPen(event)) {
-        return QWidget::event(event);
-    }
-    event->accept();
-    if (const std::optional<QPointF> at = pointerPosition(event)) {
-        emit pointer(at->x(), at->y());
-    }
-    return true;
+    return takeTouchOrPen(event, [this](QPointF at) { emit pointer(at.x(), at.y()); }) ||
+           QWidget::event(event);
 }
 
 void blitSprite(const QImage& sprite, QImage& target, float x, float y) {

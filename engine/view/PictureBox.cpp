@@ -42,14 +42,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
 }
 
 bool PictureBox::event(QEvent* event) {
-    if (!isTouchOrPen(event)) {
-        return QWidget::event(event);
-    }
-    event->accept();
-    if (const std::optional<QPointF> at = pointerPosition(event)) {
-        emit pointer(at->x(), at->y());
-    }
-    return true;
+    return takeTouchOrPen(event, [this](QPointF at) { emit pointer(at.x(), at.y()); }) ||
+           QWidget::event(event);
 }
 
 } // namespace vozavero

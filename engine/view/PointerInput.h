@@ -10,6 +10,7 @@
 #include <QTabletEvent>
 #include <QTouchEvent>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 namespace vozavero {
@@ -65,6 +66,20 @@ inline std::optional<QPointF> pointerPosition(const QEvent* event) {
     default:
         return std::nullopt;
     }
+}
+
+/// What a widget's event() does with finger and pen input: a touch or pen event is accepted and,
+/// when it acts as a press or drag, its position goes to pointer. Returns false for any other
+/// event, which the widget then handles as usual.
+inline bool takeTouchOrPen(QEvent* event, const std::function<void(QPointF)>& pointer) {
+    if (!isTouchOrPen(event)) {
+        return false;
+    }
+    event->accept();
+    if (const std::optional<QPointF> at = pointerPosition(event)) {
+        pointer(*at);
+    }
+    return true;
 }
 
 } // namespace vozavero

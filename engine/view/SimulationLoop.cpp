@@ -1,9 +1,10 @@
-// Timer-driven simulation loop: each tick asks the pacer for passes and carries them out through
-// the hooks until one frame is drawn, then returns to the event loop until the next tick.
+// Timer-driven simulation loop: each tick replays the passes of a spinning loop in virtual time
+// up to the present and draws the frame of the present moment.
 #include "SimulationLoop.h"
 
 #include "NumericError.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vozavero {
@@ -22,11 +23,12 @@ SimulationLoop::SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks
 }
 
 void SimulationLoop::start() {
-    if (ended_) {
+    if (ended_ || started_) {
         return;
     }
+    started_ = true;
     passClock_.now = clock_.secondsSinceMidnight();
-    lastTick_ = passClock_.now;
+    lastTickEnd_ = passClock_.now;
     pacer_.start();
     timer_.start();
     // The first frame need not wait a whole tick.
@@ -34,79 +36,91 @@ void SimulationLoop::start() {
 }
 
 void SimulationLoop::runTick() {
-    if (ended_ || inTick_ || (hooks_.paused && hooks_.paused())) {
+    if (!started_ || ended_ || inTick_) {
         return;
     }
     inTick_ = true;
     try {
-        // The passes of a continuously running loop would have happened all along since the
-        // last tick; replaying them at short intervals makes each step at the moment it fell
-        // due, so that halving the pacing window never throws away steps that were still owed.
         const double now = clock_.secondsSinceMidnight();
-        const double gap = now - lastTick_;
-        int steps = 0;
-        bool running = true;
-        if (gap > 0.0 && gap <= kLongestReplay) {
-            for (double moment = lastTick_ + kPassSlice; running && moment < now;
-                 moment += kPassSlice) {
-                running = passesAt(moment, false, steps);
+        const double gap = now - lastTickEnd_;
+        if (gap < 0.0 || gap > kLongestReplay) {
+            // The event loop was blocked (or the clock passed midnight): no pass could run, so
+            // the particles stood still. Replaying the gap would compress it into a burst of
+            // steps, and its empty frame count would raise stepSize; go on from now instead.
+            if (gap > kLongestReplay) {
+                ++holdUps_;
             }
+            passClock_.now = now;
+            pacer_.start();
+        } else if (now - passClock_.now > kLongestReplay) {
+            // Under a lasting overload the passes fall behind the present; owe at most a
+            // replay's worth, so that one tick stays short.
+            passClock_.now = now - kLongestReplay;
         }
-        lastTick_ = now;
-        if (running) {
-            passesAt(now, true, steps);
-        }
+        passesUntil(now);
     } catch (const NumericError&) {
         // A numerical error ends the loop's handler, and with it the simulation; the window
         // itself stays usable.
         timer_.stop();
         ended_ = true;
     }
+    lastTickEnd_ = clock_.secondsSinceMidnight();
     inTick_ = false;
 }
 
-bool SimulationLoop::passesAt(double moment, bool frameWanted, int& steps) {
-    passClock_.now = moment;
-    while (steps < kMaxStepsPerTick) {
+void SimulationLoop::passesUntil(double now) {
+    const double budgetEnd = clock_.secondsSinceMidnight() + kTickBudget;
+    int steps = 0;
+    for (;;) {
         const double speed = hooks_.speed ? hooks_.speed() : 0.0;
-        const LoopPacer::Pass pass = pacer_.pass(speed, stepSize_, frameWanted);
+        const LoopPacer::Pass pass = pacer_.pass(speed, stepSize_);
         if (pass.stepSizeRaised && hooks_.stepSizeRaised) {
             hooks_.stepSizeRaised();
         }
-        bool momentDone = false;
-        switch (pass.action) {
-        case LoopPacer::Action::Step:
+        if (pass.action == LoopPacer::Action::Step) {
+            // The step takes as long as it really takes; a spinning loop would have spent that
+            // time on it too.
+            const double before = clock_.secondsSinceMidnight();
             if (hooks_.step) {
                 hooks_.step();
             }
+            const double cost = clock_.secondsSinceMidnight() - before;
+            if (cost > 0.0 && cost <= kLongestReplay) {
+                passClock_.now += cost;
+            }
             ++steps;
             ++stepsMade_;
-            break;
-        case LoopPacer::Action::Frame:
-        case LoopPacer::Action::UncountedFrame:
+            if (endIfQuitRequested() || steps >= kMaxStepsPerTick ||
+                clock_.secondsSinceMidnight() > budgetEnd) {
+                return;
+            }
+            continue;
+        }
+        if (passClock_.now >= now) {
             if (hooks_.frame) {
                 hooks_.frame(pass.action == LoopPacer::Action::Frame);
             }
             ++framesDrawn_;
-            momentDone = true;
-            break;
-        case LoopPacer::Action::Idle:
-            return true; // a moment without work: quitting is seen at the next step or frame
+            // The passes stay at this moment until time moves on: a second tick at the same
+            // instant draws again but never steps ahead of the clock.
+            endIfQuitRequested();
+            return;
         }
-        if (hooks_.quitRequested && hooks_.quitRequested()) {
-            timer_.stop();
-            ended_ = true;
-            inTick_ = false;
-            if (hooks_.quit) {
-                hooks_.quit();
-            }
-            return false;
-        }
-        if (momentDone) {
-            return true;
-        }
+        // A frame pass before the present: the pacer has counted it, nothing is drawn.
+        passClock_.now = std::min(passClock_.now + kPassSlice, now);
     }
-    return false; // the step bound of one tick is reached: no frame this tick
+}
+
+bool SimulationLoop::endIfQuitRequested() {
+    if (!hooks_.quitRequested || !hooks_.quitRequested()) {
+        return false;
+    }
+    timer_.stop();
+    ended_ = true;
+    if (hooks_.quit) {
+        hooks_.quit();
+    }
+    return true;
 }
 
 } // namespace vozavero

@@ -1,8 +1,13 @@
 #pragma once
-// Drives the simulation on the toolkit's event loop: a precise timer at the display's pace runs
-// loop passes (motion steps while behind schedule, then one frame) and idles between ticks, so
-// the rates and window rules of the pacer hold without spinning a core. Handlers of other events
-// therefore always run between two steps or frames.
+// Drives the simulation on the toolkit's event loop. A precise timer ticks at the display's pace;
+// each tick replays, in a virtual time, the passes that a loop spinning without pause would have
+// made since the last tick: a motion step whenever the pacer finds the steps behind schedule
+// (taking as long as the step really took), otherwise a frame pass of one millisecond. Only the
+// frame that reaches the present is drawn; the others are counted by the pacer as a spinning loop
+// would count them. So the rates and window rules hold without spinning a core, real step cost
+// still starves frames and raises stepSize, and handlers of other events always run between two
+// steps or frames. The timer also fires inside the nested event loops of modal boxes, so the
+// particles move on behind every dialog.
 #include "LoopPacer.h"
 
 #include <QObject>
@@ -19,9 +24,8 @@ public:
         std::function<void()> step;              ///< one motion step
         std::function<void(bool counted)> frame; ///< draw a frame; counted frames update read-outs
         std::function<void()> stepSizeRaised;    ///< re-initialise after stepSize grew
-        std::function<bool()> quitRequested;     ///< checked after every pass
+        std::function<bool()> quitRequested;     ///< checked after every step or frame
         std::function<void()> quit;              ///< ends the program
-        std::function<bool()> paused;            ///< true while a modal box holds the loop
     };
 
     SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
@@ -30,50 +34,62 @@ public:
     /// Starts the passes (the loop's entry).
     void start();
     bool running() const { return timer_.isActive(); }
-    /// Runs passes until a frame has been drawn, quitting was requested or kMaxStepsPerTick steps
-    /// were made; what one timer tick does. Does nothing while paused or after the end. A
-    /// NumericError from a hook ends the loop (the timer stops) without quitting the program.
-    /// Public so that tests can drive the loop with a scripted clock.
+    /// Replays the passes due since the last tick and draws the frame of the present moment;
+    /// what one timer tick does. Does nothing before start, inside another tick or after the end.
+    /// A NumericError from a hook ends the loop (the timer stops) without quitting the program.
+    /// Public so that tests can drive the loop with a scripted clock, and so that the measuring
+    /// interval can bring the particles up to the present before it reads the impacts.
     void runTick();
+
     /// Milliseconds between ticks.
     static constexpr int kTickMs = 15;
     /// Safety bound on steps in one tick, so that a huge speed cannot stall the window.
     static constexpr int kMaxStepsPerTick = 2000;
-    /// Seconds between the moments at which a tick replays the passes since the last tick.
+    /// Seconds one frame pass of the emulated spinning loop takes.
     static constexpr double kPassSlice = 0.001;
-    /// Longest gap (seconds) between ticks that is replayed in slices; after a longer hold-up
-    /// (a modal box) the passes go on from the present moment only.
+    /// Longest gap (seconds) outside the loop that is replayed; a longer one (the event loop was
+    /// blocked) is a hold-up: the particles stood still, and a fresh window starts.
     static constexpr double kLongestReplay = 0.25;
+    /// Seconds of real time one tick may spend on steps before it returns to the event loop; the
+    /// passes still due are replayed at the next tick.
+    static constexpr double kTickBudget = 0.1;
 
     const LoopPacer& pacer() const { return pacer_; }
     /// Motion steps made since the loop was created.
     long stepsMade() const { return stepsMade_; }
     /// Frames drawn (counted or not) since the loop was created.
     long framesDrawn() const { return framesDrawn_; }
+    /// Hold-ups seen since the loop was created: gaps between ticks longer than kLongestReplay,
+    /// during which the particles could not move.
+    long holdUps() const { return holdUps_; }
 
 private:
-    /// The time of day the pacer sees: the real time, or a moment between two ticks while a
-    /// tick replays the steps that fell due since the last one.
+    /// The time of day the pacer sees: the virtual time of the pass being replayed.
     struct PassClock : Clock {
         double now = 0.0;
         double secondsSinceMidnight() const override { return now; }
     };
-    /// Passes of one moment: steps while behind schedule, then a frame when frameWanted.
-    /// Returns false when the loop ended (quit or step bound handled by the caller).
-    bool passesAt(double moment, bool frameWanted, int& steps);
+    /// Makes passes from the virtual time up to the present moment `now` and draws the frame of
+    /// that moment; stops early at the step bound, the time budget or the end of the loop.
+    void passesUntil(double now);
+    /// Ends the loop when quitting was requested; returns true when it did.
+    bool endIfQuitRequested();
 
     const Clock& clock_;
     PassClock passClock_;
-    double lastTick_ = 0.0;
+    /// Real time at which the last tick ended (seconds since midnight).
+    double lastTickEnd_ = 0.0;
     LoopPacer pacer_;
     std::int32_t& stepSize_;
     Hooks hooks_;
     QTimer timer_;
+    bool started_ = false;
     bool ended_ = false;
     /// Set while runTick runs, so that a hook that spins the event loop cannot nest a tick.
     bool inTick_ = false;
     long stepsMade_ = 0;
     long framesDrawn_ = 0;
+    long holdUps_ = 0;
 };
 
 } // namespace vozavero

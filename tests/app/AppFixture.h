@@ -62,6 +62,12 @@ protected:
     }
     /// A move with the left button held, as a drag delivers it.
     static void drag(QWidget* w, QPoint pos);
+    /// Lets the given seconds pass on the clock as the running program would: a loop tick every
+    /// display tick and a measuring tick at every whole second (the loop must have been started).
+    void advance(double seconds);
+
+    /// Seconds on the clock since the last measuring tick.
+    double sinceMeasuringTick = 0.0;
 
     ScriptedServices services;
     FakeClock clock;

@@ -2,9 +2,11 @@
 #include "CommandLine.h"
 #include "SingleInstance.h"
 
+#include <QFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 using vozavero::CommandLine;
 using vozavero::SingleInstance;
@@ -31,22 +33,28 @@ TEST(CommandLine, ArgumentsAreJoinedWithoutTheProgramName) {
     EXPECT_EQ(c.text(), QString("-dev /NEW"));
 }
 
-TEST(SingleInstance, SecondHolderIsRefusedAndALeftoverLockIsTakenOver) {
+TEST(SingleInstance, EveryInstanceCountsAsRunningUntilItEndsAndCrashedOnesDoNot) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("lock");
-    {
-        SingleInstance first(path);
-        ASSERT_TRUE(first.acquired());
-        // QLockFile locks per process, so a second lock object in this process stands for a
-        // second instance only through the file on disk: hold it and try from another object.
-        SingleInstance second(path);
-        EXPECT_FALSE(second.acquired());
-    }
-    // A lock file whose process no longer exists (a crashed instance) must not block a start.
-    QFile stale(path);
+    // QLockFile locks per process, so objects in this process stand for instances only through
+    // their files on disk.
+    auto first = std::make_unique<SingleInstance>(dir.path());
+    EXPECT_FALSE(first->otherRunning());
+    // A second instance started beside the first (with "/NEW") sees it and registers as well.
+    auto second = std::make_unique<SingleInstance>(dir.path());
+    EXPECT_TRUE(second->otherRunning());
+    first.reset();
+    // The first has ended, the second still runs: a plain start is refused.
+    EXPECT_TRUE(SingleInstance(dir.path()).otherRunning());
+    second.reset();
+    EXPECT_FALSE(SingleInstance(dir.path()).otherRunning());
+
+    // The lock file of a process that no longer exists (a crashed instance) blocks nothing and
+    // is cleared away.
+    const QString stalePath = dir.filePath("vozavero-999999-0.lock");
+    QFile stale(stalePath);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("999999\nvozavero\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
-    SingleInstance third(path);
-    EXPECT_TRUE(third.acquired());
+    EXPECT_FALSE(SingleInstance(dir.path()).otherRunning());
+    EXPECT_FALSE(QFile::exists(stalePath));
 }

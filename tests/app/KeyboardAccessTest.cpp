@@ -162,9 +162,9 @@ TEST_F(KeyboardAccessTest, PistonKeysFollowTheRuleOfDraggingThePiston) {
         EXPECT_EQ(window->cylinderWidth(), s.expected) << s.key;
         expectSameState(State::of(*window), State::of(*other->window));
     }
-    // From a width a finger left fractional, a step lands on the next whole pixel.
-    pressAt(bild(*window), {123.4, 40});
-    ASSERT_FLOAT_EQ(window->settings().pistonPosition, 123.4f);
+    // From a width an automatic step left fractional, a step lands on the next whole pixel.
+    window->applyPistonWidth(123.5);
+    ASSERT_FLOAT_EQ(window->settings().pistonPosition, 123.5f);
     QTest::keyClick(piston(*window), Qt::Key_Right);
     EXPECT_EQ(window->cylinderWidth(), 124);
     EXPECT_EQ(piston(*window)->x(), bild(*window)->x() + 124);
@@ -288,12 +288,11 @@ TEST_F(KeyboardAccessTest, LiveReadOutsAreToldOncePerMeasuringInterval) {
     ASSERT_NE(text("ANZ(0)"), "0");
     EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: 0"); // not told per frame
     EXPECT_EQ(perSecond->accessibleName(), "Stöße pro Sekunde: 0");
-    const QString shownCount = text("ANZ(0)");
-    const QString shownRate = text("ANZ(2)");
     window->engine().setImpactCount(33);
-    window->measuringTick(); // the interval closes
-    EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: " + shownCount);
-    EXPECT_EQ(perSecond->accessibleName(), "Stöße pro Sekunde: " + shownRate);
+    window->measuringTick(); // the interval closes, after a last frame with the final count
+    EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: " + text("ANZ(0)"));
+    EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: 33");
+    EXPECT_EQ(perSecond->accessibleName(), "Stöße pro Sekunde: " + text("ANZ(2)"));
     EXPECT_EQ(find("ANZ(4)")->accessibleName(), "Letzte Aufprallwerte: 33");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window->gauge(GaugeImpacts))
                   ->valueInterface()
@@ -303,11 +302,14 @@ TEST_F(KeyboardAccessTest, LiveReadOutsAreToldOncePerMeasuringInterval) {
 }
 
 TEST_F(KeyboardAccessTest, FingerDragsKeepFractionsForTheRulesToRound) {
-    // Interior rule: no rounding, and nothing left of x = 1.
+    // Interior rule: whole pixels, halves to the even one, and nothing left of x = 1.
     touchAlong(bild(*window), {{0.5, 40.0}});
     EXPECT_EQ(window->cylinderWidth(), 250);
     touchAlong(bild(*window), {{20.0, 40.0}, {123.25, 40.0}});
-    EXPECT_EQ(window->cylinderWidth(), 123.25);
+    EXPECT_EQ(window->cylinderWidth(), 123);
+    touchAlong(bild(*window), {{122.5, 40.0}});
+    EXPECT_EQ(window->cylinderWidth(), 122);
+    touchAlong(bild(*window), {{123.25, 40.0}});
     pressAt(bild(*other->window), {20.0, 40.0});
     pressAt(bild(*other->window), {123.25, 40.0});
     expectSameState(State::of(*window), State::of(*other->window));

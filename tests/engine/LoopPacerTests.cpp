@@ -20,9 +20,9 @@ protected:
         clock.now = seconds;
         pacer.start();
     }
-    LoopPacer::Pass passAt(double seconds, double speed, bool frameWanted = true) {
+    LoopPacer::Pass passAt(double seconds, double speed) {
         clock.now = seconds;
-        return pacer.pass(speed, stepSize, frameWanted);
+        return pacer.pass(speed, stepSize);
     }
 
     FakeClock clock;
@@ -30,22 +30,17 @@ protected:
     std::int32_t stepSize = 1;
 };
 
-TEST_F(LoopPacerTest, StepsUntilOnScheduleThenDrawsAFrameOrIdles) {
+TEST_F(LoopPacerTest, StepsUntilOnScheduleThenDrawsAFrame) {
     // Target 2 * 10 / 1 = 20 steps/s; over 0.125 s that is 2.5 steps.
-    for (const bool frameWanted : {true, false}) {
-        SCOPED_TRACE(frameWanted ? "frame wanted" : "no frame wanted");
-        startAt(100.0);
-        EXPECT_EQ(passAt(100.0, 2.0, frameWanted).action,
-                  frameWanted ? Action::UncountedFrame : Action::Idle); // no time has passed
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(passAt(100.125, 2.0, frameWanted).action, Action::Step);
-        }
-        EXPECT_EQ(passAt(100.125, 2.0, frameWanted).action,
-                  frameWanted ? Action::Frame : Action::Idle);
-        EXPECT_EQ(pacer.targetRate(), 20.0);
-        EXPECT_EQ(pacer.stepsInWindow(), 3.0);
-        EXPECT_EQ(pacer.framesInWindow(), frameWanted ? 1 : 0);
+    startAt(100.0);
+    EXPECT_EQ(passAt(100.0, 2.0).action, Action::UncountedFrame); // no time has passed
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(passAt(100.125, 2.0).action, Action::Step);
     }
+    EXPECT_EQ(passAt(100.125, 2.0).action, Action::Frame);
+    EXPECT_EQ(pacer.targetRate(), 20.0);
+    EXPECT_EQ(pacer.stepsInWindow(), 3.0);
+    EXPECT_EQ(pacer.framesInWindow(), 1);
     stepSize = 4;
     passAt(100.25, 2.0);
     EXPECT_EQ(pacer.targetRate(), 5.0);

@@ -1,10 +1,13 @@
-// Tests of the timer-driven loop with a scripted clock: step and frame rates, quitting, pausing,
-// starving frames, the per-tick step bound, errors, and that the real timer drives it.
+// Tests of the timer-driven loop with a scripted clock: step and frame rates, quitting, hold-ups,
+// starving frames under real overload, the per-tick step bound, errors, and that the real timer
+// drives it, also inside a modal dialog.
 #include "SimulationLoop.h"
 #include "NumericError.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <tuple>
 
@@ -24,6 +27,7 @@ protected:
         hooks.speed = [this] { return speed; };
         hooks.step = [this] {
             count(steps);
+            cellsMoved += stepSize;
             clock.now += secondsPerStep;
             if (throwOnStep) {
                 throw NumericError("overflow");
@@ -36,7 +40,6 @@ protected:
         };
         hooks.quitRequested = [this] { return quitAfterSteps >= 0 && steps >= quitAfterSteps; };
         hooks.quit = [this] { ++quits; };
-        hooks.paused = [this] { return paused; };
         return hooks;
     }
     void count(int& counter) {
@@ -58,12 +61,27 @@ protected:
     double speed = 2.0;
     double secondsPerStep = 0.0;
     int quitAfterSteps = -1;
-    bool paused = false;
     bool throwOnStep = false;
     int stepSizeSeenWhenRaised = 0;
     int steps = 0, countedFrames = 0, uncountedFrames = 0, raised = 0, quits = 0;
     int callsAfterQuit = 0;
+    long cellsMoved = 0;
 };
+
+/// The rules run by a loop that never pauses: every frame pass takes one millisecond, every step
+/// stepCost seconds. Returns the step size reached after the given seconds.
+std::int32_t spinningLoopStepSize(double speed, double stepCost, double seconds) {
+    ScriptedClock clock;
+    const double end = clock.now + seconds;
+    LoopPacer pacer(clock);
+    std::int32_t stepSize = 1;
+    pacer.start();
+    while (clock.now < end) {
+        const bool step = pacer.pass(speed, stepSize).action == LoopPacer::Action::Step;
+        clock.now += step ? stepCost : 0.001;
+    }
+    return stepSize;
+}
 
 TEST_F(SimulationLoopTest, SpeedTwoMakesTwentyStepsPerSecondSpeedZeroNoneAndOneFramePerTick) {
     for (const double s : {2.0, 0.0}) {
@@ -96,6 +114,7 @@ TEST_F(SimulationLoopTest, TicksKeepTheTargetRateOverAMinute) {
         runFor(loop, 60.0);
         EXPECT_NEAR(steps / 60.0, 10.0 * s, 0.01 * 10.0 * s) << "speed " << s;
     }
+    EXPECT_EQ(stepSize, 1); // free steps never starve the frames
 }
 
 TEST_F(SimulationLoopTest, QuitRequestIsSeenAfterAStepOrAFrameAndEndsTheLoop) {
@@ -120,16 +139,38 @@ TEST_F(SimulationLoopTest, QuitRequestIsSeenAfterAStepOrAFrameAndEndsTheLoop) {
     }
 }
 
-TEST_F(SimulationLoopTest, PausedLoopDoesNothingAndResumesAfterwards) {
+TEST_F(SimulationLoopTest, AHoldUpStartsAFreshWindowWithoutABurstOrARaise) {
+    // The event loop blocked for 20 s (say a long print): no pass ran, so the particles stood
+    // still. Afterwards the loop goes on at its rate; nothing makes up for the gap.
+    speed = 20.0;
     SimulationLoop loop(clock, stepSize, countingHooks());
     loop.start();
-    paused = true;
     runFor(loop, 1.0);
-    EXPECT_EQ(steps + countedFrames + uncountedFrames, 0);
-    paused = false;
-    runFor(loop, 0.5);
-    EXPECT_GT(steps, 0);
-    EXPECT_GT(countedFrames, 0);
+    EXPECT_EQ(loop.holdUps(), 0);
+    clock.now += 20.0;
+    const int stepsBefore = steps;
+    runFor(loop, 1.0);
+    EXPECT_EQ(loop.holdUps(), 1);
+    EXPECT_NEAR(steps - stepsBefore, 200, 10);
+    EXPECT_EQ(stepSize, 1);
+    EXPECT_EQ(raised, 0);
+}
+
+TEST_F(SimulationLoopTest, RealOverloadRaisesTheStepSizeAsASpinningLoopWouldAndKeepsTheCellRate) {
+    // Each step costs 5 ms of real time; speed 30 asks for 300 cells per second.
+    speed = 30.0;
+    secondsPerStep = 0.005;
+    const std::int32_t expected = spinningLoopStepSize(speed, secondsPerStep, 20.0);
+    ASSERT_GT(expected, 1);
+    SimulationLoop loop(clock, stepSize, countingHooks());
+    loop.start();
+    runFor(loop, 10.0);
+    const long cellsBefore = cellsMoved;
+    const double start = clock.now;
+    runFor(loop, 10.0);
+    EXPECT_EQ(stepSize, expected);
+    EXPECT_NEAR((cellsMoved - cellsBefore) / (clock.now - start), 300.0, 15.0);
+    EXPECT_EQ(loop.holdUps(), 0);
 }
 
 TEST_F(SimulationLoopTest, StarvingFramesRaiseTheStepSizeUpToTen) {
@@ -149,7 +190,7 @@ TEST_F(SimulationLoopTest, RunawaySpeedAndNumericErrorsAreContained) {
     speed = 1.0e9;
     SimulationLoop runaway(clock, stepSize, countingHooks());
     runaway.start();
-    clock.now += 1.0;
+    clock.now += 0.1;
     runaway.runTick();
     EXPECT_EQ(steps, SimulationLoop::kMaxStepsPerTick); // and no frame in that tick
     EXPECT_EQ(countedFrames + uncountedFrames, 0);
@@ -174,6 +215,26 @@ TEST_F(SimulationLoopTest, TheTimerDrivesTheLoopWithoutSpinning) {
     EXPECT_GE(frames, 3);
     // One frame per tick and an extra first one: a busy loop would draw thousands.
     EXPECT_LE(frames, elapsed.elapsed() / 10 + 3);
+}
+
+TEST_F(SimulationLoopTest, TheLoopRunsOnInsideAModalDialog) {
+    // A modal dialog runs an event loop of its own; the particles keep moving behind it.
+    SystemClock realClock;
+    speed = 10.0;
+    SimulationLoop loop(realClock, stepSize, countingHooks());
+    loop.start();
+    QDialog dialog;
+    int stepsSeen = 0;
+    int framesSeen = 0;
+    QTimer::singleShot(400, &dialog, [&] {
+        stepsSeen = steps;
+        framesSeen = countedFrames + uncountedFrames;
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_GE(stepsSeen, 2);
+    EXPECT_GE(framesSeen, 5);
+    EXPECT_EQ(stepSize, 1);
 }
 
 } // namespace

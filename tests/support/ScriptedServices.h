@@ -12,9 +12,17 @@ namespace vozavero {
 
 class ScriptedServices : public FrameworkServices {
 public:
-    void message(const QString& text) override { messages.append(text); }
+    void message(const QString& text) override {
+        messages.append(text);
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
     int question(const QString& text) override {
         questions.append(text);
+        if (whileOpen) {
+            whileOpen();
+        }
         if (answers.empty()) {
             return kAnswerNo;
         }
@@ -31,6 +39,8 @@ public:
     QStringList messages;
     QStringList questions;
     std::deque<int> answers;
+    /// Runs while a message or question box is open (a test lets time pass there).
+    std::function<void()> whileOpen;
     QStringList inputAidCaptions;
     /// Text the input aid writes into its field (none when unset).
     std::function<QString(const QString& current)> inputAidEdit;

@@ -1,0 +1,62 @@
+#pragma once
+// Loop statistics for whoever asks (IT staff, benchmarks): with VOZAVERO_LOOP_STATS=1 in the
+// environment, one line per second on standard error with the motion steps and drawn frames per
+// second, the step size, the three quantities and the processor time of the process over that
+// second as a share of one core. Numbers always use a dot as decimal separator.
+#include "SimulationLoop.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+namespace vozavero {
+
+class LoopStats : public QObject {
+    Q_OBJECT
+public:
+    /// The quantities as set: particle count, speed (cells per tenth second), width (pixels).
+    struct Quantities {
+        double count = 0.0;
+        double speed = 0.0;
+        double width = 0.0;
+    };
+    /// What one line reports.
+    struct Sample {
+        double stepsPerSecond = 0.0;
+        double framesPerSecond = 0.0;
+        std::int32_t stepSize = 1;
+        Quantities quantities;
+        double cpuPercent = 0.0; ///< processor time over the second, percent of one core
+    };
+
+    /// Starts reporting at once; quantities is asked once per line.
+    LoopStats(const SimulationLoop& loop, const std::int32_t& stepSize,
+              std::function<Quantities()> quantities, QObject* parent = nullptr);
+
+    /// True when the environment asks for the lines (VOZAVERO_LOOP_STATS=1).
+    static bool wanted();
+    /// The line, without line end: rates and cpu with one decimal, the quantities in their
+    /// shortest form ("7.5", "250").
+    static std::string line(const Sample& sample);
+    /// Processor time used by this process so far, seconds.
+    static double processSeconds();
+
+    /// Where the lines go (standard error unless replaced).
+    std::function<void(const std::string&)> sink;
+
+private:
+    void report();
+
+    const SimulationLoop& loop_;
+    const std::int32_t& stepSize_;
+    std::function<Quantities()> quantities_;
+    QTimer timer_;
+    QElapsedTimer wall_;
+    double lastCpu_ = 0.0;
+    long lastSteps_ = 0;
+    long lastFrames_ = 0;
+};
+
+} // namespace vozavero
