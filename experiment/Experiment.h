@@ -55,6 +55,13 @@ public:
     measuringTick(double usableWidth,
                   const std::function<void(const MeasuringInterval::Closed&)>& show = {});
 
+    /// Drops the running interval unrecorded (the particles stood still during it): the
+    /// interval starts again and the impact counter is cleared.
+    void discardInterval() {
+        interval_.reset();
+        engine_.setImpactCount(0);
+    }
+
     /// One automatic step of a quantity slot (0 count, 1 volume, 2 speed): adds the slot's
     /// step, clamped to 1..50 particles, 50..500 pixels or 1..30 cells per tenth second.
     void automaticStep(int slot);
@@ -67,6 +74,8 @@ public:
     void hideRegression() { regressionShown_ = false; }
     /// The line while it is shown.
     std::optional<RegressionLine> shownRegression() const;
+    /// The line last fitted, shown or not.
+    const RegressionLine& lastRegression() const { return regression_; }
 
     /// A new series: fresh particles, interval and counter cleared, the line hidden, the
     /// series emptied, automatic mode and the quantities back to the last confirmed settings.
