@@ -68,7 +68,14 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     : QMainWindow(parent)
     , env_(std::move(environment))
     , services_(*env_.services)
-    , engine_(*env_.random)
+    , experiment_(*env_.random, *env_.clock,
+                  {GaugePanel::barColourOf(GaugeCount), GaugePanel::barColourOf(GaugeSpeed),
+                   GaugePanel::barColourOf(GaugeImpacts), GaugePanel::barColourOf(GaugeVolume)})
+    , settings_(experiment_.settings())
+    , engine_(experiment_.engine())
+    , charts_(&experiment_.charts())
+    , interval_(experiment_.interval())
+    , stepSize_(experiment_.stepSize())
     , printAdaptor_(std::make_unique<chart::PrintAdaptor>())
     , documentManager_(this)
     , documentOpener_(this) {
@@ -98,7 +105,8 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     loop_ = std::make_unique<SimulationLoop>(*env_.clock, stepSize_, std::move(hooks));
     if (LoopStats::wanted()) {
         loopStats_ = std::make_unique<LoopStats>(*loop_, stepSize_, [this] {
-            return LoopStats::Quantities{settings_.particleCount, settings_.speed, cylinderWidth_};
+            return LoopStats::Quantities{settings_.particleCount, settings_.speed,
+                                         experiment_.cylinderWidth()};
         });
     }
 }
@@ -343,14 +351,14 @@ void MainWindow::buildTabs() {
             b->setVisible(b->property("page").toInt() == page);
             b->raise();
         }
-        regressionShown_ = false;
+        experiment_.hideRegression();
         guarded([this] { redrawGraph(); });
     });
     // A press on the page already shown counts as a click on the page as well: it takes the
     // regression line away, as a change of page does.
     connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int page) {
-        if (page == tabs_->currentIndex() && regressionShown_) {
-            regressionShown_ = false;
+        if (page == tabs_->currentIndex() && regressionShown()) {
+            experiment_.hideRegression();
             guarded([this] { redrawGraph(); });
         }
     });

@@ -1,8 +1,9 @@
 #pragma once
-// The main window ("frm_AppMain"): owns the settings, the particle engine, the loop's values, the
-// measuring state, the graph's regression overlay and the view mode, builds every control of the
-// window and connects them. Its handlers run one at a time between two loop passes; a numerical
-// error in a handler ends that handler and the program runs on.
+// The main window ("frm_AppMain"): a view of one experiment (the widget-free core that holds the
+// settings, engine, measuring state, series, automatic steps, regression and restart). It builds
+// every control, maps them to the experiment, draws it, and keeps the view mode. Its handlers run
+// one at a time between two loop passes; a numerical error in a handler ends that handler and the
+// program runs on.
 //
 // The class is implemented in several files by concern: construction of the controls
 // (MainWindow.cpp), start-up (MainWindowStartup.cpp), menus and quitting (MainWindowMenus.cpp),
@@ -11,6 +12,7 @@
 // assistive technology (MainWindowAccess.cpp).
 #include "Clock.h"
 #include "CommandLine.h"
+#include "Experiment.h"
 #include "GaugePanel.h"
 #include "MeasurementCharts.h"
 #include "MeasuringInterval.h"
@@ -136,11 +138,12 @@ public:
     bool quitRequested() const { return quitRequested_; }
     int viewMode() const { return viewMode_; }
     void setViewMode(int mode);
-    bool regressionShown() const { return regressionShown_; }
-    double regressionSlope() const { return regression_.slope; }
-    double regressionIntercept() const { return regression_.intercept; }
+    bool regressionShown() const { return experiment_.shownRegression().has_value(); }
+    double regressionSlope() const { return experiment_.lastRegression().slope; }
+    double regressionIntercept() const { return experiment_.lastRegression().intercept; }
     /// The cylinder width in pixels ("the width of Bild").
-    double cylinderWidth() const { return cylinderWidth_; }
+    double cylinderWidth() const { return experiment_.cylinderWidth(); }
+    Experiment& experiment() { return experiment_; }
     SimulationLoop* loop() const { return loop_.get(); }
     GaugePanel* gauge(int id) const { return gauges_.at(static_cast<size_t>(id)); }
     QTimer* automaticTimer(int slot) const { return automatik_.at(static_cast<size_t>(slot)); }
@@ -204,10 +207,13 @@ private:
 
     Environment env_;
     FrameworkServices& services_;
-    SimulationSettings settings_;
-    ParticleEngine engine_;
-    std::unique_ptr<MeasurementCharts> charts_;
-    MeasuringInterval interval_;
+    Experiment experiment_;
+    // The experiment's parts, under the names the handlers use.
+    SimulationSettings& settings_;
+    ParticleEngine& engine_;
+    MeasurementCharts* charts_;
+    MeasuringInterval& interval_;
+    std::int32_t& stepSize_;
     chart::GraphView graphView_;
     std::unique_ptr<chart::PrintAdaptor> printAdaptor_;
     chart::DocumentManager documentManager_;
@@ -217,12 +223,8 @@ private:
     std::unique_ptr<LoopStats> loopStats_;
     std::unique_ptr<OptionsAutoDialog> optionsDialog_;
 
-    std::int32_t stepSize_ = 1;
     bool quitRequested_ = false;
     int viewMode_ = 0;
-    bool regressionShown_ = false;
-    RegressionLine regression_;
-    double cylinderWidth_ = 250.0;
     /// Hold-ups of the loop already taken into account by the measuring interval.
     long holdUpsSeen_ = 0;
     bool firstPaintDone_ = false;

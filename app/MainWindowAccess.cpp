@@ -43,7 +43,7 @@ QString readoutName(size_t index) {
 
 PistonPicture* MainWindow::makePiston(const ScaledPicture& picture) {
     PistonPicture::Hooks hooks;
-    hooks.width = [this] { return cylinderWidth_; };
+    hooks.width = [this] { return experiment_.cylinderWidth(); };
     hooks.pointAt = [this](double width) {
         // The pointer stands on the piston face, halfway down the gas space.
         guarded([=, this] {
@@ -68,7 +68,7 @@ void MainWindow::buildAccessibility() {
 
     gauges_[GaugeCount]->setValueSource([this] { return settings_.particleCount; });
     gauges_[GaugeSpeed]->setValueSource([this] { return settings_.speed; });
-    gauges_[GaugeVolume]->setValueSource([this] { return cylinderWidth_; });
+    gauges_[GaugeVolume]->setValueSource([this] { return experiment_.cylinderWidth(); });
     gauges_[GaugeImpacts]->setValueSource([this] { return leadingNumber(anz_[4]->text()); });
 
     anz_[0]->setAccessibleDescription(

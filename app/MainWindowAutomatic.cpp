@@ -1,10 +1,10 @@
 // Automatic mode in the main window: the check box and its menu entry, the options flow that
-// applies the dialog's start conditions, and the steps of the three automatic timers.
+// applies the dialog's start conditions, and the three automatic timers, whose steps follow the
+// experiment's rules and are then shown on gauges, cylinder and piston.
 #include "MainWindow.h"
 
 #include "NumberText.h"
 #include "OptionsAutoDialog.h"
-#include "RoundHalfEven.h"
 
 #include <QCheckBox>
 #include <QTabWidget>
@@ -101,32 +101,13 @@ int MainWindow::readoutDecimals(int slot) const {
 }
 
 void MainWindow::automaticStep(int slot) {
-    const AutoModeSettings& a = settings_.autoMode;
-    switch (slot) {
-    case SlotCount:
-        settings_.particleCount = std::clamp(settings_.particleCount + a.autoStep[0], 1.0, 50.0);
-        gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
-        initialiseParticles(-1);
-        refreshGauge(SlotCount);
-        break;
-    case SlotVolume: {
-        const float w = static_cast<float>(cylinderWidth_) + static_cast<float>(a.autoStep[1]);
-        setCylinderWidth(std::clamp(w, 50.0f, 500.0f));
-        settings_.pistonPosition = static_cast<float>(cylinderWidth_);
-        gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
+    experiment_.automaticStep(slot);
+    if (slot == SlotVolume) {
+        setCylinderWidth(experiment_.cylinderWidth());
         refreshGauge(SlotVolume);
-        initialiseParticles(-1);
         placePiston();
-        break;
-    }
-    case SlotSpeed:
-        settings_.speed = std::clamp(settings_.speed + a.autoStep[2], 1.0, 30.0);
-        gauges_[GaugeSpeed]->setValueText(settings_.speed, readoutDecimals(SlotSpeed));
-        refreshGauge(SlotSpeed);
-        initialiseParticles(-1);
-        break;
-    default:
-        break;
+    } else {
+        refreshGauge(slot);
     }
 }
 

@@ -248,7 +248,7 @@ void MainWindow::openSeries() {
         impacts->setScaleCaptions(impacts->minLabel()->text(), scale.middleCaption,
                                   scale.maxCaption);
     }
-    regressionShown_ = false;
+    experiment_.hideRegression();
     redrawGraph();
 }
 

@@ -10,42 +10,24 @@
 
 #include <QLabel>
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace vozavero {
 
 void MainWindow::initialiseParticles(float flag) {
-    const EngineCopy values{settings_.particleCount, settings_.speed, settings_.pistonPosition};
-    engine_.initialise(flag != 0.0f, values, cylinderWidth_, bild_->height(), stepSize_,
-                       env_.clock->secondsSinceMidnight());
+    experiment_.setCylinderHeight(bild_->height());
+    experiment_.initialiseParticles(flag != 0.0f);
 }
-
-namespace {
-
-/// The single-precision width as the double of its shortest decimal form (123.4f gives 123.4), so
-/// that the setting, the engine and the read-out all hold and show the same number.
-double singlePrecisionWidth(double w) {
-    const float f = static_cast<float>(w);
-    std::array<char, 32> text{};
-    const auto written = std::to_chars(text.data(), text.data() + text.size(), f);
-    double shortest = f;
-    std::from_chars(text.data(), written.ptr, shortest);
-    return shortest;
-}
-
-} // namespace
 
 void MainWindow::setCylinderWidth(double w) {
-    cylinderWidth_ = singlePrecisionWidth(w);
+    experiment_.setCylinderWidth(w);
     // The picture is whole pixels; the piston is placed from the picture (placePiston), so gas
     // space and piston always meet, also at a fractional width left by an automatic step.
-    bild_->resize(std::max(0, roundTo<int>(cylinderWidth_)), bild_->height());
+    bild_->resize(std::max(0, roundTo<int>(experiment_.cylinderWidth())), bild_->height());
 }
 
 void MainWindow::placePiston() {
-    if (cylinderWidth_ > 500) {
+    if (experiment_.cylinderWidth() > 500) {
         setCylinderWidth(500);
     }
     schieber_->move(bild_->x() + bild_->width(), schieber_->y());
@@ -53,7 +35,7 @@ void MainWindow::placePiston() {
 
 void MainWindow::applyPistonWidth(double w) {
     setCylinderWidth(w);
-    settings_.pistonPosition = static_cast<float>(cylinderWidth_);
+    settings_.pistonPosition = static_cast<float>(experiment_.cylinderWidth());
     refreshGauge(SlotVolume);
     initialiseParticles(-1);
     placePiston();
@@ -77,7 +59,7 @@ void MainWindow::containerPointer(double x, double y) {
         return;
     }
     const double w = std::clamp(roundHalfEven(d), 50.0, 500.0);
-    if (cylinderWidth_ == w) {
+    if (experiment_.cylinderWidth() == w) {
         return;
     }
     applyPistonWidth(w);
@@ -90,8 +72,9 @@ void MainWindow::refreshGauge(int slot) {
         gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
         break;
     case SlotVolume:
-        gauges_[GaugeVolume]->showOnBar(cylinderWidth_, 500);
-        gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
+        gauges_[GaugeVolume]->showOnBar(experiment_.cylinderWidth(), 500);
+        gauges_[GaugeVolume]->setValueText(experiment_.cylinderWidth(),
+                                           readoutDecimals(SlotVolume));
         break;
     case SlotSpeed:
         gauges_[GaugeSpeed]->showOnBar(settings_.speed, 30);

@@ -39,9 +39,6 @@ bool MainWindow::formLoad() {
     settings_.recordingEnabled = true;
 
     devTrace(QStringLiteral("X-5"));
-    const MeasurementCharts::Colours colours{gauges_[0]->barColour(), gauges_[1]->barColour(),
-                                             gauges_[2]->barColour(), gauges_[3]->barColour()};
-    charts_ = std::make_unique<MeasurementCharts>(colours, settings_.impactAxisMax);
 
     devTrace(QStringLiteral("X-6"));
     tabs_->setCurrentIndex(0);
@@ -96,7 +93,7 @@ void MainWindow::showQuantities() {
     initialiseParticles(-1);
     refreshGauge(SlotSpeed);
     setCylinderWidth(settings_.pistonPosition);
-    gauges_[GaugeVolume]->setValueText(cylinderWidth_, readoutDecimals(SlotVolume));
+    gauges_[GaugeVolume]->setValueText(experiment_.cylinderWidth(), readoutDecimals(SlotVolume));
     refreshGauge(SlotVolume);
     initialiseParticles(-1);
     placePiston();

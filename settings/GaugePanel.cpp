@@ -225,6 +225,10 @@ QColor GaugePanel::barColour() const {
     return lookOf(id_).colour;
 }
 
+QColor GaugePanel::barColourOf(GaugeId id) {
+    return lookOf(id).colour;
+}
+
 double GaugePanel::usableLength() const {
     return box_->width() - 2.0 * bar_->x();
 }

@@ -33,6 +33,8 @@ public:
     /// "Label2", "Label3", "Label1" or "Label6" by gauge.
     QLabel* subCaptionLabel() const { return subCaption_; }
     QColor barColour() const;
+    /// The bar colour of a gauge, which the curves of its quantity share.
+    static QColor barColourOf(GaugeId id);
 
     /// Usable bar length in pixels: box width minus twice the bar's left edge.
     double usableLength() const;

@@ -37,7 +37,13 @@ if grep -q "no German toolkit catalogues" <<<"$out"; then
     echo "check-install: the toolkit's German catalogues are missing" >&2
     exit 1
 fi
-echo "check-install: install tree valid, staged program starts"
+# The lab runner needs no display: a short sweep from the staged program.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 "$stage/usr/bin/vozavero-lab" \
+    --vary count --from 5 --to 10 --step 5 --seconds 5 --out "$stage/lab" >/dev/null
+for f in series.tsv series.kpx graph.png; do
+    test -s "$stage/lab/$f"
+done
+echo "check-install: install tree valid, staged program and lab runner start"
 
 if [ "$deb" -eq 1 ]; then
     rm -f "$build"/vozavero_*.deb

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace vozavero::chart {
@@ -49,6 +51,13 @@ public:
     /// otherwise two, or as many as three significant digits of the smallest fraction need
     /// (at most six).
     static int tableDecimals(const std::vector<double>& values);
+    /// The two columns of the table as text: decimals fixed per column (tableDecimals), the
+    /// locale's decimal separator, no grouping.
+    static std::pair<QStringList, QStringList> columnTexts(const std::vector<QPointF>& points,
+                                                           QLocale locale);
+
+    // Copying and printing need the clipboard and a printer; they live in ChartTableOutput.cpp,
+    // part of the chart component's widget library.
     /// Puts tableText() on the clipboard. The flag asks for plain text (always honoured).
     void copyTable(bool plainText = true) const;
     /// Prints the table (title, header, rows; more pages as needed) on the adaptor's printer.

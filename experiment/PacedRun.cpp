@@ -1,0 +1,54 @@
+// Simulated seconds of an experiment: pacer passes each millisecond, measuring ticks each second.
+#include "PacedRun.h"
+
+namespace vozavero {
+
+namespace {
+
+/// Safety bound on steps at one moment, as in the window's loop.
+constexpr int kMaxStepsPerMoment = 2000;
+
+} // namespace
+
+PacedRun::PacedRun(Experiment& experiment, SimulatedClock& clock)
+    : experiment_(experiment)
+    , clock_(clock)
+    , pacer_(clock) {}
+
+void PacedRun::start() {
+    pacer_.start();
+}
+
+void PacedRun::runSeconds(int seconds, double usableWidth) {
+    for (int s = 0; s < seconds; ++s) {
+        for (int m = 0; m < kMomentsPerSecond; ++m) {
+            clock_.advance(1.0 / kMomentsPerSecond);
+            ++moment_;
+            passesNow(moment_ % kMomentsPerFrame == 0);
+        }
+        experiment_.measuringTick(usableWidth);
+    }
+}
+
+void PacedRun::passesNow(bool frameDue) {
+    // A spinning loop: steps while behind schedule; otherwise a frame pass, which the pacer
+    // counts whether or not a frame is drawn at this moment.
+    for (int steps = 0; steps < kMaxStepsPerMoment; ++steps) {
+        const LoopPacer::Pass pass =
+            pacer_.pass(experiment_.settings().speed, experiment_.stepSize());
+        if (pass.stepSizeRaised) {
+            experiment_.initialiseParticles(true);
+        }
+        if (pass.action == LoopPacer::Action::Step) {
+            experiment_.engine().advanceParticles();
+            ++stepsMade_;
+            continue;
+        }
+        if (frameDue && frame) {
+            frame(pass.action == LoopPacer::Action::Frame);
+        }
+        return;
+    }
+}
+
+} // namespace vozavero

@@ -1,0 +1,31 @@
+#pragma once
+// The command line of vozavero-lab: which quantity to sweep, from where to where in which steps,
+// the fixed quantities, the simulated seconds per value, the measuring interval, the seed and the
+// output folder. Checks every value before anything runs, so that bad arguments write nothing.
+#include "Sweep.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vozavero {
+
+struct LabArguments {
+    SweepPlan plan;
+    QString outDir;
+    bool helpWanted = false;
+
+    /// Parses the arguments after the program name. Empty with a one-line German reason in
+    /// error when they are not a valid sweep.
+    static std::optional<LabArguments> parse(const QStringList& arguments, QString* error);
+
+    /// The usage line.
+    static QString usage();
+
+    /// Most values one sweep may visit.
+    static constexpr int kMostValues = 500;
+    /// Most simulated seconds per value.
+    static constexpr int kMostSeconds = 3600;
+};
+
+} // namespace vozavero

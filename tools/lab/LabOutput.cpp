@@ -1,0 +1,103 @@
+// Writing the table, the saved series and the graph picture of a sweep, and its line.
+#include "LabOutput.h"
+
+#include "GraphPlotter.h"
+#include "chart/ChartFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+namespace vozavero {
+
+namespace {
+
+bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
+        return true;
+    }
+    if (error) {
+        *error = QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
+                     .arg(QDir::toNativeSeparators(path), file.errorString());
+    }
+    return false;
+}
+
+QString header(SweepPlan::Quantity q) {
+    switch (q) {
+    case SweepPlan::Quantity::Count:
+        return QStringLiteral("Teilchenzahl");
+    case SweepPlan::Quantity::Speed:
+        return QStringLiteral("Geschwindigkeit");
+    case SweepPlan::Quantity::Area:
+        return QStringLiteral("Fläche");
+    }
+    return {};
+}
+
+} // namespace
+
+QString LabOutput::table(const SweepPlan& plan, MeasurementCharts& charts) {
+    QString text = header(plan.varied) + QStringLiteral("\tStöße pro Sekunde\n");
+    for (const QPointF& p : plan.keyedChart(charts).points()) {
+        text += QString::number(p.x(), 'g', 12) + u'\t' + QString::number(p.y(), 'g', 12) + u'\n';
+    }
+    return text;
+}
+
+std::optional<QString> LabOutput::equation(const SweepPlan& plan, Experiment& experiment) {
+    if (experiment.showRegression(plan.seriesKind()) != Experiment::RegressionRefusal::None) {
+        return std::nullopt;
+    }
+    const RegressionLine line = *experiment.shownRegression();
+    // Three significant digits, never in exponent form: 1040 rather than 1.04e+03.
+    const auto text = [](double v) {
+        const int magnitude = v == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(v))));
+        const int decimals = std::max(0, 2 - magnitude);
+        const double factor = std::pow(10.0, 2 - magnitude);
+        return QString::number(std::round(v * factor) / factor, 'f', decimals);
+    };
+    return QStringLiteral("y = %1·x + %2   R² = %3")
+        .arg(text(line.slope), text(line.intercept), text(line.rSquared));
+}
+
+bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
+                      QString* error) {
+    if (!QDir().mkpath(dir)) {
+        if (error) {
+            *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
+                         .arg(QDir::toNativeSeparators(dir));
+        }
+        return false;
+    }
+    const QDir out(dir);
+    if (!saveBytes(out.filePath(QStringLiteral("series.tsv")),
+                   table(plan, experiment.charts()).toUtf8(), error)) {
+        return false;
+    }
+    if (!chart::ChartFile::save(experiment.charts().document(),
+                                out.filePath(QStringLiteral("series.kpx")), error)) {
+        return false;
+    }
+
+    equation(plan, experiment);
+    GraphPlotter plotter;
+    plotter.setPixelRatio(1.0);
+    plotter.resize(kGraphWidth, kGraphHeight);
+    plotter.redraw(experiment.charts().chartFor(plan.seriesKind()), experiment.shownRegression());
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!plotter.picture().save(&buffer, "PNG")) {
+        if (error) {
+            *error = QStringLiteral("Das Bild des Graphen kann nicht erzeugt werden.");
+        }
+        return false;
+    }
+    return saveBytes(out.filePath(QStringLiteral("graph.png")), png, error);
+}
+
+} // namespace vozavero

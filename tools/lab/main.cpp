@@ -1,0 +1,90 @@
+// vozavero-lab: runs a sweep of one quantity on a simulated clock, with no display, and writes
+// what the window would have measured. Exit codes: 0 done, 1 the files could not be written,
+// 2 bad arguments (nothing written).
+#include "Experiment.h"
+#include "GaugePanel.h"
+#include "LabArguments.h"
+#include "LabOutput.h"
+#include "NumericError.h"
+#include "SeededRandom.h"
+#include "SimulatedClock.h"
+#include "Sweep.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace vozavero;
+
+namespace {
+
+void showProgress(int done, int total) {
+    constexpr int kBarLength = 30;
+    const int filled = done * kBarLength / total;
+    std::fprintf(stderr, "\r[%s%s] %d/%d", std::string(static_cast<size_t>(filled), '#').c_str(),
+                 std::string(static_cast<size_t>(kBarLength - filled), '.').c_str(), done, total);
+    if (done == total) {
+        std::fputc('\n', stderr);
+    }
+    std::fflush(stderr);
+}
+
+// Drops the toolkit's note that it picked a runtime folder of its own, which says nothing
+// about the sweep; everything else goes to standard error as usual.
+void quietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("QStandardPaths:"))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qUtf8Printable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QString error;
+    const std::optional<LabArguments> args = LabArguments::parse(arguments, &error);
+    if (!args) {
+        std::fprintf(stderr, "vozavero-lab: %s\n", qUtf8Printable(error));
+        return 2;
+    }
+    if (args->helpWanted) {
+        std::printf("%s\n", qUtf8Printable(LabArguments::usage()));
+        return 0;
+    }
+
+    // The graph is drawn into a picture; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QApplication app(argc, argv);
+
+    SimulatedClock clock;
+    SeededRandom random(args->plan.seed);
+    const MeasurementCharts::Colours colours{
+        GaugePanel::barColourOf(GaugeCount), GaugePanel::barColourOf(GaugeSpeed),
+        GaugePanel::barColourOf(GaugeImpacts), GaugePanel::barColourOf(GaugeVolume)};
+    Experiment experiment(random, clock, colours);
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    try {
+        Sweep::run(args->plan, experiment, clock, terminal ? showProgress : nullptr);
+    } catch (const NumericError& e) {
+        std::fprintf(stderr, "vozavero-lab: Die Simulation brach mit einem Rechenfehler ab (%s).\n",
+                     e.what());
+        return 1;
+    }
+
+    if (!LabOutput::write(args->outDir, args->plan, experiment, &error)) {
+        std::fprintf(stderr, "vozavero-lab: %s\n", qUtf8Printable(error));
+        return 1;
+    }
+    const std::optional<QString> line = LabOutput::equation(args->plan, experiment);
+    if (line) {
+        std::printf("%s\n", qUtf8Printable(*line));
+    } else {
+        std::fprintf(stderr, "vozavero-lab: Durch diese Werte passt keine Ausgleichsgerade.\n");
+    }
+    return 0;
+}
