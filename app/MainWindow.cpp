@@ -197,6 +197,7 @@ void MainWindow::buildCylinderFrame() {
                              sprites, kolben_);
     bild_->setObjectName(QStringLiteral("Bild"));
     bild_->setGeometry(43, 11, 250, 151);
+    experiment_.setCylinderHeight(bild_->height());
     const QString volumeTip =
         QStringLiteral("Du kannst mit der Maus das Volumen des Kolbenprobers ändern.");
     bild_->setToolTip(volumeTip);

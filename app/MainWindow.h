@@ -174,7 +174,8 @@ private:
     void announceReadout(size_t index, const QString& value);
     /// The interval read-out as a keyboard control: focus mark, and keys that open its menu.
     bool intervalReadoutEvent(QEvent* event);
-    void setCylinderWidth(double w);
+    /// Resizes the cylinder picture to the experiment's cylinder width (whole pixels).
+    void fitCylinderPicture();
 
     // Menus (MainWindowMenus.cpp).
     void buildMenus();
@@ -185,8 +186,7 @@ private:
     // Start-up (MainWindowStartup.cpp).
     void devTrace(const QString& label);
     void applyStartValues();
-    /// Shows the three quantities of the settings on gauges, cylinder and piston, re-initialising
-    /// the particles after each, in the order count, speed, volume.
+    /// Shows the three quantities of the settings on gauges, cylinder and piston.
     void showQuantities();
 
     // Piston (MainWindowSimulation.cpp).

@@ -82,9 +82,7 @@ void MainWindow::openAutomaticOptions() {
 
 void MainWindow::applyStartConditionsFromEngine() {
     const EngineCopy copy = engine_.engineCopy();
-    settings_.particleCount = copy.particleCount;
-    settings_.speed = copy.speed;
-    settings_.pistonPosition = copy.pistonPosition;
+    experiment_.applyQuantities(copy.particleCount, copy.speed, copy.pistonPosition);
     showQuantities();
 }
 
@@ -103,7 +101,7 @@ int MainWindow::readoutDecimals(int slot) const {
 void MainWindow::automaticStep(int slot) {
     experiment_.automaticStep(slot);
     if (slot == SlotVolume) {
-        setCylinderWidth(experiment_.cylinderWidth());
+        fitCylinderPicture();
         refreshGauge(SlotVolume);
         placePiston();
     } else {

@@ -71,7 +71,7 @@ void MainWindow::showRegression() {
 
 void MainWindow::restartMeasurement() {
     experiment_.restart();
-    setCylinderWidth(experiment_.cylinderWidth());
+    fitCylinderPicture();
     refreshGauge(SlotCount);
     refreshGauge(SlotVolume);
     refreshGauge(SlotSpeed);

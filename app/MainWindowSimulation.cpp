@@ -15,12 +15,10 @@
 namespace vozavero {
 
 void MainWindow::initialiseParticles(float flag) {
-    experiment_.setCylinderHeight(bild_->height());
     experiment_.initialiseParticles(flag != 0.0f);
 }
 
-void MainWindow::setCylinderWidth(double w) {
-    experiment_.setCylinderWidth(w);
+void MainWindow::fitCylinderPicture() {
     // The picture is whole pixels; the piston is placed from the picture (placePiston), so gas
     // space and piston always meet, also at a fractional width left by an automatic step.
     bild_->resize(std::max(0, roundTo<int>(experiment_.cylinderWidth())), bild_->height());
@@ -28,16 +26,16 @@ void MainWindow::setCylinderWidth(double w) {
 
 void MainWindow::placePiston() {
     if (experiment_.cylinderWidth() > 500) {
-        setCylinderWidth(500);
+        experiment_.setCylinderWidth(500);
+        fitCylinderPicture();
     }
     schieber_->move(bild_->x() + bild_->width(), schieber_->y());
 }
 
 void MainWindow::applyPistonWidth(double w) {
-    setCylinderWidth(w);
-    settings_.pistonPosition = static_cast<float>(experiment_.cylinderWidth());
+    experiment_.setWidth(w);
+    fitCylinderPicture();
     refreshGauge(SlotVolume);
-    initialiseParticles(-1);
     placePiston();
 }
 
@@ -90,23 +88,20 @@ void MainWindow::applyGaugeValue(GaugeId gauge) {
     const double value = g->valueFromBar();
     switch (gauge) {
     case GaugeCount:
-        settings_.particleCount = value;
+        experiment_.setParticleCount(value);
         g->setValueText(value, 0); // the gauges set whole numbers
-        initialiseParticles(-1);
         break;
     case GaugeSpeed:
-        settings_.speed = value;
+        experiment_.setSpeed(value);
         g->setValueText(value, 0); // the gauges set whole numbers
-        initialiseParticles(-1);
         break;
     case GaugeImpacts:
         g->placeMarkAtBarEnd();
         break;
     case GaugeVolume:
-        settings_.pistonPosition = static_cast<float>(value);
-        setCylinderWidth(value);
+        experiment_.setWidth(value);
+        fitCylinderPicture();
         g->setValueText(value, 0); // the gauges set whole numbers
-        initialiseParticles(-1);
         placePiston();
         break;
     }

@@ -36,22 +36,16 @@ bool MainWindow::formLoad() {
     devTrace(QStringLiteral("X-3"));
     devTrace(QStringLiteral("X-4"));
     printAdaptor_->useSystemPrinter();
-    settings_.recordingEnabled = true;
 
     devTrace(QStringLiteral("X-5"));
 
     devTrace(QStringLiteral("X-6"));
     tabs_->setCurrentIndex(0);
-    stepSize_ = 1;
-    setMeasuringInterval(5);
+    experiment_.prepare();
+    setMeasuringInterval(settings_.measuringInterval);
 
     devTrace(QStringLiteral("X-7"));
-    engine_.buildDirectionTables();
-
     devTrace(QStringLiteral("X-8"));
-    settings_.impactAxisMax = 100;
-    env_.random->reseed(env_.clock->secondsSinceMidnight());
-    charts_->setImpactAxisMaximum(settings_.impactAxisMax);
 
     devTrace(QStringLiteral("X-9"));
     devTrace(QStringLiteral("X-10"));
@@ -78,24 +72,16 @@ bool MainWindow::formLoad() {
 }
 
 void MainWindow::applyStartValues() {
-    settings_.particleCount = 5;
-    settings_.speed = 2;
-    settings_.pistonPosition = 250;
+    experiment_.applyStartValues();
     showQuantities();
     automatic_->setChecked(false);
 }
 
 void MainWindow::showQuantities() {
-    gauges_[GaugeCount]->setValueText(settings_.particleCount, readoutDecimals(SlotCount));
-    initialiseParticles(-1);
     refreshGauge(SlotCount);
-    gauges_[GaugeSpeed]->setValueText(settings_.speed, readoutDecimals(SlotSpeed));
-    initialiseParticles(-1);
     refreshGauge(SlotSpeed);
-    setCylinderWidth(settings_.pistonPosition);
-    gauges_[GaugeVolume]->setValueText(experiment_.cylinderWidth(), readoutDecimals(SlotVolume));
+    fitCylinderPicture();
     refreshGauge(SlotVolume);
-    initialiseParticles(-1);
     placePiston();
 }
 

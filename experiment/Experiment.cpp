@@ -15,6 +15,12 @@ Experiment::Experiment(RandomSource& random, const Clock& clock,
     , charts_(colours, settings_.impactAxisMax) {}
 
 void Experiment::start() {
+    prepare();
+    initialiseParticles(false);
+    applyStartValues();
+}
+
+void Experiment::prepare() {
     settings_.recordingEnabled = true;
     stepSize_ = 1;
     settings_.measuringInterval = 5;
@@ -22,10 +28,12 @@ void Experiment::start() {
     settings_.impactAxisMax = 100;
     engine_.random().reseed(clock_.secondsSinceMidnight());
     charts_.setImpactAxisMaximum(settings_.impactAxisMax);
-    initialiseParticles(false);
-    settings_.particleCount = 5;
-    settings_.speed = 2;
-    settings_.pistonPosition = 250;
+}
+
+void Experiment::applyQuantities(double count, double speed, double width) {
+    settings_.particleCount = count;
+    settings_.speed = speed;
+    settings_.pistonPosition = static_cast<float>(width);
     initialiseParticles(true);
     initialiseParticles(true);
     setCylinderWidth(settings_.pistonPosition);

@@ -25,10 +25,16 @@ public:
     /// random and clock must outlive the experiment; colours give the curve colours.
     Experiment(RandomSource& random, const Clock& clock, const MeasurementCharts::Colours& colours);
 
-    /// The start of a run: direction tables, impact scale 100, generator seeded from the clock,
-    /// step size 1, interval 5 s, a fresh particle set, then the start values (5 particles,
-    /// speed 2 cells per tenth second, width 250 pixels).
+    /// The start of a run: prepare, a fresh particle set, then the start values.
     void start();
+    /// The start of a run before any particle exists: recording on, step size 1, interval 5 s,
+    /// direction tables, impact scale 100, generator seeded from the clock.
+    void prepare();
+    /// The start values: 5 particles, speed 2 cells per tenth second, width 250 pixels.
+    void applyStartValues() { applyQuantities(5, 2, 250); }
+    /// Sets count (particles), speed (cells per tenth second) and width (pixels) together and
+    /// re-initialises, keeping the particles.
+    void applyQuantities(double count, double speed, double width);
 
     /// Re-initialises the particles from the settings: keep false makes a fresh set.
     void initialiseParticles(bool keep);

@@ -38,6 +38,32 @@ TEST_F(ExperimentTest, StartsWithTheStartValuesAndAFullParticleSet) {
     EXPECT_EQ(experiment.settings().measuringInterval, 5);
 }
 
+TEST_F(ExperimentTest, EachQuantitySetterReachesTheParticlesAtOnce) {
+    experiment.setParticleCount(12);
+    EXPECT_EQ(experiment.engine().upperBound(), 12);
+    EXPECT_EQ(experiment.engine().engineCopy().particleCount, 12.0);
+
+    experiment.setSpeed(7);
+    EXPECT_EQ(experiment.engine().engineCopy().speed, 7.0);
+    EXPECT_EQ(experiment.engine().upperBound(), 12);
+
+    // A fractional width is held as the decimal the piston shows, in setting and engine alike.
+    experiment.setWidth(123.4);
+    EXPECT_EQ(experiment.cylinderWidth(), 123.4);
+    EXPECT_EQ(experiment.settings().pistonPosition, 123.4f);
+    EXPECT_EQ(experiment.engine().engineCopy().pistonPosition, 123.4f);
+
+    experiment.applyQuantities(3, 4, 333.3);
+    EXPECT_EQ(experiment.engine().upperBound(), 3);
+    EXPECT_EQ(experiment.engine().engineCopy().speed, 4.0);
+    EXPECT_EQ(experiment.cylinderWidth(), 333.3);
+    EXPECT_EQ(experiment.engine().engineCopy().pistonPosition, 333.3f);
+
+    experiment.applyStartValues();
+    EXPECT_EQ(experiment.engine().upperBound(), 5);
+    EXPECT_EQ(experiment.cylinderWidth(), 250.0);
+}
+
 TEST_F(ExperimentTest, AutomaticStepsStopAtTheLimitsOfEachQuantity) {
     AutoModeSettings& a = experiment.settings().autoMode;
     a.autoStep = {20.0, 200.0, 20.0};
