@@ -65,6 +65,18 @@ protected:
     /// Lets the given seconds pass on the clock as the running program would: a loop tick every
     /// display tick and a measuring tick at every whole second (the loop must have been started).
     void advance(double seconds);
+    /// Lets a whole measuring interval pass with the given impacts (no particle motion).
+    void closeInterval(int impacts) {
+        window->engine().setImpactCount(impacts);
+        for (int i = 0; i < window->settings().measuringInterval; ++i) {
+            window->measuringTick();
+        }
+    }
+    /// Sets the particle count as a setting change does, keeping the particles.
+    void setCount(double n) {
+        window->settings().particleCount = n;
+        window->initialiseParticles(-1);
+    }
 
     /// Seconds on the clock since the last measuring tick.
     double sinceMeasuringTick = 0.0;

@@ -17,17 +17,6 @@ namespace vozavero {
 class MeasuringWindowTest : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
-    /// Lets a whole interval pass with the given impacts.
-    void closeInterval(int impacts) {
-        window->engine().setImpactCount(impacts);
-        for (int i = 0; i < window->settings().measuringInterval; ++i) {
-            window->measuringTick();
-        }
-    }
-    void setCount(double n) {
-        window->settings().particleCount = n;
-        window->initialiseParticles(-1);
-    }
     QPushButton* regressionButton(int index) const {
         return find<QPushButton>(QString("but_LinearRegression(%1)").arg(index));
     }

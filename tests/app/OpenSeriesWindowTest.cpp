@@ -23,16 +23,6 @@ protected:
             return chosen;
         });
     }
-    void closeInterval(int impacts) {
-        window->engine().setImpactCount(impacts);
-        for (int i = 0; i < window->settings().measuringInterval; ++i) {
-            window->measuringTick();
-        }
-    }
-    void setCount(double n) {
-        window->settings().particleCount = n;
-        window->initialiseParticles(-1);
-    }
     /// Saves the window's series under name in the test folder and returns the path.
     QString saveAs(const QString& name) {
         const QString path = dir.filePath(name);

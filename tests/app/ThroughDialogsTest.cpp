@@ -17,10 +17,6 @@ protected:
         window->setMeasuringInterval(1);
         window->loop()->start();
     }
-    void setCount(double n) {
-        window->settings().particleCount = n;
-        window->initialiseParticles(-1);
-    }
     const chart::Chart& byCount() { return window->charts().pressureCountChart(); }
 };
 
