@@ -1,5 +1,5 @@
-// Opening a chart document: the German open dialog (the toolkit's own, so its captions are the
-// ones set here on every desktop) and reading the chosen file.
+// Opening a chart document: the open dialog (the toolkit's own, so its captions come from the
+// German catalogue loaded at start on every desktop) and reading the chosen file.
 #include "DocumentOpener.h"
 
 #include "ChartFile.h"
@@ -17,11 +17,6 @@ QString chooseWithDialog(QWidget* parent, const QString& folder) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
