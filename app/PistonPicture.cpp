@@ -1,6 +1,7 @@
 // Keyboard, focus mark and assistive technology for the piston picture.
 #include "PistonPicture.h"
 
+#include "Quantity.h"
 #include "ValueAccessible.h"
 
 #include <QAccessible>
@@ -21,6 +22,14 @@ double PistonPicture::controlValue() const {
     return hooks_.width ? hooks_.width() : 0.0;
 }
 
+double PistonPicture::controlMinimum() const {
+    return Quantity::of(QuantityId::Volume).gauge.low;
+}
+
+double PistonPicture::controlMaximum() const {
+    return Quantity::of(QuantityId::Volume).gauge.high;
+}
+
 void PistonPicture::setControlValue(double value) {
     if (hooks_.pointAt) {
         hooks_.pointAt(value);
@@ -28,11 +37,11 @@ void PistonPicture::setControlValue(double value) {
 }
 
 QString PistonPicture::controlName() const {
-    return QStringLiteral("Schieber");
+    return tr("Schieber");
 }
 
 QString PistonPicture::controlMeaning() const {
-    return QStringLiteral("Fläche");
+    return Quantity::of(QuantityId::Volume).nameText();
 }
 
 void PistonPicture::keyPressEvent(QKeyEvent* event) {

@@ -3,7 +3,7 @@
 // on, it takes the keyboard focus and shows a focus mark, and keys and assistive technology move
 // it. Each such change is handed to the window as a pointer on the syringe drawing at the new
 // piston face, so it runs through exactly the rule of a drag of the piston. The value is the
-// width of the gas space in pixels (50..500).
+// width of the gas space in pixels, within the volume's range.
 #include "PictureBox.h"
 #include "ValueControl.h"
 
@@ -25,8 +25,8 @@ public:
     PistonPicture(const ScaledPicture& picture, Hooks hooks, QWidget* parent = nullptr);
 
     double controlValue() const override;
-    double controlMinimum() const override { return 50.0; }
-    double controlMaximum() const override { return 500.0; }
+    double controlMinimum() const override;
+    double controlMaximum() const override;
     void setControlValue(double value) override;
     QString controlName() const override;
     QString controlMeaning() const override;

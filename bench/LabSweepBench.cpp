@@ -14,11 +14,12 @@ void sweepOfCount(benchmark::State& state) {
     plan.from = 5;
     plan.to = 50;
     plan.step = 5;
-    plan.speed = static_cast<double>(state.range(0));
+    plan.fixed.at(static_cast<size_t>(vozavero::QuantityId::Speed)) =
+        static_cast<double>(state.range(0));
     for (auto _ : state) {
         vozavero::SimulatedClock clock;
         vozavero::SeededRandom random(plan.seed);
-        vozavero::Experiment experiment(random, clock, {Qt::blue, Qt::green, Qt::red, Qt::yellow});
+        vozavero::Experiment experiment(random, clock);
         vozavero::Sweep::run(plan, experiment, clock);
         benchmark::DoNotOptimize(experiment.charts().pressureCountChart().count());
     }

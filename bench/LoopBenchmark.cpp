@@ -39,15 +39,13 @@ void measure(const char* name, double count, double speed, double width, double 
     vozavero::MainWindow window(env);
     window.formLoad();
     const double startUpMs = static_cast<double>(startUp.nsecsElapsed()) / 1e6;
-    auto& s = window.settings();
-    s.particleCount = count;
-    s.speed = speed;
-    window.applyPistonWidth(width);
-    window.refreshGauge(vozavero::SlotCount);
-    window.refreshGauge(vozavero::SlotSpeed);
+    vozavero::Experiment& experiment = window.experiment();
+    experiment.setQuantity(vozavero::QuantityId::Count, count, vozavero::ChangeOrigin::Gauge);
+    experiment.setQuantity(vozavero::QuantityId::Speed, speed, vozavero::ChangeOrigin::Gauge);
+    experiment.setQuantity(vozavero::QuantityId::Volume, width, vozavero::ChangeOrigin::Piston);
 
     runEvents(1.0); // start-up and the first pacing window
-    const auto* loop = window.loop();
+    const auto* loop = window.timers().loop();
     const long steps0 = loop->stepsMade();
     const long frames0 = loop->framesDrawn();
     const double cpu0 = cpuSeconds();
@@ -57,12 +55,12 @@ void measure(const char* name, double count, double speed, double width, double 
     const double elapsed = static_cast<double>(wall.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconds() - cpu0;
     const double stepsPerSecond = static_cast<double>(loop->stepsMade() - steps0) / elapsed;
-    const double target = speed * (10.0 / window.stepSize());
+    const double target = speed * (10.0 / experiment.stepSize());
     std::printf("%-34s steps/s %8.2f  target %6.1f  (%+.2f %%)  frames/s %6.1f  stepSize %d  "
                 "CPU %5.2f %% of one core  (start-up %.0f ms)\n",
                 name, stepsPerSecond, target, (stepsPerSecond / target - 1.0) * 100.0,
                 static_cast<double>(loop->framesDrawn() - frames0) / elapsed,
-                static_cast<int>(window.stepSize()), cpu / elapsed * 100.0, startUpMs);
+                static_cast<int>(experiment.stepSize()), cpu / elapsed * 100.0, startUpMs);
     std::fflush(stdout);
 }
 

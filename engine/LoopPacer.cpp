@@ -21,8 +21,6 @@ constexpr double kLongestWindow = 0.5;
 constexpr double kStarvingFrameRate = 0.2;
 /// Window length (seconds) a starving frame rate must have lasted before the step size grows.
 constexpr double kStarvingWindow = 0.25;
-/// Largest step size (cells per step).
-constexpr std::int32_t kLargestStepSize = 10;
 
 } // namespace
 
@@ -35,7 +33,7 @@ void LoopPacer::start() {
     framesInWindow_ = 0;
 }
 
-LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
+LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t stepSize) {
     if (stepSize == 0) {
         throw NumericError("step size 0");
     }
@@ -69,7 +67,6 @@ LoopPacer::Pass LoopPacer::pass(double speed, std::int32_t& stepSize) {
 
     if (framesInWindow_ / elapsed < kStarvingFrameRate && elapsed > kStarvingWindow &&
         stepSize < kLargestStepSize) {
-        ++stepSize;
         result.stepSizeRaised = true;
     }
 

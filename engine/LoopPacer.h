@@ -17,7 +17,7 @@ public:
     };
     struct Pass {
         Action action = Action::Frame;
-        /// stepSize was raised by one in this pass: the particles must be re-initialised.
+        /// Frames starve: the step size must grow by one and the particles be re-initialised.
         bool stepSizeRaised = false;
     };
 
@@ -26,10 +26,14 @@ public:
     /// Starts a new window at the current time of day.
     void start();
 
-    /// One pass of the loop for the current speed (cells per tenth second). May raise stepSize
-    /// (1..10) by one; the caller then re-initialises the particles before acting. A Frame
-    /// result is counted in the window whether or not the caller draws it.
-    Pass pass(double speed, std::int32_t& stepSize);
+    /// Largest step size (cells per step).
+    static constexpr std::int32_t kLargestStepSize = 10;
+
+    /// One pass of the loop for the current speed (cells per tenth second) and step size. When
+    /// frames starve, the result asks for the step size to grow by one (up to the largest); the
+    /// caller then raises it and re-initialises the particles before acting. A Frame result is
+    /// counted in the window whether or not the caller draws it.
+    Pass pass(double speed, std::int32_t stepSize);
 
     double windowStart() const { return windowStart_; }
     double stepsInWindow() const { return stepsInWindow_; }

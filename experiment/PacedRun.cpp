@@ -19,14 +19,14 @@ void PacedRun::start() {
     pacer_.start();
 }
 
-void PacedRun::runSeconds(int seconds, double usableWidth) {
+void PacedRun::runSeconds(int seconds) {
     for (int s = 0; s < seconds; ++s) {
         for (int m = 0; m < kMomentsPerSecond; ++m) {
             clock_.advance(1.0 / kMomentsPerSecond);
             ++moment_;
             passesNow(moment_ % kMomentsPerFrame == 0);
         }
-        experiment_.measuringTick(usableWidth);
+        experiment_.measuringTick();
     }
 }
 
@@ -37,10 +37,10 @@ void PacedRun::passesNow(bool frameDue) {
         const LoopPacer::Pass pass =
             pacer_.pass(experiment_.settings().speed, experiment_.stepSize());
         if (pass.stepSizeRaised) {
-            experiment_.initialiseParticles(true);
+            experiment_.raiseStepSize();
         }
         if (pass.action == LoopPacer::Action::Step) {
-            experiment_.engine().advanceParticles();
+            experiment_.advanceParticles();
             ++stepsMade_;
             continue;
         }

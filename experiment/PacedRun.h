@@ -2,8 +2,7 @@
 // Runs an experiment on a simulated clock as the window's loop and measuring timer would on the
 // real one: the passes of a spinning loop every millisecond (motion steps while behind schedule,
 // else a frame pass the pacer counts), a drawn frame every 15 ms, and a measuring tick at every
-// whole second. Nothing waits, so a minute of
-// the experiment takes a few milliseconds.
+// whole second. Nothing waits, so a minute of the experiment takes a few milliseconds.
 #include "Experiment.h"
 #include "LoopPacer.h"
 #include "SimulatedClock.h"
@@ -22,9 +21,8 @@ public:
 
     /// Starts the pacer's window at the clock's present time.
     void start();
-    /// Runs whole seconds of the experiment, each ending with a measuring tick for a gauge
-    /// bar of usableWidth pixels.
-    void runSeconds(int seconds, double usableWidth = 100.0);
+    /// Runs whole seconds of the experiment, each ending with a measuring tick.
+    void runSeconds(int seconds);
 
     /// Motion steps made since the run was created.
     long stepsMade() const { return stepsMade_; }

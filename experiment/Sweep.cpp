@@ -19,92 +19,62 @@ std::vector<double> SweepPlan::values() const {
     return v;
 }
 
-int SweepPlan::slot() const {
-    switch (varied) {
-    case Quantity::Count:
-        return SlotCount;
-    case Quantity::Speed:
-        return SlotSpeed;
-    case Quantity::Area:
-        return SlotVolume;
-    }
-    return SlotCount;
+double SweepPlan::firstValue(QuantityId id) const {
+    return id == varied ? from : fixed.at(static_cast<size_t>(id));
 }
 
 int SweepPlan::seriesKind() const {
-    switch (varied) {
-    case Quantity::Count:
-        return SeriesCount;
-    case Quantity::Speed:
-        return SeriesSpeed;
-    case Quantity::Area:
-        return SeriesInverseArea;
-    }
-    return SeriesCount;
+    return varied == QuantityId::Volume ? SeriesInverseArea : Quantity::of(varied).seriesPage;
 }
 
-chart::Chart& SweepPlan::keyedChart(MeasurementCharts& c) const {
-    switch (varied) {
-    case Quantity::Count:
-        return c.pressureCountChart();
-    case Quantity::Speed:
-        return c.pressureSpeedChart();
-    case Quantity::Area:
-        return c.pressureAreaChart();
-    }
-    return c.pressureCountChart();
+const chart::Chart& SweepPlan::keyedChart(const MeasurementCharts& charts) const {
+    return charts.chartFor(Quantity::of(varied).seriesPage);
 }
 
-void Sweep::keepMeanRate(MeasurementCharts& charts, int rowsBefore, const EngineCopy& values) {
+std::optional<double> Sweep::meanRate(const MeasurementCharts& charts, int rowsBefore) {
     const chart::Chart& timeline = charts.pressureTimeChart();
     const int rows = timeline.count() - rowsBefore;
     if (rows <= 0) {
-        return;
+        return std::nullopt;
     }
     double sum = 0.0;
     for (int i = rowsBefore + 1; i <= timeline.count(); ++i) {
         sum += timeline.y(i);
     }
-    const double mean = sum / rows;
-    const double area = static_cast<double>(values.pistonPosition);
-    MeasurementCharts::recordKeyed(charts.pressureCountChart(), values.particleCount, mean);
-    MeasurementCharts::recordKeyed(charts.pressureAreaChart(), area, mean);
-    MeasurementCharts::recordKeyed(charts.pressureInverseAreaChart(), 1.0 / area, mean);
-    MeasurementCharts::recordKeyed(charts.pressureSpeedChart(), values.speed, mean);
+    return sum / rows;
 }
 
 void Sweep::run(const SweepPlan& plan, Experiment& experiment, SimulatedClock& clock,
                 const std::function<void(int, int)>& progress) {
     experiment.start();
-    const double count = plan.varied == SweepPlan::Quantity::Count ? plan.from : plan.count;
-    const double speed = plan.varied == SweepPlan::Quantity::Speed ? plan.from : plan.speed;
-    const double width = plan.varied == SweepPlan::Quantity::Area ? plan.from : plan.width;
-    experiment.setParticleCount(count);
-    experiment.setSpeed(speed);
-    experiment.setWidth(width);
+    const StartConditions first{plan.firstValue(QuantityId::Count),
+                                plan.firstValue(QuantityId::Speed),
+                                plan.firstValue(QuantityId::Volume)};
+    experiment.setQuantity(QuantityId::Count, first.particleCount, ChangeOrigin::Start);
+    experiment.setQuantity(QuantityId::Speed, first.speed, ChangeOrigin::Start);
+    experiment.setQuantity(QuantityId::Volume, first.volume, ChangeOrigin::Start);
     experiment.setMeasuringInterval(plan.interval);
 
-    AutoModeSettings& a = experiment.settings().autoMode;
-    a.autoActive = {};
-    a.autoStep = {};
-    a.autoActive[static_cast<size_t>(plan.slot())] = true;
-    a.autoStep[static_cast<size_t>(plan.slot())] = plan.step;
-    a.autoPeriod[static_cast<size_t>(plan.slot())] = plan.seconds;
-    a.startConditions = {count, speed, width};
+    const int slot = Quantity::of(plan.varied).slot;
+    AutomaticChoice choice;
+    choice.active.at(static_cast<size_t>(slot)) = true;
+    choice.step.at(static_cast<size_t>(slot)) = plan.step;
+    choice.period.at(static_cast<size_t>(slot)) = plan.seconds;
+    experiment.confirmAutomaticChoice(choice, first);
 
-    experiment.interval().reset();
-    experiment.engine().setImpactCount(0);
+    experiment.discardInterval();
     PacedRun run(experiment, clock);
     run.start();
     const int total = static_cast<int>(plan.values().size());
-    MeasurementCharts& charts = experiment.charts();
     for (int i = 0; i < total; ++i) {
         if (i > 0) {
-            experiment.automaticStep(plan.slot());
+            experiment.automaticStep(slot);
         }
-        const int rowsBefore = charts.pressureTimeChart().count();
+        const int rowsBefore = experiment.charts().pressureTimeChart().count();
         run.runSeconds(plan.seconds);
-        keepMeanRate(charts, rowsBefore, experiment.engine().engineCopy());
+        if (const std::optional<double> mean = meanRate(experiment.charts(), rowsBefore)) {
+            experiment.setKeyedRate(experiment.engine().engineCopy(), *mean);
+        }
         if (progress) {
             progress(i + 1, total);
         }

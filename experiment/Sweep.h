@@ -8,6 +8,7 @@
 #include "Experiment.h"
 #include "SimulatedClock.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -15,32 +16,31 @@
 namespace vozavero {
 
 struct SweepPlan {
-    enum class Quantity { Count, Speed, Area };
-    Quantity varied = Quantity::Count;
+    QuantityId varied = QuantityId::Count;
     /// First and last value and step of the varied quantity, in its units (particles, cells per
     /// tenth second, pixels of width).
     double from = 0.0;
     double to = 0.0;
     double step = 0.0;
-    /// The fixed quantities (the varied one's value is taken from from).
-    double count = 5.0;
-    double speed = 2.0;
-    double width = 250.0;
+    /// The fixed quantities by QuantityId (the varied one's value is taken from from).
+    std::array<double, 3> fixed{Quantity::of(QuantityId::Count).startValue,
+                                Quantity::of(QuantityId::Speed).startValue,
+                                Quantity::of(QuantityId::Volume).startValue};
     /// Simulated seconds per value, a whole multiple of interval.
     int seconds = 120;
-    /// Seconds per measuring interval (1, 2, 3, 5 or 10).
+    /// Seconds per measuring interval (one of MeasuringInterval::kChoices).
     int interval = 5;
     std::uint32_t seed = 1;
 
     /// The values the sweep visits: from, from + step, ... while not past to (to within a
     /// millionth of the step).
     std::vector<double> values() const;
-    /// Automatic mode's slot for the varied quantity.
-    int slot() const;
+    /// The first value of a quantity: from for the varied one, else its fixed value.
+    double firstValue(QuantityId id) const;
     /// The data series page the varied quantity is plotted on (for area: against 1/area).
     int seriesKind() const;
     /// The chart of the keyed points of the varied quantity against the impacts per second.
-    chart::Chart& keyedChart(MeasurementCharts& charts) const;
+    const chart::Chart& keyedChart(const MeasurementCharts& charts) const;
 };
 
 class Sweep {
@@ -51,9 +51,9 @@ public:
                     const std::function<void(int, int)>& progress = {});
 
 private:
-    /// Sets the pressure series' points at values to the mean rate of the rows recorded after
-    /// the first rowsBefore rows of the pressure time chart.
-    static void keepMeanRate(MeasurementCharts& charts, int rowsBefore, const EngineCopy& values);
+    /// The mean rate of the rows recorded after the first rowsBefore rows of the pressure time
+    /// chart; none when there are none.
+    static std::optional<double> meanRate(const MeasurementCharts& charts, int rowsBefore);
 };
 
 } // namespace vozavero

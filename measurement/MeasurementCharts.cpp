@@ -1,125 +1,91 @@
-// The chart document "Vozavero" and its eleven charts: creation with axes, ranges and curve
-// styles, recording of one row per closed measuring interval, and clearing for a new series.
+// The chart document "Vozavero" and its eleven charts: creation from the series table, recording
+// of one row per closed measuring interval, taking over an opened series and clearing.
 #include "MeasurementCharts.h"
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace vozavero {
 
 namespace {
 
-// Upper end of every time axis until the series runs longer, seconds.
-constexpr double kTimeAxisMax = 160.0;
+using Catalogue = SeriesCatalogue;
 
-const QString kTimeTitle = QStringLiteral("Zeit");
-const QString kImpactsTitle = QStringLiteral("Stöße (=Druck)");
-const QString kCountTitle = QStringLiteral("Vozavero");
-const QString kSpeedTitle = QStringLiteral("Geschwindigkeit");
-const QString kAreaTitle = QStringLiteral("Fläche");
-const QString kInverseAreaTitle = QStringLiteral("1:Fläche");
-const QString kDimensionless = QStringLiteral("-");
-
-void setAxis(chart::ChartAxis& axis, const QString& title, const QString& unit, double minimum,
-             double maximum) {
-    axis.title = title;
-    axis.unit = unit;
-    axis.minimum = minimum;
-    axis.maximum = maximum;
+void setAxis(chart::ChartAxis& axis, const Catalogue::Axis& spec, double impactAxisMax) {
+    const ValueRange range = Catalogue::range(spec, impactAxisMax);
+    axis.title = Catalogue::axisTitleText(spec);
+    axis.unit = QString::fromLatin1(spec.unit);
+    axis.minimum = range.low;
+    axis.maximum = range.high;
 }
 
-// A time chart: x is the row time, y one quantity over time, drawn as a connected line.
-chart::Chart& addTimeChart(chart::ChartDocument& doc, const QString& name, const QString& yTitle,
-                           double yMinimum, double yMaximum, const QColor& colour) {
-    chart::Chart& c = doc.addChart(name);
-    setAxis(c.xAxis(), kTimeTitle, QStringLiteral("s"), 0.0, kTimeAxisMax);
-    setAxis(c.yAxis(), yTitle, kDimensionless, yMinimum, yMaximum);
-    c.curve().colour = colour;
-    c.curve().lineWidth = 2;
-    c.curve().lineStyle = 1;
-    c.curve().markers = false;
-    return c;
+/// A time chart is drawn as a connected line; a keyed data series holds one point per setting
+/// value in order of first measurement, so its points stand unconnected, each with a marker.
+void setCurve(chart::CurveStyle& curve, const Catalogue::Entry& entry) {
+    curve.colour = Catalogue::colour(entry);
+    curve.lineWidth = 2;
+    curve.lineStyle = entry.timeline ? 1 : 0;
+    curve.markers = !entry.timeline;
+    curve.markerShape = 1;
 }
 
-// A keyed data series: one point per setting value in order of first measurement, so the points
-// stand unconnected, each with a filled marker.
-chart::Chart& addKeyedChart(chart::ChartDocument& doc, const QString& name, const QString& xTitle,
-                            double xMinimum, double xMaximum, const QString& yTitle,
-                            double yMinimum, double yMaximum, const QColor& colour) {
-    chart::Chart& c = doc.addChart(name);
-    setAxis(c.xAxis(), xTitle, kDimensionless, xMinimum, xMaximum);
-    setAxis(c.yAxis(), yTitle, kDimensionless, yMinimum, yMaximum);
-    c.curve().colour = colour;
-    c.curve().lineWidth = 2;
-    c.curve().lineStyle = 0;
-    c.curve().markers = true;
-    c.curve().markerShape = 1;
-    return c;
+/// The value of one column of a row.
+double valueOf(Catalogue::Value value, double t, double rate, const EngineCopy& values) {
+    switch (value) {
+    case Catalogue::Value::Time:
+        return t;
+    case Catalogue::Value::Rate:
+        return rate;
+    case Catalogue::Value::Count:
+        return values.particleCount;
+    case Catalogue::Value::Speed:
+        return values.speed;
+    case Catalogue::Value::Area:
+        return static_cast<double>(values.pistonPosition);
+    case Catalogue::Value::InverseArea:
+        return 1.0 / static_cast<double>(values.pistonPosition);
+    }
+    return 0.0;
+}
+
+/// Whether v can be a measured value of this column.
+bool plausible(Catalogue::Value value, double v) {
+    if (!(std::abs(v) <= MeasurementCharts::kLargestLoadedValue)) {
+        return false;
+    }
+    switch (value) {
+    case Catalogue::Value::Time:
+    case Catalogue::Value::Rate:
+        return v >= 0.0;
+    case Catalogue::Value::Count:
+        return Quantity::of(QuantityId::Count).fileValue.contains(v);
+    case Catalogue::Value::Speed:
+        return Quantity::of(QuantityId::Speed).fileValue.contains(v);
+    case Catalogue::Value::Area:
+        return Quantity::of(QuantityId::Volume).fileValue.contains(v);
+    case Catalogue::Value::InverseArea: {
+        const ValueRange area = Quantity::of(QuantityId::Volume).fileValue;
+        return v >= 1.0 / area.high && v <= 1.0 / area.low;
+    }
+    }
+    return false;
 }
 
 } // namespace
 
-MeasurementCharts::MeasurementCharts(const Colours& colours, double impactAxisMax)
+MeasurementCharts::MeasurementCharts(double impactAxisMax)
     : document_(QStringLiteral("Vozavero")) {
-    const double m = impactAxisMax;
-    // Creation order fixes the index of every chart (see the accessors).
-    addTimeChart(document_, QStringLiteral("pressureTimeChart"), kImpactsTitle, 0.0, m,
-                 colours.impacts);
-    addTimeChart(document_, QStringLiteral("countTimeChart"), QStringLiteral("Anzahl"), 0.0, 50.0,
-                 colours.count);
-    addTimeChart(document_, QStringLiteral("speedTimeChart"), kSpeedTitle, 0.0, 30.0,
-                 colours.speed);
-    addTimeChart(document_, QStringLiteral("areaTimeChart"), kAreaTitle, 50.0, 500.0,
-                 colours.volume);
-    addKeyedChart(document_, QStringLiteral("pressureCountChart"), kCountTitle, 2.0, 50.0,
-                  kImpactsTitle, 0.0, m, colours.count);
-    addKeyedChart(document_, QStringLiteral("pressureAreaChart"), kAreaTitle, 50.0, 500.0,
-                  kImpactsTitle, 0.0, m, colours.volume);
-    addKeyedChart(document_, QStringLiteral("pressureInverseAreaChart"), kInverseAreaTitle, 0.0,
-                  0.02, kImpactsTitle, 0.0, m, colours.volume);
-    addKeyedChart(document_, QStringLiteral("pressureSpeedChart"), kSpeedTitle, 0.0, 30.0,
-                  kImpactsTitle, 0.0, m, colours.speed);
-    addKeyedChart(document_, QStringLiteral("areaCountChart"), kCountTitle, 0.0, 50.0, kAreaTitle,
-                  50.0, 500.0, colours.count);
-    addKeyedChart(document_, QStringLiteral("areaSpeedChart"), kSpeedTitle, 0.0, 30.0, kAreaTitle,
-                  50.0, 500.0, colours.speed);
-    addKeyedChart(document_, QStringLiteral("areaPressureChart"), kImpactsTitle, 0.0, m, kAreaTitle,
-                  50.0, 500.0, colours.speed);
-    setTitles();
-}
-
-void MeasurementCharts::setTitles() {
-    // The titles people read above a printed table; the names above are the program's own.
-    const char* titles[11] = {"Stöße auf den Kolben (Druck) im Lauf der Zeit",
-                              "Teilchenzahl im Lauf der Zeit",
-                              "Geschwindigkeit im Lauf der Zeit",
-                              "Fläche (Volumen) im Lauf der Zeit",
-                              "Stöße (Druck) und Teilchenzahl",
-                              "Stöße (Druck) und Fläche (Volumen)",
-                              "Stöße (Druck) und 1:Fläche",
-                              "Stöße (Druck) und Geschwindigkeit (Temperatur)",
-                              "Fläche (Volumen) und Teilchenzahl",
-                              "Fläche (Volumen) und Geschwindigkeit (Temperatur)",
-                              "Fläche (Volumen) und Stöße (Druck)"};
-    for (int i = 0; i < document_.chartCount() && i < 11; ++i) {
-        document_.chart(i).setTitle(QString::fromUtf8(titles[i]));
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        chart::Chart& c = document_.addChart(QString::fromLatin1(entry.name));
+        setAxis(c.xAxis(), entry.x, impactAxisMax);
+        setAxis(c.yAxis(), entry.y, impactAxisMax);
+        setCurve(c.curve(), entry);
+        c.setTitle(Catalogue::titleText(entry));
     }
 }
 
-chart::Chart& MeasurementCharts::chartFor(int kind) {
-    switch (kind) {
-    case SeriesCount:
-        return pressureCountChart();
-    case SeriesSpeed:
-        return pressureSpeedChart();
-    case SeriesArea:
-        return pressureAreaChart();
-    case SeriesInverseArea:
-        return pressureInverseAreaChart();
-    default:
-        throw std::out_of_range("no data series with this index");
-    }
+const chart::Chart& MeasurementCharts::chartFor(int kind) const {
+    return chart(Catalogue::page(kind).chart);
 }
 
 void MeasurementCharts::recordKeyed(chart::Chart& chart, double key, double y) {
@@ -133,42 +99,41 @@ void MeasurementCharts::recordKeyed(chart::Chart& chart, double key, double y) {
 }
 
 void MeasurementCharts::recordRow(double t, double rate, const EngineCopy& values) {
-    const double count = values.particleCount;
-    const double speed = values.speed;
-    const double area = static_cast<double>(values.pistonPosition);
-
-    pressureTimeChart().append(t, rate);
-    countTimeChart().append(t, count);
-    speedTimeChart().append(t, speed);
-    areaTimeChart().append(t, area);
-
-    recordKeyed(pressureCountChart(), count, rate);
-    recordKeyed(pressureAreaChart(), area, rate);
-    recordKeyed(pressureInverseAreaChart(), 1.0 / area, rate);
-    recordKeyed(pressureSpeedChart(), speed, rate);
-    recordKeyed(areaCountChart(), count, area);
-    recordKeyed(areaSpeedChart(), speed, area);
-    recordKeyed(areaPressureChart(), rate, area);
+    // Creation order is the order of recording: the four time charts, then the keyed series.
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        chart::Chart& c = chart(entry.id);
+        const double x = valueOf(entry.x.value, t, rate, values);
+        const double y = valueOf(entry.y.value, t, rate, values);
+        if (entry.timeline) {
+            c.append(x, y);
+        } else {
+            recordKeyed(c, x, y);
+        }
+    }
 }
 
 void MeasurementCharts::setTimeAxisMaximum(double maximum) {
-    pressureTimeChart().xAxis().maximum = maximum;
-    countTimeChart().xAxis().maximum = maximum;
-    speedTimeChart().xAxis().maximum = maximum;
-    areaTimeChart().xAxis().maximum = maximum;
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        if (entry.x.span == Catalogue::Span::Time) {
+            chart(entry.id).xAxis().maximum = maximum;
+        }
+    }
 }
 
-void MeasurementCharts::setImpactAxisMaximum(double maximum) {
-    pressureTimeChart().yAxis().maximum = maximum;
-    pressureCountChart().yAxis().maximum = maximum;
-    pressureAreaChart().yAxis().maximum = maximum;
-    pressureInverseAreaChart().yAxis().maximum = maximum;
-    pressureSpeedChart().yAxis().maximum = maximum;
-    areaPressureChart().xAxis().maximum = maximum;
+void MeasurementCharts::setImpactAxisMaximum(double maximum, double timeChartMaximum) {
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        chart::Chart& c = chart(entry.id);
+        const double end = entry.timeline ? timeChartMaximum : maximum;
+        if (entry.x.span == Catalogue::Span::Impacts) {
+            c.xAxis().maximum = end;
+        }
+        if (entry.y.span == Catalogue::Span::Impacts) {
+            c.yAxis().maximum = end;
+        }
+    }
 }
 
-bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, double& impactAxisMax,
-                                    QString* error) {
+bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, QString* error) {
     const auto refuse = [error](const QString& reason) {
         if (error) {
             *error = reason;
@@ -181,17 +146,19 @@ bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, double& 
     if (loaded.chartCount() != document_.chartCount()) {
         return refuse(notASeries);
     }
-    for (int c = 0; c < loaded.chartCount(); ++c) {
-        if (loaded.chart(c).name() != document_.chart(c).name()) {
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        const chart::Chart& source = loaded.chart(static_cast<int>(entry.id));
+        if (source.name() != QLatin1String(entry.name)) {
             return refuse(notASeries);
         }
-        for (const QPointF& p : loaded.chart(c).points()) {
-            for (const double v : {p.x(), p.y()}) {
-                if (!(std::abs(v) <= kLargestLoadedValue)) {
+        for (const QPointF& p : source.points()) {
+            for (const auto& [value, v] :
+                 {std::pair{entry.x.value, p.x()}, {entry.y.value, p.y()}}) {
+                if (!plausible(value, v)) {
                     return refuse(QStringLiteral("Die Datei enthält Werte, die keine Messwerte "
                                                  "sein können („%1“ in „%2“).")
                                       .arg(v)
-                                      .arg(loaded.chart(c).name()));
+                                      .arg(source.name()));
                 }
             }
         }
@@ -204,28 +171,27 @@ bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, double& 
             target.append(p.x(), p.y());
         }
     }
-
-    double lastTime = kTimeAxisMax;
+    double lastTime = Catalogue::kTimeAxisMinimumEnd;
     for (const QPointF& p : pressureTimeChart().points()) {
         lastTime = std::max(lastTime, p.x());
     }
     setTimeAxisMaximum(lastTime);
+    return true;
+}
 
-    double largestRate = 0.0;
-    for (chart::Chart* c : {&pressureTimeChart(), &pressureCountChart(), &pressureAreaChart(),
-                            &pressureInverseAreaChart(), &pressureSpeedChart()}) {
-        for (const QPointF& p : c->points()) {
-            largestRate = std::max(largestRate, p.y());
+double MeasurementCharts::largestRate() const {
+    double largest = 0.0;
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        for (const QPointF& p : chart(entry.id).points()) {
+            if (entry.x.value == Catalogue::Value::Rate) {
+                largest = std::max(largest, p.x());
+            }
+            if (entry.y.value == Catalogue::Value::Rate) {
+                largest = std::max(largest, p.y());
+            }
         }
     }
-    for (const QPointF& p : areaPressureChart().points()) {
-        largestRate = std::max(largestRate, p.x());
-    }
-    if (std::ceil(largestRate) > impactAxisMax) {
-        impactAxisMax = std::ceil(largestRate);
-        setImpactAxisMaximum(impactAxisMax);
-    }
-    return true;
+    return largest;
 }
 
 void MeasurementCharts::clearAll() {

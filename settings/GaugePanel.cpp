@@ -9,6 +9,7 @@
 #include "UiFonts.h"
 #include "ValueAccessible.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <algorithm>
 #include <cmath>
@@ -17,81 +18,81 @@ namespace vozavero {
 
 namespace {
 
-/// What tells the four gauges apart; positions in twips relative to the panel or the box.
+/// What tells the four gauges apart besides their quantity; positions in twips relative to the
+/// panel or the box.
 struct GaugeLook {
-    const char* caption;
-    const char* subCaption;
     const char* subCaptionName;
     double subCaptionTop;
-    QColor colour;
     double barLeft;
     std::array<double, 3> ticks;
-    std::array<const char*, 3> scale;
     const char* barTip;
     const char* boxTip;
-    int readout; ///< k of "AnzT(k)", 0 for none
     double readoutTop;
     double panelHeight;
 };
 
 const GaugeLook& lookOf(GaugeId id) {
     static const std::array<GaugeLook, 4> looks{{
-        {"Teilchenzahl:",
-         "(Stoffmenge)",
-         "Label2",
+        {"Label2",
          360,
-         QColor(0, 0, 255),
          120,
          {2100, 3600, 5160},
-         {"2", "16", "30"},
-         "Hier kannst Du  die Anzahl der Vozavero im Kolbenprober festlegen",
-         "Hier kannst Du mit der Maus die Anzahl der Vozavero im Kolbenprober festlegen",
-         1,
+         QT_TRANSLATE_NOOP("GaugePanel",
+                           "Hier kannst Du  die Anzahl der Vozavero im Kolbenprober festlegen"),
+         QT_TRANSLATE_NOOP("GaugePanel", "Hier kannst Du mit der Maus die Anzahl der Vozavero im "
+                                         "Kolbenprober festlegen"),
          120,
          735},
-        {"Geschwindigkeit:",
-         "(Temperatur)",
-         "Label3",
+        {"Label3",
          360,
-         QColor(11, 164, 11),
          120,
          {2100, 3600, 5160},
-         {"1", "5", "10"},
-         "Hier kannst Du die Geschwindigkeit der Vozavero (entspricht der Temperatur) festlegen",
-         "Hier kannst Du mit der Maus die Anzahl die Geschwindigkeit der Vozavero (entspricht der "
-         "Temperatur) festlegen",
-         2,
+         QT_TRANSLATE_NOOP("GaugePanel", "Hier kannst Du die Geschwindigkeit der Vozavero "
+                                         "(entspricht der Temperatur) festlegen"),
+         QT_TRANSLATE_NOOP("GaugePanel", "Hier kannst Du mit der Maus die Anzahl die "
+                                         "Geschwindigkeit der Vozavero (entspricht der "
+                                         "Temperatur) festlegen"),
          120,
          735},
-        {"Stöße auf Kolben:",
-         "(Druck)",
-         "Label1",
+        {"Label1",
          420,
-         QColor(255, 0, 0),
          60,
          {2100, 3420, 5160},
-         {"1", "150", "300"},
-         "Hier siehst Du grafisch dargestellt die Anzahl der Stöße gegen den Schieber im "
-         "Kolbenprober, was dem Druck entspricht",
+         QT_TRANSLATE_NOOP("GaugePanel", "Hier siehst Du grafisch dargestellt die Anzahl der "
+                                         "Stöße gegen den Schieber im Kolbenprober, was dem "
+                                         "Druck entspricht"),
          nullptr,
-         0,
          120,
          765},
-        {"Fläche",
-         "(Volumen)",
-         "Label6",
+        {"Label6",
          360,
-         QColor(208, 167, 2),
          120,
          {2100, 3600, 5220},
-         {"50", "275", "500"},
-         "Hier kannst Du den Raum für die Vozavero festlegen",
+         QT_TRANSLATE_NOOP("GaugePanel", "Hier kannst Du den Raum für die Vozavero festlegen"),
          nullptr,
-         3,
          60,
          735},
     }};
     return looks.at(static_cast<size_t>(id));
+}
+
+/// The texts, colour and design scale of a gauge: those of its quantity, or of the impacts.
+struct GaugeFacts {
+    QString caption;
+    QString name;
+    QString meaning;
+    QColor colour;
+    ScaleNumbers designScale;
+    int readout; ///< k of "AnzT(k)", 0 for none
+};
+
+GaugeFacts factsOf(GaugeId id) {
+    if (const Quantity* q = Quantity::ofGauge(id)) {
+        return {q->gaugeCaptionText(), q->nameText(),  q->meaningText(),
+                q->colourValue(),      q->designScale, q->readoutIndex};
+    }
+    const MeasuredQuantity& m = MeasuredQuantity::impacts();
+    return {m.gaugeCaptionText(), m.nameText(), m.meaningText(), m.colourValue(), m.designScale, 0};
 }
 
 // Design measures shared by all gauges, in twips.
@@ -117,8 +118,8 @@ constexpr int kReadoutGapAfterCaption = 4;
 constexpr int kReadoutGapBeforeBox = 3;
 constexpr double kSmallestReadoutPoints = 6.0;
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString text(const char* source) {
+    return QCoreApplication::translate("GaugePanel", source);
 }
 
 /// A plain filled rectangle: the scale ticks and the reference mark.
@@ -140,6 +141,7 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     , id_(id)
     , twips_(twips) {
     const GaugeLook& look = lookOf(id);
+    const GaugeFacts facts = factsOf(id);
     const int i = static_cast<int>(id);
     const auto indexed = [](const char* name, int index) {
         return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
@@ -153,14 +155,14 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     setFocusPolicy(id == GaugeImpacts ? Qt::NoFocus : Qt::StrongFocus);
     installValueAccessibleFactory();
 
-    caption_ = new QLabel(text(look.caption), this);
+    caption_ = new QLabel(facts.caption, this);
     caption_->setObjectName(QStringLiteral("Caption"));
     caption_->adjustSize();
     caption_->setGeometry(twips.x(kCaptionLeft), twips.y(kCaptionTop), caption_->width(),
                           twips.y(kReadoutHeight));
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    subCaption_ = new QLabel(text(look.subCaption), this);
+    subCaption_ = new QLabel(QStringLiteral("(%1)").arg(facts.meaning), this);
     subCaption_->setObjectName(QLatin1String(look.subCaptionName));
     subCaption_->adjustSize();
     subCaption_->move(twips.x(kSubCaptionLeft), twips.y(look.subCaptionTop));
@@ -181,7 +183,7 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     bar_->setLineWidth(1);
     bar_->setAutoFillBackground(true);
     QPalette barPalette = bar_->palette();
-    barPalette.setColor(QPalette::Window, look.colour);
+    barPalette.setColor(QPalette::Window, facts.colour);
     barPalette.setColor(QPalette::WindowText, Qt::black);
     bar_->setPalette(barPalette);
     bar_->setGeometry(twips.x(look.barLeft), twips.y(kBarTop), 0, twips.y(kBarHeight));
@@ -208,11 +210,11 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     middle_->setObjectName(indexed("SCROLLSKALA", i));
     max_ = new QLabel(this);
     max_->setObjectName(indexed("SCROLLMAX", i));
-    setScaleCaptions(text(look.scale[0]), text(look.scale[1]), text(look.scale[2]));
+    setScale(GaugeScale(facts.designScale));
 
-    if (look.readout != 0) {
+    if (facts.readout != 0) {
         value_ = new QLabel(QStringLiteral("0"), this);
-        value_->setObjectName(indexed("AnzT", look.readout));
+        value_->setObjectName(indexed("AnzT", facts.readout));
         value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int left = caption_->x() + caption_->width() + kReadoutGapAfterCaption;
         const int right = box_->x() - kReadoutGapBeforeBox;
@@ -222,11 +224,7 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
 }
 
 QColor GaugePanel::barColour() const {
-    return lookOf(id_).colour;
-}
-
-QColor GaugePanel::barColourOf(GaugeId id) {
-    return lookOf(id).colour;
+    return factsOf(id_).colour;
 }
 
 double GaugePanel::usableLength() const {
@@ -242,8 +240,8 @@ void GaugePanel::setBarWidth(double pixels) {
 }
 
 double GaugePanel::valueFromBar() const {
-    const double minimum = roundHalfEven(leadingNumber(min_->text()));
-    const double maximum = roundHalfEven(leadingNumber(max_->text()));
+    const double minimum = scale_.minimum();
+    const double maximum = scale_.maximum();
     return minimum + roundHalfEven((maximum - minimum) / usableLength() * barWidth_);
 }
 
@@ -280,11 +278,11 @@ void GaugePanel::fitReadoutText() {
     value_->setFont(face);
 }
 
-void GaugePanel::setScaleCaptions(const QString& minimum, const QString& middle,
-                                  const QString& maximum) {
-    min_->setText(minimum);
-    middle_->setText(middle);
-    max_->setText(maximum);
+void GaugePanel::setScale(const GaugeScale& scale) {
+    scale_ = scale;
+    min_->setText(scale.minimumText());
+    middle_->setText(scale.middleText());
+    max_->setText(scale.maximumText());
     placeScaleLabels();
 }
 

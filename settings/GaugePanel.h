@@ -4,6 +4,7 @@
 // and, on the impact gauge, the reference mark. Turns presses and drags on bar and box into bar
 // widths (the mouse mapping) and bar widths into values; what a value sets off is the window's.
 // Keys, fingers, pens and assistive technology set a value by the same pointer rule as the mouse.
+#include "GaugeScale.h"
 #include "SimulationSettings.h"
 #include "Twips.h"
 #include "ValueControl.h"
@@ -33,8 +34,6 @@ public:
     /// "Label2", "Label3", "Label1" or "Label6" by gauge.
     QLabel* subCaptionLabel() const { return subCaption_; }
     QColor barColour() const;
-    /// The bar colour of a gauge, which the curves of its quantity share.
-    static QColor barColourOf(GaugeId id);
 
     /// Usable bar length in pixels: box width minus twice the bar's left edge.
     double usableLength() const;
@@ -44,7 +43,7 @@ public:
     void setBarWidth(double pixels);
 
     /// The value the bar stands for on the caption scale: min + roundHalfEven((max - min) / u *
-    /// width), min and max read from the scale captions and rounded.
+    /// width), min and max the scale's numbers rounded.
     double valueFromBar() const;
     /// Redraws the bar from value on a scale from 0 to fullScale: width = value * u / fullScale.
     void showOnBar(double value, double fullScale);
@@ -56,12 +55,13 @@ public:
     /// point (at most kMaxReadoutDecimals), so that a sum of decimal steps shows without binary
     /// noise. A text wider than the read-out is drawn in a smaller face rather than cut off.
     void setValueText(double value, int decimals);
-    /// Sets the three scale captions and centres each under its tick again.
-    void setScaleCaptions(const QString& minimum, const QString& middle, const QString& maximum);
+    /// Sets the scale: its numbers map the bar, its captions are shown centred under the ticks.
+    void setScale(const GaugeScale& scale);
+    const GaugeScale& scale() const { return scale_; }
 
     // Keyboard and assistive technology (the value is in the gauge's unit).
-    /// Where the value shown by the gauge comes from (the window's settings); without it the
-    /// value is read from the bar.
+    /// Where the value shown by the gauge comes from (the experiment); without it the value is
+    /// read from the bar.
     void setValueSource(std::function<double()> source) { valueSource_ = std::move(source); }
     /// The pointer position in pixels from the bar's left edge that the mouse rule turns into
     /// value (whole, within the caption range): the middle of the positions that give it.
@@ -117,6 +117,7 @@ private:
     /// Tick x positions in pixels, under which the min, middle and max captions are centred.
     std::array<int, 3> tickX_{};
     double barWidth_ = 0.0;
+    GaugeScale scale_;
     std::function<double()> valueSource_;
     double announcedValue_ = 0.0;
 };

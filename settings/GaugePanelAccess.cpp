@@ -31,19 +31,9 @@ bool GaugePanel::touchOrPen(QObject* watched, QEvent* event) {
     return true;
 }
 
-namespace {
-
-/// A scale caption read as the mouse mapping reads it; 0 for one that is no finite number.
-double captionNumber(const QLabel* label) {
-    const double value = leadingNumber(label->text());
-    return std::isfinite(value) ? roundHalfEven(value) : 0.0;
-}
-
-} // namespace
-
 double GaugePanel::pointerPositionFor(double value) const {
-    const double minimum = captionNumber(min_);
-    const double range = captionNumber(max_) - minimum;
+    const double minimum = scale_.minimum();
+    const double range = scale_.maximum() - minimum;
     const double u = usableLength();
     if (range <= 0.0 || u <= 0.0) {
         return 0.0;
@@ -58,11 +48,11 @@ double GaugePanel::controlValue() const {
 }
 
 double GaugePanel::controlMinimum() const {
-    return id_ == GaugeImpacts ? 0.0 : captionNumber(min_);
+    return id_ == GaugeImpacts ? 0.0 : scale_.minimum();
 }
 
 double GaugePanel::controlMaximum() const {
-    return captionNumber(max_);
+    return scale_.maximum();
 }
 
 void GaugePanel::setControlValue(double value) {
@@ -76,19 +66,13 @@ void GaugePanel::setControlValue(double value) {
 }
 
 QString GaugePanel::controlName() const {
-    QString name = caption_->text();
-    if (name.endsWith(QLatin1Char(':'))) {
-        name.chop(1);
-    }
-    return name;
+    const Quantity* q = Quantity::ofGauge(id_);
+    return q != nullptr ? q->nameText() : MeasuredQuantity::impacts().nameText();
 }
 
 QString GaugePanel::controlMeaning() const {
-    QString meaning = subCaption_->text();
-    if (meaning.startsWith(QLatin1Char('(')) && meaning.endsWith(QLatin1Char(')'))) {
-        meaning = meaning.mid(1, meaning.size() - 2);
-    }
-    return meaning;
+    const Quantity* q = Quantity::ofGauge(id_);
+    return q != nullptr ? q->meaningText() : MeasuredQuantity::impacts().meaningText();
 }
 
 void GaugePanel::keyPressEvent(QKeyEvent* event) {

@@ -15,12 +15,31 @@
 
 namespace vozavero {
 
-OptionsAutoDialog::OptionsAutoDialog(AutoModeSettings& autoMode, EngineCopy& engineCopy,
-                                     FrameworkServices& services, const Twips& twips,
-                                     QWidget* parent)
+namespace {
+
+/// The quantity of a start-condition row (0 count, 1 speed, 2 volume).
+QuantityId rowQuantity(int row) {
+    return static_cast<QuantityId>(row);
+}
+
+double copyValue(const EngineCopy& copy, QuantityId id) {
+    switch (id) {
+    case QuantityId::Count:
+        return copy.particleCount;
+    case QuantityId::Speed:
+        return copy.speed;
+    case QuantityId::Volume:
+        return copy.pistonPosition;
+    }
+    return 0.0;
+}
+
+} // namespace
+
+OptionsAutoDialog::OptionsAutoDialog(Experiment& experiment, FrameworkServices& services,
+                                     const Twips& twips, QWidget* parent)
     : QDialog(parent)
-    , autoMode_(autoMode)
-    , engineCopy_(engineCopy)
+    , experiment_(experiment)
     , services_(services)
     , twips_(twips) {
     build();
@@ -52,32 +71,31 @@ void OptionsAutoDialog::load() {
     resetFields();
     placeAutomaticFields();
 
-    if (engineCopy_.particleCount < 2.0) {
-        engineCopy_.particleCount = 2.0;
-    }
-    if (engineCopy_.speed < 1.0) {
-        engineCopy_.speed = 1.0;
-    }
-    if (engineCopy_.pistonPosition < 50.0f) {
-        engineCopy_.pistonPosition = 50.0f;
+    for (const Quantity& q : Quantity::all()) {
+        const double value = copyValue(experiment_.engine().engineCopy(), q.id);
+        if (value < q.startConditionFloor) {
+            experiment_.editStartCondition(q.id, q.startConditionFloor);
+        }
     }
     // Each text runs the start-condition handling, which may change the engine's copy again.
-    scro_[0]->setText(numberText(engineCopy_.particleCount));
-    scro_[1]->setText(numberText(engineCopy_.speed));
-    scro_[2]->setText(numberText(engineCopy_.pistonPosition));
+    for (int row = 0; row < 3; ++row) {
+        scro_.at(static_cast<size_t>(row))
+            ->setText(numberText(copyValue(experiment_.engine().engineCopy(), rowQuantity(row))));
+    }
 
+    const AutoModeSettings& autoMode = experiment_.automatic().settings();
     selectOption(kNoOption);
     for (size_t slot = 0; slot < 3; ++slot) {
         // The row chosen at the last OK, even when "Automatik aktiv" was unchecked since: an OK
         // then starts that row again instead of confirming "no automatic change".
-        if (autoMode_.savedAutoActive.at(slot)) {
+        if (autoMode.savedAutoActive.at(slot)) {
             selectOption(static_cast<int>(slot));
         }
         // Before the first OK nothing was ever stored, which shows as empty fields.
-        const bool stored = autoMode_.autoConfigured;
-        zeit_.at(slot)->setText(stored ? numberText(autoMode_.autoPeriod.at(slot)).trimmed()
+        const bool stored = autoMode.autoConfigured;
+        zeit_.at(slot)->setText(stored ? numberText(autoMode.autoPeriod.at(slot)).trimmed()
                                        : QString());
-        anz_.at(slot)->setText(stored ? numberText(autoMode_.autoStep.at(slot)).trimmed()
+        anz_.at(slot)->setText(stored ? numberText(autoMode.autoStep.at(slot)).trimmed()
                                       : QString());
     }
     centreOnScreen();
@@ -128,17 +146,7 @@ void OptionsAutoDialog::selectOption(int index) {
 }
 
 void OptionsAutoDialog::setStartValue(int row, double value) {
-    switch (row) {
-    case 0:
-        engineCopy_.particleCount = value;
-        break;
-    case 1:
-        engineCopy_.speed = value;
-        break;
-    default:
-        engineCopy_.pistonPosition = static_cast<float>(value);
-        break;
-    }
+    experiment_.editStartCondition(rowQuantity(row), value);
 }
 
 void OptionsAutoDialog::startTextChanged(int row) {
@@ -201,32 +209,25 @@ void OptionsAutoDialog::command(const QString& text) {
         for (int row = 0; row < 3; ++row) {
             confirmStartField(row); // a number still being typed is clamped first
         }
-        autoMode_.autoConfigured = true;
+        AutomaticChoice choice;
         for (size_t slot = 0; slot < 3; ++slot) {
-            const bool active = auto_.at(slot)->isChecked();
-            const double period = typedNumber(zeit_.at(slot)->text());
-            const double step = typedNumber(anz_.at(slot)->text());
-            autoMode_.autoActive.at(slot) = active;
-            autoMode_.savedAutoActive.at(slot) = active;
-            autoMode_.autoPeriod.at(slot) = period;
-            autoMode_.savedAutoPeriod.at(slot) = period;
-            autoMode_.autoStep.at(slot) = step;
-            autoMode_.savedAutoStep.at(slot) = step;
+            // Rows that are not chosen are kept too, with whatever their fields show.
+            choice.active.at(slot) = auto_.at(slot)->isChecked();
+            choice.period.at(slot) = typedNumber(zeit_.at(slot)->text());
+            choice.step.at(slot) = typedNumber(anz_.at(slot)->text());
         }
         const StartConditions start{typedNumber(scro_[0]->text()), typedNumber(scro_[1]->text()),
                                     typedNumber(scro_[2]->text())};
-        engineCopy_.particleCount = start.particleCount;
-        engineCopy_.speed = start.speed;
-        engineCopy_.pistonPosition = static_cast<float>(start.volume);
-        autoMode_.startConditions = start;
+        experiment_.confirmAutomaticChoice(choice, start);
         resultOk_ = true;
         accept();
     } else if (is("DIALOG.ABORT();")) {
         resultOk_ = false;
         reject();
     } else if (is("DIALOG.HELP();")) {
-        services_.message(QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte "
-                                            "über die Zeit verändern sollen"));
+        services_.message(
+            tr("Hier legen Sie fest, wie sich die eingestellten Werte über die Zeit verändern "
+               "sollen"));
     }
 }
 

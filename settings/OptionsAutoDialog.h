@@ -1,10 +1,10 @@
 #pragma once
 // The automatic-mode options dialog ("frm_OptionsAuto"): start conditions (particle count, speed,
-// volume) kept in step between text field, scroll bar and the engine's copy at every keystroke,
-// the choice of the stepped quantity with its period and step, and the three commands OK, abort
-// and help. Its widgets are reset at every opening and filled from the automatic-mode settings.
-#include "AutoModeSettings.h"
-#include "CylinderGeometry.h"
+// volume) kept in step between text field, scroll bar and the experiment's engine copy at every
+// keystroke, the choice of the stepped quantity with its period and step, and the three commands
+// OK, abort and help. Its widgets are reset at every opening and filled from the experiment's
+// automatic mode; OK confirms the choice to the experiment.
+#include "Experiment.h"
 #include "Twips.h"
 #include "framework/FrameworkServices.h"
 
@@ -20,9 +20,10 @@ namespace vozavero {
 class OptionsAutoDialog : public QDialog {
     Q_OBJECT
 public:
-    /// autoMode and engineCopy are edited in place; services provides the input aid and messages.
-    OptionsAutoDialog(AutoModeSettings& autoMode, EngineCopy& engineCopy,
-                      FrameworkServices& services, const Twips& twips, QWidget* parent = nullptr);
+    /// Edits the start conditions and confirms the choice through experiment; services provides
+    /// the input aid and messages.
+    OptionsAutoDialog(Experiment& experiment, FrameworkServices& services, const Twips& twips,
+                      QWidget* parent = nullptr);
 
     /// Fills the window from the settings (the load handler) and shows it modally.
     int exec() override;
@@ -70,8 +71,7 @@ private:
     void setStartValue(int row, double value);
     void centreOnScreen();
 
-    AutoModeSettings& autoMode_;
-    EngineCopy& engineCopy_;
+    Experiment& experiment_;
     FrameworkServices& services_;
     Twips twips_;
     bool resultOk_ = false;

@@ -51,46 +51,21 @@ int widthFor(const NumberField* field, const QStringList& samples) {
 
 const QColor kFieldColour(192, 255, 255);
 
-/// A start-condition row (0 count, 1 speed, 2 volume).
+/// Object names and places of a start-condition row (0 count, 1 speed, 2 volume).
 struct StartRow {
     const char* labelName;
-    const char* caption;
     const char* rangeName;
-    const char* range;
     double top;
-    int minimum;
-    int maximum;
-    const char* aidCaption;
 };
 
 const std::array<StartRow, 3> kStartRows{{
-    {"Label1", "Teilchenzahl:", "Label6", "Von 5 bis 50", 1320, 1, 50, "Anzahl"},
-    {"Label2", "Geschwindigkeit:", "Label7", "Von 2 bis 30", 1740, 2, 30, "Geschwindigkeit"},
-    {"Label3", "Volumen", "Label8", "Von 50 bis 500", 2160, 50, 500, "Fläche"},
+    {"Label1", "Label6", 1320},
+    {"Label2", "Label7", 1740},
+    {"Label3", "Label8", 2160},
 }};
 
-/// An automatic row by quantity slot: its caption is prefix, a run of blanks for the period
-/// field, "Sekunden um", a run of blanks for the step field and "ändern".
-struct AutoRow {
-    const char* prefix;
-    int periodBlanks;
-    double top;
-    const char* stepAidCaption;
-};
-
-const std::array<AutoRow, 3> kAutoRows{{
-    {"Teilchenzahl alle", 12, 3360, "Anzahl"},
-    {"Volumen alle", 19, 4080, "Fläche"},
-    {"Geschwind. alle", 14, 3720, "Geschwindigkeit"},
-}};
-constexpr int kStepBlanks = 11;
-
-/// The option's caption: prefix, a run of blanks for the period field, "Sekunden um", a run of
-/// blanks for the step field and "ändern".
-QString autoCaption(const AutoRow& row) {
-    return QString::fromUtf8(row.prefix) + QString(row.periodBlanks, u' ') +
-           QStringLiteral("Sekunden um") + QString(kStepBlanks, u' ') + QString::fromUtf8("ändern");
-}
+/// Top of each automatic row, by slot; the rows are shown count, speed, volume.
+const std::array<double, 3> kAutoRowTops{3360, 4080, 3720};
 
 QPixmap optionsPicture(const QStyle* style, int size) {
     const QString resource = QStringLiteral(":/pictures/options.png");
@@ -173,9 +148,10 @@ void OptionsAutoDialog::buildStartConditions() {
     const int fieldHeight = twips_.y(kFieldHeight);
     for (int row = 0; row < 3; ++row) {
         const StartRow& r = kStartRows.at(static_cast<size_t>(row));
+        const Quantity& q = Quantity::of(static_cast<QuantityId>(row));
         const int top = twips_.y(r.top);
 
-        auto* caption = label(this, r.labelName, QString::fromUtf8(r.caption));
+        auto* caption = label(this, r.labelName, q.startCaptionText());
         caption->setGeometry(twips_.x(kRowLabelLeft), top, caption->sizeHint().width(),
                              fieldHeight);
 
@@ -185,16 +161,18 @@ void OptionsAutoDialog::buildStartConditions() {
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
-        const QString aidCaption = QString::fromUtf8(r.aidCaption);
+        const QString aidCaption = q.inputAidText();
         connect(field, &NumberField::padRequested, this,
                 [this, row, aidCaption] { startFieldClicked(row, aidCaption); });
         scro_[static_cast<size_t>(row)] = field;
 
         auto* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setObjectName(indexed("Schroll", row));
-        bar->setRange(r.minimum, r.maximum);
+        const int minimum = static_cast<int>(q.startCondition.low);
+        const int maximum = static_cast<int>(q.startCondition.high);
+        bar->setRange(minimum, maximum);
         bar->setSingleStep(1);
-        bar->setPageStep(std::max(1, (r.maximum - r.minimum + 1) / 10));
+        bar->setPageStep(std::max(1, (maximum - minimum + 1) / 10));
         const int barHeight = twips_.y(kScrollHeight);
         const int barLeft =
             std::max(twips_.x(kScrollLeft), field->geometry().right() + 1 + 2 * kClearance);
@@ -204,7 +182,7 @@ void OptionsAutoDialog::buildStartConditions() {
         connect(bar, &QScrollBar::valueChanged, this, [this, row] { startScrollChanged(row); });
         schroll_[static_cast<size_t>(row)] = bar;
 
-        auto* range = label(this, r.rangeName, QString::fromUtf8(r.range));
+        auto* range = label(this, r.rangeName, q.startRangeLabel());
         range->setGeometry(twips_.x(kRangeLeft), top, range->sizeHint().width(), fieldHeight);
     }
 }
@@ -224,15 +202,17 @@ void OptionsAutoDialog::buildAutomatic() {
     auto_[kNoOption] = none;
 
     // Created in the order shown (count, speed, volume), so that the tab order follows the rows.
-    for (const int slot : {SlotCount, SlotSpeed, SlotVolume}) {
-        const AutoRow& r = kAutoRows.at(static_cast<size_t>(slot));
-        auto* option = new GapOption(autoCaption(r), this);
+    for (const Quantity& q : Quantity::all()) {
+        const int slot = q.slot;
+        auto* option = new GapOption(q.automaticRowText(), this);
         option->setObjectName(indexed("AUTO", slot));
-        option->setGeometry(twips_.x(kOptionLeft), twips_.y(r.top), optionWidth, height);
+        option->setGeometry(twips_.x(kOptionLeft),
+                            twips_.y(kAutoRowTops.at(static_cast<size_t>(slot))), optionWidth,
+                            height);
         connect(option, &QRadioButton::clicked, this, [this, slot] { selectOption(slot); });
         auto_[static_cast<size_t>(slot)] = option;
 
-        const QString stepCaption = QString::fromUtf8(r.stepAidCaption);
+        const QString stepCaption = q.inputAidText();
         NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
         connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
         connect(period, &NumberField::padRequested, this, [this, period] {

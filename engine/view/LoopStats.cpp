@@ -31,12 +31,11 @@ std::string shortest(double value) {
 
 } // namespace
 
-LoopStats::LoopStats(const SimulationLoop& loop, const std::int32_t& stepSize,
-                     std::function<Quantities()> quantities, QObject* parent)
+LoopStats::LoopStats(const SimulationLoop& loop, std::function<Quantities()> quantities,
+                     QObject* parent)
     : QObject(parent)
     , sink([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); })
     , loop_(loop)
-    , stepSize_(stepSize)
     , quantities_(std::move(quantities))
     , timer_(this) {
     lastCpu_ = processSeconds();
@@ -60,7 +59,8 @@ double LoopStats::processSeconds() {
 
 std::string LoopStats::line(const Sample& s) {
     return "loop steps/s=" + fixed(s.stepsPerSecond, 1) +
-           " frames/s=" + fixed(s.framesPerSecond, 1) + " stepSize=" + std::to_string(s.stepSize) +
+           " frames/s=" + fixed(s.framesPerSecond, 1) +
+           " stepSize=" + std::to_string(s.quantities.stepSize) +
            " count=" + shortest(s.quantities.count) + " speed=" + shortest(s.quantities.speed) +
            " width=" + shortest(s.quantities.width) + " cpu=" + fixed(s.cpuPercent, 1) + "%";
 }
@@ -74,7 +74,6 @@ void LoopStats::report() {
     Sample s;
     s.stepsPerSecond = static_cast<double>(loop_.stepsMade() - lastSteps_) / seconds;
     s.framesPerSecond = static_cast<double>(loop_.framesDrawn() - lastFrames_) / seconds;
-    s.stepSize = stepSize_;
     if (quantities_) {
         s.quantities = quantities_();
     }

@@ -16,8 +16,10 @@ namespace vozavero {
 class LoopStats : public QObject {
     Q_OBJECT
 public:
-    /// The quantities as set: particle count, speed (cells per tenth second), width (pixels).
+    /// The loop's step size and the quantities as set: particle count, speed (cells per tenth
+    /// second), width (pixels).
     struct Quantities {
+        std::int32_t stepSize = 1;
         double count = 0.0;
         double speed = 0.0;
         double width = 0.0;
@@ -26,14 +28,13 @@ public:
     struct Sample {
         double stepsPerSecond = 0.0;
         double framesPerSecond = 0.0;
-        std::int32_t stepSize = 1;
         Quantities quantities;
         double cpuPercent = 0.0; ///< processor time over the second, percent of one core
     };
 
     /// Starts reporting at once; quantities is asked once per line.
-    LoopStats(const SimulationLoop& loop, const std::int32_t& stepSize,
-              std::function<Quantities()> quantities, QObject* parent = nullptr);
+    LoopStats(const SimulationLoop& loop, std::function<Quantities()> quantities,
+              QObject* parent = nullptr);
 
     /// True when the environment asks for the lines (VOZAVERO_LOOP_STATS=1).
     static bool wanted();
@@ -50,7 +51,6 @@ private:
     void report();
 
     const SimulationLoop& loop_;
-    const std::int32_t& stepSize_;
     std::function<Quantities()> quantities_;
     QTimer timer_;
     QElapsedTimer wall_;

@@ -9,12 +9,10 @@
 
 namespace vozavero {
 
-SimulationLoop::SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
-                               QObject* parent)
+SimulationLoop::SimulationLoop(const Clock& clock, Hooks hooks, QObject* parent)
     : QObject(parent)
     , clock_(clock)
     , pacer_(passClock_)
-    , stepSize_(stepSize)
     , hooks_(std::move(hooks))
     , timer_(this) {
     timer_.setTimerType(Qt::PreciseTimer);
@@ -73,9 +71,9 @@ void SimulationLoop::passesUntil(double now) {
     int steps = 0;
     for (;;) {
         const double speed = hooks_.speed ? hooks_.speed() : 0.0;
-        const LoopPacer::Pass pass = pacer_.pass(speed, stepSize_);
-        if (pass.stepSizeRaised && hooks_.stepSizeRaised) {
-            hooks_.stepSizeRaised();
+        const LoopPacer::Pass pass = pacer_.pass(speed, hooks_.stepSize ? hooks_.stepSize() : 1);
+        if (pass.stepSizeRaised && hooks_.raiseStepSize) {
+            hooks_.raiseStepSize();
         }
         if (pass.action == LoopPacer::Action::Step) {
             // The step takes as long as it really takes; a spinning loop would have spent that

@@ -21,15 +21,15 @@ class SimulationLoop : public QObject {
 public:
     struct Hooks {
         std::function<double()> speed;           ///< current speed setting
+        std::function<std::int32_t()> stepSize;  ///< current step size (cells per step)
         std::function<void()> step;              ///< one motion step
         std::function<void(bool counted)> frame; ///< draw a frame; counted frames update read-outs
-        std::function<void()> stepSizeRaised;    ///< re-initialise after stepSize grew
+        std::function<void()> raiseStepSize;     ///< grow the step size by one and re-initialise
         std::function<bool()> quitRequested;     ///< checked after every step or frame
         std::function<void()> quit;              ///< ends the program
     };
 
-    SimulationLoop(const Clock& clock, std::int32_t& stepSize, Hooks hooks,
-                   QObject* parent = nullptr);
+    SimulationLoop(const Clock& clock, Hooks hooks, QObject* parent = nullptr);
 
     /// Starts the passes (the loop's entry).
     void start();
@@ -80,7 +80,6 @@ private:
     /// Real time at which the last tick ended (seconds since midnight).
     double lastTickEnd_ = 0.0;
     LoopPacer pacer_;
-    std::int32_t& stepSize_;
     Hooks hooks_;
     QTimer timer_;
     bool started_ = false;

@@ -63,8 +63,8 @@ DocumentManager::DocumentManager(QWidget* parent)
     };
 }
 
-bool DocumentManager::save(ChartDocument& doc, const QString& path, bool askAlways, int format,
-                           bool reportErrors) {
+bool DocumentManager::save(const ChartDocument& doc, const QString& path, bool askAlways,
+                           int format, bool reportErrors) {
     const auto report = [&](const QString& text) {
         if (reportErrors && reporter_) {
             reporter_(text);

@@ -33,7 +33,7 @@ public:
     /// decides (the chooser could only have asked about the name without suffix). format 0 is the
     /// text format (the only one); reportErrors shows a failure through the reporter. Returns true
     /// when a file was written; a cancelled choice returns false without a report.
-    bool save(ChartDocument& doc, const QString& path, bool askAlways = true, int format = 0,
+    bool save(const ChartDocument& doc, const QString& path, bool askAlways = true, int format = 0,
               bool reportErrors = true);
 
     /// The folder offered by the next save.

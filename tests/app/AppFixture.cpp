@@ -30,11 +30,11 @@ void AppFixture::advance(double seconds) {
     const int ticks = static_cast<int>(seconds / kTick + 0.5);
     for (int i = 0; i < ticks; ++i) {
         clock.now += kTick;
-        window->loop()->runTick();
+        window->timers().loop()->runTick();
         sinceMeasuringTick += kTick;
         if (sinceMeasuringTick >= 1.0 - 1e-9) {
             sinceMeasuringTick -= 1.0;
-            window->measuringTick();
+            window->timers().measuringTick();
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A main window started the way the program starts it, with scripted services, a clock that only
 // moves when a test moves it and a seeded generator, so that every window test is deterministic.
+#include "ExperimentProbe.h"
 #include "MainWindow.h"
 #include "ScriptedServices.h"
 
@@ -10,6 +11,11 @@
 #include <memory>
 
 namespace vozavero {
+
+/// The automatic slots of the three quantities.
+inline const int kCountSlot = Quantity::of(QuantityId::Count).slot;
+inline const int kSpeedSlot = Quantity::of(QuantityId::Speed).slot;
+inline const int kVolumeSlot = Quantity::of(QuantityId::Volume).slot;
 
 class FakeClock : public Clock {
 public:
@@ -67,15 +73,14 @@ protected:
     void advance(double seconds);
     /// Lets a whole measuring interval pass with the given impacts (no particle motion).
     void closeInterval(int impacts) {
-        window->engine().setImpactCount(impacts);
-        for (int i = 0; i < window->settings().measuringInterval; ++i) {
-            window->measuringTick();
+        ExperimentProbe::setImpactCount(window->experiment(), impacts);
+        for (int i = 0; i < window->experiment().settings().measuringInterval; ++i) {
+            window->timers().measuringTick();
         }
     }
     /// Sets the particle count as a setting change does, keeping the particles.
     void setCount(double n) {
-        window->settings().particleCount = n;
-        window->initialiseParticles(-1);
+        window->experiment().setQuantity(QuantityId::Count, n, ChangeOrigin::Gauge);
     }
 
     /// Seconds on the clock since the last measuring tick.

@@ -38,33 +38,33 @@ protected:
         find<QAction>("mnu_OptionsAuto")->trigger();
         EXPECT_EQ(seen, 1);
     }
-    QTimer* timer(int slot) const { return window->automaticTimer(slot); }
+    QTimer* timer(int slot) const { return window->timers().automaticTimer(slot); }
 };
 
 TEST_F(AutomaticModeTest, CountStepsUpToFiftyAndStays) {
-    configure(SlotCount, "1", "2", 46, 2, 250);
+    configure(kCountSlot, "1", "2", 46, 2, 250);
     EXPECT_TRUE(find<QCheckBox>("opt_Automatic")->isChecked());
-    EXPECT_TRUE(timer(SlotCount)->isActive());
-    EXPECT_EQ(timer(SlotCount)->interval(), 1000);
-    EXPECT_FALSE(timer(SlotVolume)->isActive());
+    EXPECT_TRUE(timer(kCountSlot)->isActive());
+    EXPECT_EQ(timer(kCountSlot)->interval(), 1000);
+    EXPECT_FALSE(timer(kVolumeSlot)->isActive());
     EXPECT_EQ(find<QTabWidget>("tab_View")->currentIndex(), 0);
     EXPECT_EQ(text("AnzT(1)"), "46");
     QStringList shown;
     for (int i = 0; i < 3; ++i) {
-        window->automaticStep(SlotCount);
+        window->experiment().automaticStep(kCountSlot);
         shown << text("AnzT(1)");
     }
     EXPECT_EQ(shown, QStringList({"48", "50", "50"}));
-    EXPECT_EQ(window->engine().upperBound(), 50);
+    EXPECT_EQ(window->experiment().engine().upperBound(), 50);
 }
 
 TEST_F(AutomaticModeTest, VolumeStepsDownToFiftyWithThePiston) {
-    configure(SlotVolume, "2.5", "-3", 5, 2, 56);
-    EXPECT_EQ(timer(SlotVolume)->interval(), 2500);
+    configure(kVolumeSlot, "2.5", "-3", 5, 2, 56);
+    EXPECT_EQ(timer(kVolumeSlot)->interval(), 2500);
     EXPECT_EQ(find<QTabWidget>("tab_View")->currentIndex(), 2);
-    window->automaticStep(SlotVolume);
+    window->experiment().automaticStep(kVolumeSlot);
     EXPECT_EQ(text("AnzT(3)"), "53");
-    window->automaticStep(SlotVolume);
+    window->experiment().automaticStep(kVolumeSlot);
     EXPECT_EQ(text("AnzT(3)"), "50");
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 50);
 }
@@ -72,11 +72,11 @@ TEST_F(AutomaticModeTest, VolumeStepsDownToFiftyWithThePiston) {
 TEST_F(AutomaticModeTest, FractionalSpeedStepShowsTheUsersSeparator) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    configure(SlotSpeed, "1", "0.5", 5, 2, 250);
-    window->automaticStep(SlotSpeed);
+    configure(kSpeedSlot, "1", "0.5", 5, 2, 250);
+    window->experiment().automaticStep(kSpeedSlot);
     const QString shown = text("AnzT(2)");
     QLocale::setDefault(previous);
-    EXPECT_EQ(window->settings().speed, 2.5);
+    EXPECT_EQ(window->experiment().settings().speed, 2.5);
     EXPECT_EQ(shown, "2,5");
 }
 
@@ -86,42 +86,42 @@ TEST_F(AutomaticModeTest, DecimalStepsShowWholeAndWithoutBinaryNoise) {
         return QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
                label->contentsRect().width();
     };
-    configure(SlotCount, "1", "0.1", 5, 2, 250);
+    configure(kCountSlot, "1", "0.1", 5, 2, 250);
     for (int i = 0; i < 15; ++i) {
-        window->automaticStep(SlotCount);
+        window->experiment().automaticStep(kCountSlot);
     }
-    EXPECT_NE(window->settings().particleCount, 6.5); // the binary sum is a little off
+    EXPECT_NE(window->experiment().settings().particleCount, 6.5); // the binary sum is a little off
     EXPECT_EQ(text("AnzT(1)"), QLocale().toString(6.5));
     EXPECT_TRUE(wholeIn("AnzT(1)"));
 
-    configure(SlotVolume, "1", "0.5", 5, 2, 400);
-    window->automaticStep(SlotVolume);
+    configure(kVolumeSlot, "1", "0.5", 5, 2, 400);
+    window->experiment().automaticStep(kVolumeSlot);
     EXPECT_EQ(text("AnzT(3)"), QLocale().toString(400.5));
     EXPECT_TRUE(wholeIn("AnzT(3)"));
 
     // A start value with more decimals than the step keeps its own.
-    configure(SlotSpeed, "1", "1", 5, 2.25, 250);
-    window->automaticStep(SlotSpeed);
+    configure(kSpeedSlot, "1", "1", 5, 2.25, 250);
+    window->experiment().automaticStep(kSpeedSlot);
     EXPECT_EQ(text("AnzT(2)"), QLocale().toString(3.25));
 }
 
 TEST_F(AutomaticModeTest, OkAfterUncheckingStartsTheLastChosenRowAgain) {
-    configure(SlotSpeed, "2", "1", 5, 2, 250);
+    configure(kSpeedSlot, "2", "1", 5, 2, 250);
     auto* box = find<QCheckBox>("opt_Automatic");
     box->setChecked(false);
-    ASSERT_FALSE(timer(SlotSpeed)->isActive());
+    ASSERT_FALSE(timer(kSpeedSlot)->isActive());
     bool rowShown = false;
     QTimer::singleShot(0, [&] {
         auto* d = qobject_cast<OptionsAutoDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(d, nullptr);
-        rowShown = d->option(SlotSpeed)->isChecked();
+        rowShown = d->option(kSpeedSlot)->isChecked();
         d->command("DIALOG.OK();");
     });
     find<QAction>("mnu_OptionsAuto")->trigger();
     EXPECT_TRUE(rowShown);
     EXPECT_TRUE(box->isChecked());
-    EXPECT_TRUE(timer(SlotSpeed)->isActive());
-    EXPECT_EQ(timer(SlotSpeed)->interval(), 2000);
+    EXPECT_TRUE(timer(kSpeedSlot)->isActive());
+    EXPECT_EQ(timer(kSpeedSlot)->interval(), 2000);
 }
 
 TEST_F(AutomaticModeTest, CheckingBeforeConfiguringOpensTheDialogOnceAndAbortUnchecks) {
@@ -135,41 +135,41 @@ TEST_F(AutomaticModeTest, CheckingBeforeConfiguringOpensTheDialogOnceAndAbortUnc
     find<QAction>("mnu_OptionsAutoActive")->trigger();
     EXPECT_EQ(opened, 1);
     EXPECT_FALSE(find<QCheckBox>("opt_Automatic")->isChecked());
-    EXPECT_FALSE(window->settings().autoMode.autoConfigured);
+    EXPECT_FALSE(window->experiment().automatic().settings().autoConfigured);
 }
 
 TEST_F(AutomaticModeTest, UncheckingStopsAndRecheckingStartsNothingUntilRestart) {
-    configure(SlotCount, "1", "1", 5, 2, 250);
+    configure(kCountSlot, "1", "1", 5, 2, 250);
     auto* box = find<QCheckBox>("opt_Automatic");
     box->setChecked(false);
-    EXPECT_FALSE(timer(SlotCount)->isActive());
-    EXPECT_FALSE(window->settings().autoMode.autoActive[0]);
-    EXPECT_TRUE(window->settings().autoMode.savedAutoActive[0]);
+    EXPECT_FALSE(timer(kCountSlot)->isActive());
+    EXPECT_FALSE(window->experiment().automatic().settings().autoActive[0]);
+    EXPECT_TRUE(window->experiment().automatic().settings().savedAutoActive[0]);
     box->setChecked(true);
-    EXPECT_FALSE(timer(SlotCount)->isActive());
-    window->restartMeasurement();
-    EXPECT_TRUE(window->settings().autoMode.autoActive[0]);
+    EXPECT_FALSE(timer(kCountSlot)->isActive());
+    window->experiment().restartMeasurement();
+    EXPECT_TRUE(window->experiment().automatic().settings().autoActive[0]);
 }
 
 TEST_F(AutomaticModeTest, ZeroAndNegativePeriodsNeverStep) {
-    configure(SlotCount, "0.0004", "1", 5, 2, 250);
-    EXPECT_FALSE(timer(SlotCount)->isActive());
-    configure(SlotCount, "-2", "1", 5, 2, 250);
-    EXPECT_FALSE(timer(SlotCount)->isActive());
-    configure(SlotCount, "100000", "1", 5, 2, 250);
-    EXPECT_TRUE(timer(SlotCount)->isActive());
-    EXPECT_EQ(timer(SlotCount)->interval(), 100000000);
+    configure(kCountSlot, "0.0004", "1", 5, 2, 250);
+    EXPECT_FALSE(timer(kCountSlot)->isActive());
+    configure(kCountSlot, "-2", "1", 5, 2, 250);
+    EXPECT_FALSE(timer(kCountSlot)->isActive());
+    configure(kCountSlot, "100000", "1", 5, 2, 250);
+    EXPECT_TRUE(timer(kCountSlot)->isActive());
+    EXPECT_EQ(timer(kCountSlot)->interval(), 100000000);
 }
 
 TEST_F(AutomaticModeTest, RestartReturnsToTheConfirmedStartConditions) {
-    configure(SlotCount, "1", "2", 30, 4, 300);
-    window->automaticStep(SlotCount);
+    configure(kCountSlot, "1", "2", 30, 4, 300);
+    window->experiment().automaticStep(kCountSlot);
     EXPECT_EQ(text("AnzT(1)"), "32");
     find<QAction>("mnu_FileNew")->trigger();
     EXPECT_EQ(text("AnzT(1)"), "30");
     EXPECT_EQ(text("AnzT(2)"), "4");
     EXPECT_EQ(text("AnzT(3)"), "300");
-    EXPECT_TRUE(timer(SlotCount)->isActive());
+    EXPECT_TRUE(timer(kCountSlot)->isActive());
 }
 
 } // namespace vozavero

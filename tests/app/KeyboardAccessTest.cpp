@@ -27,16 +27,16 @@ struct State {
 
     static State of(MainWindow& w) {
         State s{};
-        s.count = w.settings().particleCount;
-        s.speed = w.settings().speed;
-        s.width = w.cylinderWidth();
-        s.piston = w.settings().pistonPosition;
-        s.copy = w.engine().engineCopy();
+        s.count = w.experiment().settings().particleCount;
+        s.speed = w.experiment().settings().speed;
+        s.width = w.experiment().cylinderWidth();
+        s.piston = w.experiment().settings().pistonPosition;
+        s.copy = w.experiment().engine().engineCopy();
         for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)"}) {
             s.readouts += w.findChild<QLabel*>(name)->text() + QLatin1Char('|');
         }
         s.pistonLeft = w.findChild<QWidget*>("pic_Schieber")->x();
-        for (const Particle& p : w.engine().particles()) {
+        for (const Particle& p : w.experiment().engine().particles()) {
             s.particles.emplace_back(p.x, p.y, p.direction);
         }
         return s;
@@ -90,13 +90,13 @@ protected:
         ASSERT_TRUE(start());
         other = std::make_unique<AppFixture::Twin>();
     }
-    GaugePanel* gauge(MainWindow& w, GaugeId id) { return w.gauge(id); }
+    GaugePanel* gauge(MainWindow& w, GaugeId id) { return w.settingsPanel().gauge(id); }
     QWidget* piston(MainWindow& w) { return w.findChild<QWidget*>("pic_Schieber"); }
     QWidget* syringe(MainWindow& w) { return w.findChild<QWidget*>("frm_Kolben"); }
     QWidget* bild(MainWindow& w) { return w.findChild<QWidget*>("Bild"); }
     /// A mouse press on the bar of the other window's gauge where the mouse rule gives value.
     void mouseToValue(GaugeId id, double value) {
-        GaugePanel* g = other->window->gauge(id);
+        GaugePanel* g = other->window->settingsPanel().gauge(id);
         pressAt(g->bar(), QPointF(g->pointerPositionFor(value), g->bar()->height() / 2.0));
     }
     /// The piston of the other window dragged so that the gas space is width pixels wide.
@@ -126,27 +126,28 @@ TEST_F(KeyboardAccessTest, EachGaugeKeyLeavesTheStateOfAMousePressForTheSameValu
         {GaugeVolume, Qt::Key_End, 500},  {GaugeVolume, Qt::Key_PageUp, 500},
     };
     for (const Step& s : steps) {
-        QTest::keyClick(window->gauge(s.id), s.key);
+        QTest::keyClick(window->settingsPanel().gauge(s.id), s.key);
         mouseToValue(s.id, s.expected);
         expectSameState(State::of(*window), State::of(*other->window));
-        EXPECT_EQ(window->gauge(s.id)->controlValue(), s.expected) << s.key;
+        EXPECT_EQ(window->settingsPanel().gauge(s.id)->controlValue(), s.expected) << s.key;
     }
     // The bar stands where the mouse put it, not redrawn from the value.
-    EXPECT_EQ(window->gauge(GaugeVolume)->barWidth(), window->gauge(GaugeVolume)->usableLength());
+    EXPECT_EQ(window->settingsPanel().gauge(GaugeVolume)->barWidth(),
+              window->settingsPanel().gauge(GaugeVolume)->usableLength());
 }
 
 TEST_F(KeyboardAccessTest, KeysOnAFractionalSettingLandOnTheNextWholeValue) {
-    window->settings().particleCount = 7.5; // as an automatic step by 0.5 leaves it
-    window->refreshGauge(SlotCount);
-    QTest::keyClick(window->gauge(GaugeCount), Qt::Key_Right);
-    EXPECT_EQ(window->settings().particleCount, 8);
-    window->settings().particleCount = 7.5;
-    QTest::keyClick(window->gauge(GaugeCount), Qt::Key_Left);
-    EXPECT_EQ(window->settings().particleCount, 7);
+    // As an automatic step by 0.5 leaves it.
+    window->experiment().setQuantity(QuantityId::Count, 7.5, ChangeOrigin::Automatic);
+    QTest::keyClick(window->settingsPanel().gauge(GaugeCount), Qt::Key_Right);
+    EXPECT_EQ(window->experiment().settings().particleCount, 8);
+    window->experiment().setQuantity(QuantityId::Count, 7.5, ChangeOrigin::Automatic);
+    QTest::keyClick(window->settingsPanel().gauge(GaugeCount), Qt::Key_Left);
+    EXPECT_EQ(window->experiment().settings().particleCount, 7);
     // Keys with Ctrl belong to the menus, and other keys change nothing.
-    QTest::keyClick(window->gauge(GaugeCount), Qt::Key_Right, Qt::ControlModifier);
-    QTest::keyClick(window->gauge(GaugeCount), Qt::Key_A);
-    EXPECT_EQ(window->settings().particleCount, 7);
+    QTest::keyClick(window->settingsPanel().gauge(GaugeCount), Qt::Key_Right, Qt::ControlModifier);
+    QTest::keyClick(window->settingsPanel().gauge(GaugeCount), Qt::Key_A);
+    EXPECT_EQ(window->experiment().settings().particleCount, 7);
 }
 
 TEST_F(KeyboardAccessTest, PistonKeysFollowTheRuleOfDraggingThePiston) {
@@ -159,14 +160,14 @@ TEST_F(KeyboardAccessTest, PistonKeysFollowTheRuleOfDraggingThePiston) {
     for (const Step& s : steps) {
         QTest::keyClick(piston(*window), s.key);
         mouseToWidth(s.expected);
-        EXPECT_EQ(window->cylinderWidth(), s.expected) << s.key;
+        EXPECT_EQ(window->experiment().cylinderWidth(), s.expected) << s.key;
         expectSameState(State::of(*window), State::of(*other->window));
     }
     // From a width an automatic step left fractional, a step lands on the next whole pixel.
-    window->applyPistonWidth(123.5);
-    ASSERT_FLOAT_EQ(window->settings().pistonPosition, 123.5f);
+    window->experiment().setQuantity(QuantityId::Volume, 123.5, ChangeOrigin::Automatic);
+    ASSERT_FLOAT_EQ(window->experiment().settings().pistonPosition, 123.5f);
     QTest::keyClick(piston(*window), Qt::Key_Right);
-    EXPECT_EQ(window->cylinderWidth(), 124);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 124);
     EXPECT_EQ(piston(*window)->x(), bild(*window)->x() + 124);
 }
 
@@ -210,14 +211,16 @@ TEST_F(KeyboardAccessTest, ValueInterfaceReadsAndSetsLikeTheMouse) {
     EXPECT_EQ(valueOf("Panel3D1(0)")->currentValue().toDouble(), 26);
 
     valueOf("pic_Schieber")->setCurrentValue(300.5); // the syringe rule: halves to even
-    EXPECT_EQ(window->cylinderWidth(), 300);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 300);
     EXPECT_EQ(valueOf("Panel3D1(3)")->currentValue().toDouble(), 300);
 
     // The impact gauge is a read-out: nothing sets it, not even the reference mark.
     valueOf("Panel3D1(2)")->setCurrentValue(50);
-    EXPECT_FALSE(window->gauge(GaugeImpacts)->pressureMark()->isVisibleTo(window.get()));
-    EXPECT_TRUE(
-        QAccessible::queryAccessibleInterface(window->gauge(GaugeImpacts))->state().readOnly);
+    EXPECT_FALSE(
+        window->settingsPanel().gauge(GaugeImpacts)->pressureMark()->isVisibleTo(window.get()));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(window->settingsPanel().gauge(GaugeImpacts))
+                    ->state()
+                    .readOnly);
 }
 
 TEST_F(KeyboardAccessTest, EveryVisibleControlHasAGermanName) {
@@ -271,30 +274,31 @@ TEST_F(KeyboardAccessTest, IntervalReadOutOpensItsMenuFromTheKeyboard) {
     QAction* twoSeconds = find<QMenu>("mnu_OptionsInterval")->actions().at(1);
     twoSeconds->trigger();
     menu->hide();
-    EXPECT_EQ(window->settings().measuringInterval, 2);
+    EXPECT_EQ(window->experiment().settings().measuringInterval, 2);
     EXPECT_EQ(interval->accessibleName(), "Intervall: 2 Sek.");
 }
 
 TEST_F(KeyboardAccessTest, LiveReadOutsAreToldOncePerMeasuringInterval) {
     QWidget* current = find("ANZ(0)");
     QWidget* perSecond = find("ANZ(2)");
-    window->setMeasuringInterval(1);
-    window->loop()->start();
+    window->experiment().setMeasuringInterval(1);
+    window->timers().loop()->start();
     for (int i = 0; i < 20; ++i) { // two seconds of frames, with impacts counted in between
-        window->engine().setImpactCount(i);
+        ExperimentProbe::setImpactCount(window->experiment(), i);
         clock.now += SimulationLoop::kTickMs / 1000.0;
-        window->loop()->runTick();
+        window->timers().loop()->runTick();
     }
     ASSERT_NE(text("ANZ(0)"), "0");
     EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: 0"); // not told per frame
     EXPECT_EQ(perSecond->accessibleName(), "Stöße pro Sekunde: 0");
-    window->engine().setImpactCount(33);
-    window->measuringTick(); // the interval closes, after a last frame with the final count
+    ExperimentProbe::setImpactCount(window->experiment(), 33);
+    window->timers()
+        .measuringTick(); // the interval closes, after a last frame with the final count
     EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: " + text("ANZ(0)"));
     EXPECT_EQ(current->accessibleName(), "Aktuelle Aufprallwerte: 33");
     EXPECT_EQ(perSecond->accessibleName(), "Stöße pro Sekunde: " + text("ANZ(2)"));
     EXPECT_EQ(find("ANZ(4)")->accessibleName(), "Letzte Aufprallwerte: 33");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->gauge(GaugeImpacts))
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window->settingsPanel().gauge(GaugeImpacts))
                   ->valueInterface()
                   ->currentValue()
                   .toDouble(),
@@ -304,11 +308,11 @@ TEST_F(KeyboardAccessTest, LiveReadOutsAreToldOncePerMeasuringInterval) {
 TEST_F(KeyboardAccessTest, FingerDragsKeepFractionsForTheRulesToRound) {
     // Interior rule: whole pixels, halves to the even one, and nothing left of x = 1.
     touchAlong(bild(*window), {{0.5, 40.0}});
-    EXPECT_EQ(window->cylinderWidth(), 250);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 250);
     touchAlong(bild(*window), {{20.0, 40.0}, {123.25, 40.0}});
-    EXPECT_EQ(window->cylinderWidth(), 123);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 123);
     touchAlong(bild(*window), {{122.5, 40.0}});
-    EXPECT_EQ(window->cylinderWidth(), 122);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 122);
     touchAlong(bild(*window), {{123.25, 40.0}});
     pressAt(bild(*other->window), {20.0, 40.0});
     pressAt(bild(*other->window), {123.25, 40.0});
@@ -317,16 +321,18 @@ TEST_F(KeyboardAccessTest, FingerDragsKeepFractionsForTheRulesToRound) {
     // Syringe rule: halves to the even pixel.
     const double left = bild(*window)->x();
     touchAlong(syringe(*window), {{left + 300.5, 60.0}});
-    EXPECT_EQ(window->cylinderWidth(), 300);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 300);
     touchAlong(syringe(*window), {{left + 301.5, 60.0}});
-    EXPECT_EQ(window->cylinderWidth(), 302);
+    EXPECT_EQ(window->experiment().cylinderWidth(), 302);
 
     // A finger on a gauge's bar sets the fractional width a precise pointer would.
-    GaugePanel* count = window->gauge(GaugeCount);
+    GaugePanel* count = window->settingsPanel().gauge(GaugeCount);
     touchAlong(count->box(), {{count->bar()->x() + 60.25, 10.0}});
     EXPECT_EQ(count->barWidth(), 60.25);
-    pressAt(other->window->gauge(GaugeCount)->box(), {count->bar()->x() + 60.25, 10.0});
-    EXPECT_EQ(window->settings().particleCount, other->window->settings().particleCount);
+    pressAt(other->window->settingsPanel().gauge(GaugeCount)->box(),
+            {count->bar()->x() + 60.25, 10.0});
+    EXPECT_EQ(window->experiment().settings().particleCount,
+              other->window->experiment().settings().particleCount);
 }
 
 } // namespace vozavero

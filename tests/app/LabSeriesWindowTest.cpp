@@ -27,20 +27,23 @@ TEST_F(LabSeriesWindowTest, ALabSeriesOpensWithTheSamePointsAndLine) {
     ASSERT_TRUE(written);
 
     ASSERT_TRUE(start());
-    window->documentOpener().setFileChooser([&path](const QString&) { return path; });
+    window->files().documentOpener().setFileChooser([&path](const QString&) { return path; });
     find<QAction>("mnu_FileOpen")->trigger();
     EXPECT_TRUE(services.messages.isEmpty());
     for (int c = 0; c < written->chartCount(); ++c) {
-        EXPECT_EQ(window->charts().document().chart(c).points(), written->chart(c).points()) << c;
+        EXPECT_EQ(window->experiment().charts().document().chart(c).points(),
+                  written->chart(c).points())
+            << c;
     }
-    ASSERT_EQ(window->charts().pressureInverseAreaChart().count(), 4);
+    ASSERT_EQ(window->experiment().charts().pressureInverseAreaChart().count(), 4);
 
     // The lab's line is that of the inverse-area page; the window's button there fits the same.
     find<QTabWidget>("tab_View")->setCurrentIndex(SeriesInverseArea);
     find<QPushButton>("but_LinearRegression(3)")->click();
-    ASSERT_TRUE(window->regressionShown());
+    ASSERT_TRUE(window->experiment().shownRegression().has_value());
     const QString slope = printed.section(QStringLiteral("·x"), 0, 0).section(u' ', 2);
-    EXPECT_NEAR(window->regressionSlope(), slope.toDouble(), 0.006 * std::abs(slope.toDouble()))
+    EXPECT_NEAR(window->experiment().lastRegression().slope, slope.toDouble(),
+                0.006 * std::abs(slope.toDouble()))
         << printed.toStdString();
 }
 

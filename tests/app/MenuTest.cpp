@@ -69,18 +69,18 @@ TEST_F(MenuTest, ShortcutsReachTheirCommands) {
     EXPECT_EQ(services.aboutCount, 1);
 
     key(Qt::Key_M);
-    EXPECT_FALSE(window->settings().recordingEnabled);
+    EXPECT_FALSE(window->experiment().settings().recordingEnabled);
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
     key(Qt::Key_M);
-    EXPECT_TRUE(window->settings().recordingEnabled);
+    EXPECT_TRUE(window->experiment().settings().recordingEnabled);
 
-    window->charts().pressureTimeChart().append(0, 1);
+    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 0, 1);
     key(Qt::Key_N);
-    EXPECT_EQ(window->charts().pressureTimeChart().count(), 0);
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
 
     int openChoices = 0;
-    window->documentOpener().setFileChooser([&](const QString&) {
+    window->files().documentOpener().setFileChooser([&](const QString&) {
         ++openChoices;
         return QString();
     });
@@ -90,7 +90,7 @@ TEST_F(MenuTest, ShortcutsReachTheirCommands) {
 
 TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {
     QApplication::clipboard()->setText("unverändert");
-    window->charts().pressureTimeChart().append(0, 1);
+    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 0, 1);
     key(Qt::Key_C);
     EXPECT_EQ(QApplication::clipboard()->text(), "unverändert");
     int triggered = 0;
@@ -105,10 +105,10 @@ TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {
 TEST_F(MenuTest, PrintsWithoutAPrinterSayWhereTheirNumberedPdfFilesAre) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    window->printAdaptor().usePdfFolder(dir.path());
-    window->charts().pressureTimeChart().append(5, 100.0 / 3.0);
-    window->printTable();
-    window->printTable();
+    window->files().printAdaptor().usePdfFolder(dir.path());
+    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 5, 100.0 / 3.0);
+    window->files().printTable();
+    window->files().printTable();
     ASSERT_EQ(services.messages.size(), 2);
     for (const char* name : {"teilchen.pdf", "teilchen-2.pdf"}) {
         EXPECT_TRUE(QFileInfo::exists(QDir(dir.path()).filePath(name))) << name;
@@ -132,7 +132,7 @@ TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {
     find<QAction>("mnu_OptionsGraphTab(2)")->trigger();
     EXPECT_EQ(tabs->currentIndex(), 2);
 
-    window->settings().autoMode.autoConfigured = true;
+    window->experiment().confirmAutomaticChoice({}, {5, 2, 250}); // configured once
     find<QCheckBox>("opt_Automatic")->setChecked(true);
     emit find<QMenu>("mnu_Options")->aboutToShow();
     EXPECT_TRUE(find<QAction>("mnu_OptionsAutoActive")->isChecked());

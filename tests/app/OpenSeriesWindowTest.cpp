@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(start());
         ASSERT_TRUE(dir.isValid());
-        window->documentOpener().setFileChooser([this](const QString& folder) {
+        window->files().documentOpener().setFileChooser([this](const QString& folder) {
             offeredFolders << folder;
             return chosen;
         });
@@ -26,7 +26,7 @@ protected:
     /// Saves the window's series under name in the test folder and returns the path.
     QString saveAs(const QString& name) {
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(chart::ChartFile::save(window->charts().document(), path));
+        EXPECT_TRUE(chart::ChartFile::save(window->experiment().charts().document(), path));
         return path;
     }
     QString write(const QString& name, const QByteArray& bytes) {
@@ -38,8 +38,8 @@ protected:
     }
     std::vector<std::vector<QPointF>> points() const {
         std::vector<std::vector<QPointF>> all;
-        for (int i = 0; i < window->charts().document().chartCount(); ++i) {
-            all.push_back(window->charts().document().chart(i).points());
+        for (int i = 0; i < window->experiment().charts().document().chartCount(); ++i) {
+            all.push_back(window->experiment().charts().document().chart(i).points());
         }
         return all;
     }
@@ -66,15 +66,15 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     open(path);
     EXPECT_TRUE(services.messages.isEmpty());
     EXPECT_EQ(points(), measured);
-    EXPECT_FALSE(window->settings().recordingEnabled);
+    EXPECT_FALSE(window->experiment().settings().recordingEnabled);
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
 
     // The regression line of the count series (page 0) fits the loaded points 5 -> 10, 10 -> 20.
     find<QPushButton>("but_LinearRegression(2)")->click();
-    ASSERT_TRUE(window->regressionShown());
-    EXPECT_NEAR(window->regressionSlope(), 2.0, 1e-12);
-    EXPECT_NEAR(window->regressionIntercept(), 0.0, 1e-9);
+    ASSERT_TRUE(window->experiment().shownRegression().has_value());
+    EXPECT_NEAR(window->experiment().lastRegression().slope, 2.0, 1e-12);
+    EXPECT_NEAR(window->experiment().lastRegression().intercept, 0.0, 1e-9);
 
     // While paused the loaded points stay; switched on again, the series goes on after them.
     closeInterval(999);
@@ -82,11 +82,12 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     find<QCheckBox>("opt_Record")->setChecked(true);
     setCount(10);
     closeInterval(150);
-    const chart::Chart& time = window->charts().pressureTimeChart();
+    const chart::Chart& time = window->experiment().charts().pressureTimeChart();
     ASSERT_EQ(time.count(), 3);
-    EXPECT_EQ(time.x(3), time.x(2) + window->settings().measuringInterval);
-    EXPECT_EQ(window->charts().pressureCountChart().count(), 2); // count 10 again: replaced
-    EXPECT_EQ(window->charts().pressureCountChart().y(2), 30);
+    EXPECT_EQ(time.x(3), time.x(2) + window->experiment().settings().measuringInterval);
+    EXPECT_EQ(window->experiment().charts().pressureCountChart().count(),
+              2); // count 10 again: replaced
+    EXPECT_EQ(window->experiment().charts().pressureCountChart().y(2), 30);
 
     // The next choice starts in the folder of the file opened last.
     chosen.clear();
@@ -98,25 +99,25 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
 
 TEST_F(OpenSeriesWindowTest, LoadedRatesAboveTheImpactScaleRaiseIt) {
     closeInterval(50);
-    window->charts().pressureSpeedChart().append(7, 333.4);
+    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureSpeed, 7, 333.4);
     const QString high = saveAs(QStringLiteral("hoch.kpx"));
     find<QAction>("mnu_FileNew")->trigger();
     const QString low = saveAs(QStringLiteral("leer.kpx"));
 
     open(high);
-    EXPECT_EQ(window->settings().impactAxisMax, 334);
+    EXPECT_EQ(window->experiment().impactScale().maximum(), 334);
     EXPECT_EQ(text("SCROLLMAX(2)"), "334");
     EXPECT_EQ(text("SCROLLSKALA(2)"), "167");
-    EXPECT_EQ(window->charts().pressureCountChart().yAxis().maximum, 334);
+    EXPECT_EQ(window->experiment().charts().pressureCountChart().yAxis().maximum, 334);
 
     open(low); // the scale is never lowered during a run
-    EXPECT_EQ(window->settings().impactAxisMax, 334);
-    EXPECT_EQ(window->charts().pressureSpeedChart().count(), 0);
+    EXPECT_EQ(window->experiment().impactScale().maximum(), 334);
+    EXPECT_EQ(window->experiment().charts().pressureSpeedChart().count(), 0);
 }
 
 TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouched) {
     closeInterval(50);
-    const QString valid = chart::ChartFile::toText(window->charts().document());
+    const QString valid = chart::ChartFile::toText(window->experiment().charts().document());
     chart::ChartDocument twoCharts(QStringLiteral("Vozavero"));
     twoCharts.addChart(QStringLiteral("pressureTimeChart"));
     twoCharts.addChart(QStringLiteral("countTimeChart"));
@@ -128,7 +129,7 @@ TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouche
         dir.filePath(QStringLiteral("fehlt.kpx")),
     };
     const auto before = points();
-    const double axisMax = window->settings().impactAxisMax;
+    const double axisMax = window->experiment().impactScale().maximum();
     for (const QString& path : files) {
         services.messages.clear();
         open(path);
@@ -137,8 +138,8 @@ TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouche
                     services.messages[0].contains(QStringLiteral("nicht geöffnet werden")))
             << services.messages[0].toStdString();
         EXPECT_EQ(points(), before);
-        EXPECT_TRUE(window->settings().recordingEnabled);
-        EXPECT_EQ(window->settings().impactAxisMax, axisMax);
+        EXPECT_TRUE(window->experiment().settings().recordingEnabled);
+        EXPECT_EQ(window->experiment().impactScale().maximum(), axisMax);
     }
 }
 

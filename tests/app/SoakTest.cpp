@@ -46,12 +46,13 @@ protected:
         // time inside the options dialog's event loop.
         find<QTimer>("tmr_Go")->stop();
         find<QTimer>("KollZaehl")->stop();
-        window->loop()->start();
-        window->documentManager().setFileChooser([this](const QString&) {
+        window->timers().loop()->start();
+        window->files().documentManager().setFileChooser([this](const QString&) {
             holdOpen(modalSpan());
             return chance(0.2) ? QString() : folder.filePath(QStringLiteral("serie.kpx"));
         });
-        window->documentManager().setErrorReporter([this](const QString&) { ++saveFailures; });
+        window->files().documentManager().setErrorReporter(
+            [this](const QString&) { ++saveFailures; });
         services.whileOpen = [this] { holdOpen(modalSpan()); };
         // Runs only inside a nested event loop: answers the options dialog when it is open.
         QObject::connect(&dialogHand, &QTimer::timeout, [this] { answerOptionsDialog(); });
@@ -75,23 +76,23 @@ protected:
         for (int i = 0; i < ticks; ++i) {
             clock.now += kTick;
             virtualSeconds += kTick;
-            if (window->interval().ticks() < ticksSeen) {
+            if (window->experiment().intervalTicks() < ticksSeen) {
                 startInterval(); // a restart began a new interval
             }
-            const double speed = window->settings().speed;
+            const double speed = window->experiment().settings().speed;
             if (speed != lastSpeed) {
                 lastSpeed = speed;
                 speedChangedAt = virtualSeconds;
             }
-            expectedSteps += speed * 10.0 / window->stepSize() * kTick;
-            window->loop()->runTick();
+            expectedSteps += speed * 10.0 / window->experiment().stepSize() * kTick;
+            window->timers().loop()->runTick();
             for (int slot = 0; slot < 3; ++slot) {
-                QTimer* t = window->automaticTimer(slot);
+                QTimer* t = window->timers().automaticTimer(slot);
                 auto& due = autoElapsed[static_cast<size_t>(slot)];
                 due = t->isActive() ? due + kTick : 0.0;
                 if (t->isActive() && due * 1000.0 >= t->interval()) {
                     due = 0.0;
-                    window->automaticStep(slot);
+                    window->experiment().automaticStep(slot);
                 }
             }
             sinceMeasuringTick += kTick;
@@ -103,22 +104,22 @@ protected:
     }
 
     void startInterval() {
-        intervalSteps = window->loop()->stepsMade();
+        intervalSteps = window->timers().loop()->stepsMade();
         expectedSteps = 0.0;
         intervalStartedAt = virtualSeconds;
-        ticksSeen = window->interval().ticks();
+        ticksSeen = window->experiment().intervalTicks();
     }
 
     void measuringSecond() {
-        const int length = window->settings().measuringInterval;
-        const bool closes = window->interval().ticks() + 1 >= length;
-        const chart::Chart& timeline = window->charts().pressureTimeChart();
+        const int length = window->experiment().settings().measuringInterval;
+        const bool closes = window->experiment().intervalTicks() + 1 >= length;
+        const chart::Chart& timeline = window->experiment().charts().pressureTimeChart();
         const int rowsBefore = timeline.count();
-        const long steps = window->loop()->stepsMade() - intervalSteps;
+        const long steps = window->timers().loop()->stepsMade() - intervalSteps;
         // The loop has caught up with this moment, so these are the impacts the tick reads.
-        const std::int32_t impacts = window->engine().impactCount();
-        window->measuringTick();
-        ticksSeen = window->interval().ticks();
+        const std::int32_t impacts = window->experiment().engine().impactCount();
+        window->timers().measuringTick();
+        ticksSeen = window->experiment().intervalTicks();
         if (!closes) {
             return;
         }
@@ -194,7 +195,7 @@ protected:
 
     /// One random event of a teacher or a pupil.
     void randomEvent() {
-        const double widthBefore = window->cylinderWidth();
+        const double widthBefore = window->experiment().cylinderWidth();
         bool pointerOnVolume = false;
         // Pupils mostly drag; commands that redraw the graph or open dialogs come now and then.
         enum Kind {
@@ -297,28 +298,29 @@ protected:
             break;
         }
         ++events;
-        if (pointerOnVolume && window->cylinderWidth() != widthBefore) {
-            EXPECT_EQ(window->cylinderWidth(), std::round(window->cylinderWidth()))
+        if (pointerOnVolume && window->experiment().cylinderWidth() != widthBefore) {
+            EXPECT_EQ(window->experiment().cylinderWidth(),
+                      std::round(window->experiment().cylinderWidth()))
                 << "a pointer left a fractional width";
         }
     }
 
     void checkInvariants() {
-        const double w = window->cylinderWidth();
+        const double w = window->experiment().cylinderWidth();
         QWidget* bild = find("Bild");
-        ASSERT_EQ(window->settings().pistonPosition, static_cast<float>(w));
+        ASSERT_EQ(window->experiment().settings().pistonPosition, static_cast<float>(w));
         ASSERT_EQ(bild->width(), static_cast<int>(std::nearbyint(w)));
         ASSERT_EQ(find("pic_Schieber")->x(), bild->x() + bild->width());
         ASSERT_EQ(text("AnzT(3)"), numberText(w));
-        const SimulationSettings& s = window->settings();
+        const SimulationSettings& s = window->experiment().settings();
         ASSERT_GE(s.particleCount, 1.0);
         ASSERT_LE(s.particleCount, 50.0);
         ASSERT_GE(s.speed, 1.0);
         ASSERT_LE(s.speed, 30.0);
         ASSERT_GE(w, 50.0);
         ASSERT_LE(w, 500.0);
-        ASSERT_EQ(window->stepSize(), 1);
-        const ParticleEngine& e = window->engine();
+        ASSERT_EQ(window->experiment().stepSize(), 1);
+        const ParticleEngine& e = window->experiment().engine();
         const CylinderGeometry& g = e.geometry();
         for (int i = 1; i <= e.upperBound(); ++i) {
             const Particle& p = e.particles()[static_cast<size_t>(i)];

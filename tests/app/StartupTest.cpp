@@ -79,7 +79,7 @@ TEST_F(StartupTest, FirstPaintIsNoticedOnce) {
 
 TEST_F(StartupTest, EngineHoldsFiveParticlesInA250PixelCylinder) {
     ASSERT_TRUE(start());
-    const ParticleEngine& e = window->engine();
+    const ParticleEngine& e = window->experiment().engine();
     EXPECT_EQ(e.upperBound(), 5);
     EXPECT_EQ(e.geometry().cellsX, 30);
     EXPECT_EQ(e.geometry().cellsY, 18); // roundHalfEven(151 / 8) - 1
@@ -101,9 +101,9 @@ TEST_F(StartupTest, TimersAreArmedLastAndNothingMovesBefore) {
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(find<QTimer>(QString("AUTOMATIK(%1)").arg(i))->isActive());
     }
-    EXPECT_FALSE(window->loop()->running());
-    EXPECT_EQ(window->interval().ticks(), 0);
-    EXPECT_EQ(window->charts().pressureTimeChart().count(), 0);
+    EXPECT_FALSE(window->timers().loop()->running());
+    EXPECT_EQ(window->experiment().intervalTicks(), 0);
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
 }
 
 } // namespace vozavero

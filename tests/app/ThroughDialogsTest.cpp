@@ -14,15 +14,14 @@ class ThroughDialogsTest : public AppFixture {
 protected:
     void SetUp() override {
         ASSERT_TRUE(start());
-        window->setMeasuringInterval(1);
-        window->loop()->start();
+        window->experiment().setMeasuringInterval(1);
+        window->timers().loop()->start();
     }
-    const chart::Chart& byCount() { return window->charts().pressureCountChart(); }
+    const chart::Chart& byCount() { return window->experiment().charts().pressureCountChart(); }
 };
 
 TEST_F(ThroughDialogsTest, ADialogHeldOpenTwentySecondsRecordsOnlyWhatTheParticlesMade) {
-    window->settings().speed = 20;
-    window->initialiseParticles(-1);
+    window->experiment().setQuantity(QuantityId::Speed, 20, ChangeOrigin::Gauge);
     setCount(20);
     advance(3.0);
     setCount(40);
@@ -30,7 +29,7 @@ TEST_F(ThroughDialogsTest, ADialogHeldOpenTwentySecondsRecordsOnlyWhatTheParticl
     ASSERT_EQ(byCount().count(), 2);
     const double measuredAt20 = byCount().y(1);
     ASSERT_GT(byCount().y(2), 0.0);
-    const long stepsBefore = window->loop()->stepsMade();
+    const long stepsBefore = window->timers().loop()->stepsMade();
 
     // The options dialog is a real modal dialog; while it is open, time passes on the clock as
     // the dialog's own event loop would let it.
@@ -46,9 +45,9 @@ TEST_F(ThroughDialogsTest, ADialogHeldOpenTwentySecondsRecordsOnlyWhatTheParticl
     ASSERT_TRUE(opened);
     advance(2.0);
 
-    EXPECT_EQ(window->stepSize(), 1);
-    EXPECT_NEAR(window->loop()->stepsMade() - stepsBefore, 22 * 200, 100);
-    const chart::Chart& timeline = window->charts().pressureTimeChart();
+    EXPECT_EQ(window->experiment().stepSize(), 1);
+    EXPECT_NEAR(window->timers().loop()->stepsMade() - stepsBefore, 22 * 200, 100);
+    const chart::Chart& timeline = window->experiment().charts().pressureTimeChart();
     for (int i = 1; i <= timeline.count(); ++i) {
         EXPECT_GT(timeline.y(i), 0.0) << "row " << i;
     }
@@ -58,20 +57,20 @@ TEST_F(ThroughDialogsTest, ADialogHeldOpenTwentySecondsRecordsOnlyWhatTheParticl
 }
 
 TEST_F(ThroughDialogsTest, AnIntervalThatSpannedABlockedEventLoopIsDiscarded) {
-    window->setMeasuringInterval(2);
+    window->experiment().setMeasuringInterval(2);
     advance(4.0);
-    const int rows = window->charts().pressureTimeChart().count();
+    const int rows = window->experiment().charts().pressureTimeChart().count();
     ASSERT_EQ(rows, 2);
     advance(1.0);
     // Nothing ran for 30 s (a long print); the overdue timers then fire.
     clock.now += 30.0;
-    window->measuringTick();
-    EXPECT_EQ(window->engine().impactCount(), 0);
-    EXPECT_EQ(window->charts().pressureTimeChart().count(), rows);
+    window->timers().measuringTick();
+    EXPECT_EQ(window->experiment().engine().impactCount(), 0);
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), rows);
     // A fresh interval of two whole seconds follows, measured at the full rate.
     advance(2.0);
-    EXPECT_EQ(window->charts().pressureTimeChart().count(), rows + 1);
-    EXPECT_EQ(window->stepSize(), 1);
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), rows + 1);
+    EXPECT_EQ(window->experiment().stepSize(), 1);
 }
 
 TEST_F(ThroughDialogsTest, FractionalPointerPositionsGiveWholePixelsEverywhere) {
@@ -83,9 +82,10 @@ TEST_F(ThroughDialogsTest, FractionalPointerPositionsGiveWholePixelsEverywhere) 
         QApplication::sendEvent(w, &e);
     };
     const auto expectAgree = [&](double width) {
-        EXPECT_EQ(window->cylinderWidth(), width);
-        EXPECT_EQ(window->settings().pistonPosition, static_cast<float>(width));
-        EXPECT_EQ(window->engine().engineCopy().pistonPosition, static_cast<float>(width));
+        EXPECT_EQ(window->experiment().cylinderWidth(), width);
+        EXPECT_EQ(window->experiment().settings().pistonPosition, static_cast<float>(width));
+        EXPECT_EQ(window->experiment().engine().engineCopy().pistonPosition,
+                  static_cast<float>(width));
         EXPECT_EQ(text("AnzT(3)"), QLocale().toString(width));
         EXPECT_EQ(piston->x(), bild->x() + bild->width());
     };
@@ -99,13 +99,15 @@ TEST_F(ThroughDialogsTest, FractionalPointerPositionsGiveWholePixelsEverywhere) 
 
     // An automatic step of half a pixel is kept, so that such a series moves on; the gas space
     // is drawn whole pixels wide and the piston stands at its edge.
-    window->settings().autoMode.autoStep[SlotVolume] = 0.5;
-    window->automaticStep(SlotVolume);
+    AutomaticChoice halfPixel;
+    halfPixel.step[kVolumeSlot] = 0.5;
+    window->experiment().confirmAutomaticChoice(halfPixel, {5, 2, 250});
+    window->experiment().automaticStep(kVolumeSlot);
     expectAgree(311.5);
     EXPECT_EQ(bild->width(), 312);
-    window->automaticStep(SlotVolume);
+    window->experiment().automaticStep(kVolumeSlot);
     expectAgree(312);
-    window->automaticStep(SlotVolume);
+    window->experiment().automaticStep(kVolumeSlot);
     expectAgree(312.5);
     EXPECT_EQ(bild->width(), 312);
 }

@@ -22,7 +22,10 @@ protected:
     }
     LoopPacer::Pass passAt(double seconds, double speed) {
         clock.now = seconds;
-        return pacer.pass(speed, stepSize);
+        // The caller raises the step size when the pass asks for it, as the loop does.
+        const LoopPacer::Pass pass = pacer.pass(speed, stepSize);
+        stepSize += pass.stepSizeRaised ? 1 : 0;
+        return pass;
     }
 
     FakeClock clock;

@@ -18,13 +18,11 @@ TEST(LoopStats, LineHasTheFixedFormWithDotsInEveryLocale) {
     LoopStats::Sample s;
     s.stepsPerSecond = 19.94;
     s.framesPerSecond = 66.46;
-    s.stepSize = 1;
-    s.quantities = {5, 2, 250};
+    s.quantities = {1, 5, 2, 250};
     s.cpuPercent = 1.93;
     EXPECT_EQ(LoopStats::line(s),
               "loop steps/s=19.9 frames/s=66.5 stepSize=1 count=5 speed=2 width=250 cpu=1.9%");
-    s.quantities = {7.5, 0.25, 250.5};
-    s.stepSize = 10;
+    s.quantities = {10, 7.5, 0.25, 250.5};
     s.cpuPercent = 100.0;
     EXPECT_EQ(LoopStats::line(s), "loop steps/s=19.9 frames/s=66.5 stepSize=10 count=7.5 "
                                   "speed=0.25 width=250.5 cpu=100.0%");
@@ -33,12 +31,12 @@ TEST(LoopStats, LineHasTheFixedFormWithDotsInEveryLocale) {
 
 TEST(LoopStats, ARunningLoopReportsOnceASecond) {
     SystemClock clock;
-    std::int32_t stepSize = 1;
     SimulationLoop::Hooks hooks;
     hooks.speed = [] { return 2.0; };
-    SimulationLoop loop(clock, stepSize, hooks);
+    hooks.stepSize = [] { return 1; };
+    SimulationLoop loop(clock, hooks);
     loop.start();
-    LoopStats stats(loop, stepSize, [] { return LoopStats::Quantities{5, 2, 250}; });
+    LoopStats stats(loop, [] { return LoopStats::Quantities{1, 5, 2, 250}; });
     std::vector<std::string> lines;
     stats.sink = [&](const std::string& line) { lines.push_back(line); };
     ASSERT_TRUE(QTest::qWaitFor([&] { return !lines.empty(); }, 3000));

@@ -1,12 +1,14 @@
-// The experiment without a window: automatic steps and their limits, closing intervals, the
-// regression refusals, restart to the confirmed start conditions, pacing on the simulated clock
-// and the values a sweep visits.
+// The experiment without a window: what each operation changes and tells its observers,
+// automatic steps and their limits, closing intervals, the regression refusals, restart to the
+// confirmed start conditions, pacing on the simulated clock and the values a sweep visits.
 #include "Experiment.h"
+#include "ExperimentProbe.h"
 #include "PacedRun.h"
 #include "SeededRandom.h"
 #include "SimulatedClock.h"
 #include "Sweep.h"
 
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace vozavero {
@@ -18,15 +20,17 @@ protected:
 
     /// Closes one interval with impacts on the counter.
     void closeInterval(int impacts) {
-        experiment.engine().setImpactCount(impacts);
+        ExperimentProbe::setImpactCount(experiment, impacts);
         for (int i = 0; i < experiment.settings().measuringInterval; ++i) {
-            experiment.measuringTick(100);
+            experiment.measuringTick();
         }
     }
+    /// The slot of a quantity.
+    static int slot(QuantityId id) { return Quantity::of(id).slot; }
 
     SimulatedClock clock{36000.0};
     SeededRandom random{7};
-    Experiment experiment{random, clock, {Qt::blue, Qt::green, Qt::red, Qt::yellow}};
+    Experiment experiment{random, clock};
 };
 
 TEST_F(ExperimentTest, StartsWithTheStartValuesAndAFullParticleSet) {
@@ -38,26 +42,36 @@ TEST_F(ExperimentTest, StartsWithTheStartValuesAndAFullParticleSet) {
     EXPECT_EQ(experiment.settings().measuringInterval, 5);
 }
 
-TEST_F(ExperimentTest, EachQuantitySetterReachesTheParticlesAtOnce) {
-    experiment.setParticleCount(12);
+TEST_F(ExperimentTest, EachQuantityReachesTheParticlesAtOnceAndTellsWhatChanged) {
+    QSignalSpy changes(&experiment, &Experiment::quantitiesChanged);
+    experiment.setQuantity(QuantityId::Count, 12, ChangeOrigin::Gauge);
     EXPECT_EQ(experiment.engine().upperBound(), 12);
     EXPECT_EQ(experiment.engine().engineCopy().particleCount, 12.0);
+    ASSERT_EQ(changes.size(), 1);
+    const auto change = changes.takeFirst().at(0).value<QuantityChange>();
+    EXPECT_TRUE(change.has(QuantityId::Count));
+    EXPECT_FALSE(change.has(QuantityId::Volume));
+    EXPECT_EQ(change.origin, ChangeOrigin::Gauge);
 
-    experiment.setSpeed(7);
+    experiment.setQuantity(QuantityId::Speed, 7, ChangeOrigin::Gauge);
     EXPECT_EQ(experiment.engine().engineCopy().speed, 7.0);
     EXPECT_EQ(experiment.engine().upperBound(), 12);
 
     // A fractional width is held as the decimal the piston shows, in setting and engine alike.
-    experiment.setWidth(123.4);
+    experiment.setQuantity(QuantityId::Volume, 123.4, ChangeOrigin::Automatic);
     EXPECT_EQ(experiment.cylinderWidth(), 123.4);
     EXPECT_EQ(experiment.settings().pistonPosition, 123.4f);
     EXPECT_EQ(experiment.engine().engineCopy().pistonPosition, 123.4f);
 
-    experiment.applyQuantities(3, 4, 333.3);
+    changes.clear();
+    experiment.setQuantities(3, 4, 333.3, ChangeOrigin::StartConditions);
     EXPECT_EQ(experiment.engine().upperBound(), 3);
     EXPECT_EQ(experiment.engine().engineCopy().speed, 4.0);
     EXPECT_EQ(experiment.cylinderWidth(), 333.3);
     EXPECT_EQ(experiment.engine().engineCopy().pistonPosition, 333.3f);
+    ASSERT_EQ(changes.size(), 1);
+    EXPECT_EQ(changes.at(0).at(0).value<QuantityChange>().changed,
+              (std::array<bool, 3>{true, true, true}));
 
     experiment.applyStartValues();
     EXPECT_EQ(experiment.engine().upperBound(), 5);
@@ -65,12 +79,13 @@ TEST_F(ExperimentTest, EachQuantitySetterReachesTheParticlesAtOnce) {
 }
 
 TEST_F(ExperimentTest, AutomaticStepsStopAtTheLimitsOfEachQuantity) {
-    AutoModeSettings& a = experiment.settings().autoMode;
-    a.autoStep = {20.0, 200.0, 20.0};
+    AutomaticChoice choice;
+    choice.step = {20.0, 200.0, 20.0};
+    experiment.confirmAutomaticChoice(choice, {5, 2, 250});
     for (int i = 0; i < 3; ++i) {
-        experiment.automaticStep(SlotCount);
-        experiment.automaticStep(SlotVolume);
-        experiment.automaticStep(SlotSpeed);
+        for (const Quantity& q : Quantity::all()) {
+            experiment.automaticStep(q.slot);
+        }
     }
     EXPECT_EQ(experiment.settings().particleCount, 50.0);
     EXPECT_EQ(experiment.engine().upperBound(), 50);
@@ -78,59 +93,117 @@ TEST_F(ExperimentTest, AutomaticStepsStopAtTheLimitsOfEachQuantity) {
     EXPECT_EQ(experiment.settings().pistonPosition, 500.0f);
     EXPECT_EQ(experiment.settings().speed, 30.0);
 
-    a.autoStep = {-100.0, -1000.0, -100.0};
-    experiment.automaticStep(SlotCount);
-    experiment.automaticStep(SlotVolume);
-    experiment.automaticStep(SlotSpeed);
+    choice.step = {-100.0, -1000.0, -100.0};
+    experiment.confirmAutomaticChoice(choice, {5, 2, 250});
+    for (const Quantity& q : Quantity::all()) {
+        experiment.automaticStep(q.slot);
+    }
     EXPECT_EQ(experiment.settings().particleCount, 1.0);
     EXPECT_EQ(experiment.cylinderWidth(), 50.0);
     EXPECT_EQ(experiment.settings().speed, 1.0);
 }
 
-TEST_F(ExperimentTest, AClosedIntervalRecordsTheRateAndClearsTheCounter) {
-    experiment.engine().setImpactCount(40);
+TEST_F(ExperimentTest, AutomaticModeSchedulesOnlyActiveSlotsWithAPeriodThatCanStep) {
+    AutomaticChoice choice;
+    choice.active = {true, false, false};
+    choice.period = {2.5, 3.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {7, 3, 200});
+    // The engine's copy takes the start conditions at once; the settings at the run.
+    EXPECT_EQ(experiment.engine().engineCopy().particleCount, 7.0);
+    EXPECT_EQ(experiment.settings().particleCount, 5.0);
+    EXPECT_FALSE(experiment.automatic().on());
+
+    experiment.selectSeries(SeriesSpeed);
+    experiment.runConfirmedAutomatic();
+    EXPECT_EQ(experiment.settings().particleCount, 7.0);
+    EXPECT_EQ(experiment.cylinderWidth(), 200.0);
+    EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_EQ(experiment.automatic().scheduledInterval(slot(QuantityId::Count)), 2500);
+    EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Volume)));
+    EXPECT_EQ(experiment.shownSeries(), SeriesCount); // the stepped quantity's series
+
+    experiment.setAutomaticOn(false);
+    EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Count)));
+    EXPECT_EQ(experiment.automatic().settings().autoActive, (std::array<bool, 3>{}));
+    // Checking again starts nothing until the dialog is confirmed or the series restarts.
+    experiment.setAutomaticOn(true);
+    EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Count)));
+
+    // Periods that round to no time, negative ones and no number leave the quantity unstepped.
+    EXPECT_FALSE(AutomaticMode::timerInterval(0.0004));
+    EXPECT_FALSE(AutomaticMode::timerInterval(-3));
+    EXPECT_FALSE(AutomaticMode::timerInterval(std::nan("")));
+    EXPECT_EQ(AutomaticMode::timerInterval(1e12), std::numeric_limits<int>::max());
+}
+
+TEST_F(ExperimentTest, AClosedIntervalIsShownBeforeTheScaleRisesAndThenClearsTheCounter) {
+    ExperimentProbe::setImpactCount(experiment, 40);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_FALSE(experiment.measuringTick(100).closed);
+        EXPECT_FALSE(experiment.measuringTick());
     }
     EXPECT_EQ(experiment.engine().impactCount(), 40); // still counting
-    const MeasuringInterval::Closed row = experiment.measuringTick(100);
-    ASSERT_TRUE(row.closed);
-    EXPECT_EQ(row.rate, 8.0);
+    const std::optional<MeasuringInterval::Closed> row = experiment.measuringTick();
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->rate, 8.0);
+    EXPECT_EQ(experiment.lastShownRate(), 8);
     EXPECT_EQ(experiment.engine().impactCount(), 0);
     EXPECT_EQ(experiment.charts().pressureCountChart().points(),
               (std::vector<QPointF>{{5.0, 8.0}}));
+
+    // 1000 impacts in 5 s: the graph drawn for the row still has the old scale, the gauge then
+    // the new one, and a save afterwards holds the raised axes.
+    std::vector<double> axisWhenShown;
+    std::vector<double> axisWhenRaised;
+    QObject::connect(&experiment, &Experiment::intervalClosed, [&] {
+        axisWhenShown.push_back(experiment.charts().pressureCountChart().yAxis().maximum);
+    });
+    QObject::connect(&experiment, &Experiment::impactReadingChanged, [&] {
+        axisWhenRaised.push_back(experiment.charts().pressureCountChart().yAxis().maximum);
+    });
+    closeInterval(1000);
+    EXPECT_EQ(axisWhenShown, (std::vector<double>{100}));
+    EXPECT_EQ(axisWhenRaised, (std::vector<double>{200}));
+    EXPECT_EQ(experiment.impactScale().gauge().maximumText(), QStringLiteral("200"));
 }
 
 TEST_F(ExperimentTest, RegressionIsRefusedUntilTwoDifferentValuesWereMeasured) {
-    EXPECT_EQ(experiment.showRegression(SeriesCount), Experiment::RegressionRefusal::TooFewPoints);
+    EXPECT_EQ(experiment.showRegression(), Experiment::RegressionRefusal::TooFewPoints);
     closeInterval(50);
-    experiment.charts().pressureCountChart().append(5.0, 12.0);
-    EXPECT_EQ(experiment.showRegression(SeriesCount), Experiment::RegressionRefusal::SameX);
+    ExperimentProbe::addPoint(experiment, ChartId::PressureCount, 5.0, 12.0);
+    EXPECT_EQ(experiment.showRegression(), Experiment::RegressionRefusal::SameX);
     EXPECT_FALSE(experiment.shownRegression());
 
-    experiment.setParticleCount(10);
+    experiment.setQuantity(QuantityId::Count, 10, ChangeOrigin::Gauge);
     closeInterval(100); // 20 per second at 10 particles: with (5, 10) and (5, 12) ...
-    ASSERT_EQ(experiment.showRegression(SeriesCount), Experiment::RegressionRefusal::None);
+    QSignalSpy lines(&experiment, &Experiment::regressionChanged);
+    ASSERT_EQ(experiment.showRegression(), Experiment::RegressionRefusal::None);
+    EXPECT_EQ(lines.size(), 1);
     // ... the least-squares line through (5, 10), (5, 12), (10, 20) is y = 1.8x + 2.
     EXPECT_NEAR(experiment.shownRegression()->slope, 1.8, 1e-12);
     EXPECT_NEAR(experiment.shownRegression()->intercept, 2.0, 1e-12);
-    experiment.hideRegression();
+    // Another series hides it; choosing the shown series again changes nothing.
+    experiment.selectSeries(SeriesCount);
+    EXPECT_TRUE(experiment.shownRegression());
+    experiment.selectSeries(SeriesArea);
     EXPECT_FALSE(experiment.shownRegression());
 }
 
 TEST_F(ExperimentTest, RestartReturnsToTheConfirmedSettingsWithAnEmptySeries) {
-    AutoModeSettings& a = experiment.settings().autoMode;
-    a.savedAutoActive = {true, false, false};
-    a.savedAutoStep = {3.0, 0.0, 0.0};
-    a.savedAutoPeriod = {10.0, 0.0, 0.0};
-    a.startConditions = {12.0, 7.0, 320.0};
-    experiment.setParticleCount(40);
-    experiment.setWidth(90);
+    AutomaticChoice choice;
+    choice.active = {true, false, false};
+    choice.step = {3.0, 0.0, 0.0};
+    choice.period = {10.0, 0.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {12.0, 7.0, 320.0});
+    experiment.setAutomaticOn(false); // clears the working flags, keeps the saved ones
+    experiment.setQuantity(QuantityId::Count, 40, ChangeOrigin::Gauge);
+    experiment.setQuantity(QuantityId::Volume, 90, ChangeOrigin::Piston);
     closeInterval(10);
-    experiment.showRegression(SeriesCount);
-    experiment.engine().setImpactCount(3);
+    experiment.showRegression();
+    ExperimentProbe::setImpactCount(experiment, 3);
+    QSignalSpy replaced(&experiment, &Experiment::seriesReplaced);
 
-    experiment.restart();
+    experiment.restartMeasurement();
+    const AutoModeSettings& a = experiment.automatic().settings();
     EXPECT_EQ(experiment.settings().particleCount, 12.0);
     EXPECT_EQ(experiment.settings().speed, 7.0);
     EXPECT_EQ(experiment.cylinderWidth(), 320.0);
@@ -142,14 +215,44 @@ TEST_F(ExperimentTest, RestartReturnsToTheConfirmedSettingsWithAnEmptySeries) {
     for (int c = 0; c < experiment.charts().document().chartCount(); ++c) {
         EXPECT_EQ(experiment.charts().document().chart(c).count(), 0) << c;
     }
+    EXPECT_EQ(replaced.size(), 1);
+}
+
+TEST_F(ExperimentTest, AnOpenedSeriesIsShownAsMeasuredWithRecordingOff) {
+    closeInterval(20);
+    experiment.selectSeries(SeriesCount);
+    experiment.setQuantity(QuantityId::Count, 9, ChangeOrigin::Gauge);
+    closeInterval(40);
+    experiment.showRegression();
+    Experiment other{random, clock};
+    other.start();
+    ExperimentProbe::setImpactCount(other, 3000); // 600 per second
+    for (int i = 0; i < 5; ++i) {
+        other.measuringTick();
+    }
+
+    QSignalSpy replaced(&experiment, &Experiment::seriesReplaced);
+    QString error;
+    ASSERT_TRUE(experiment.openSeries(other.document(), &error)) << error.toStdString();
+    EXPECT_EQ(replaced.size(), 1);
+    EXPECT_FALSE(experiment.settings().recordingEnabled);
+    EXPECT_FALSE(experiment.shownRegression());
+    EXPECT_EQ(experiment.impactScale().maximum(), 600);
+    EXPECT_EQ(experiment.charts().pressureTimeChart().points(),
+              other.charts().pressureTimeChart().points());
+
+    chart::ChartDocument notASeries(QStringLiteral("Vozavero"));
+    EXPECT_FALSE(experiment.openSeries(notASeries, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(experiment.charts().pressureTimeChart().count(), 1);
 }
 
 TEST(PacedRunTest, MakesTenStepsPerSecondPerSpeedUnitAndTicksEverySecond) {
     SimulatedClock clock{0.0};
     SeededRandom random{1};
-    Experiment experiment{random, clock, {Qt::blue, Qt::green, Qt::red, Qt::yellow}};
+    Experiment experiment{random, clock};
     experiment.start();
-    experiment.setSpeed(3);
+    experiment.setQuantity(QuantityId::Speed, 3, ChangeOrigin::Gauge);
     PacedRun run(experiment, clock);
     int frames = 0;
     run.frame = [&frames](bool) { ++frames; };
@@ -191,7 +294,7 @@ TEST(SweepTest, VisitsEveryValueUpOrDownAndKeepsEachValuesMeanRate) {
     EXPECT_EQ(plan.values().size(), 4u); // 1.3 is reached despite binary sums
 
     plan = SweepPlan{};
-    plan.varied = SweepPlan::Quantity::Area;
+    plan.varied = QuantityId::Volume;
     plan.from = 100;
     plan.to = 300;
     plan.step = 100;
@@ -199,7 +302,7 @@ TEST(SweepTest, VisitsEveryValueUpOrDownAndKeepsEachValuesMeanRate) {
     plan.interval = 5;
     SimulatedClock clock;
     SeededRandom random{plan.seed};
-    Experiment experiment{random, clock, {Qt::blue, Qt::green, Qt::red, Qt::yellow}};
+    Experiment experiment{random, clock};
     std::vector<int> progress;
     Sweep::run(plan, experiment, clock, [&progress](int done, int) { progress.push_back(done); });
     EXPECT_EQ(progress, (std::vector<int>{1, 2, 3}));

@@ -1,6 +1,7 @@
 // The eleven charts as created, the keyed data series a recorded row feeds, and taking over the
 // points of a loaded series.
 #include "MeasurementCharts.h"
+#include "ImpactScale.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -8,11 +9,8 @@
 namespace vozavero {
 namespace {
 
-const MeasurementCharts::Colours kColours{QColor(1, 0, 0), QColor(2, 0, 0), QColor(3, 0, 0),
-                                          QColor(4, 0, 0)};
-
 TEST(MeasurementCharts, CreatesElevenChartsInOrderWithTheirRangesAndStyles) {
-    MeasurementCharts charts(kColours, 100);
+    MeasurementCharts charts(100);
     struct Expected {
         const char* name;
         double xMin, xMax, yMin, yMax;
@@ -50,7 +48,7 @@ TEST(MeasurementCharts, CreatesElevenChartsInOrderWithTheirRangesAndStyles) {
     }
     EXPECT_EQ(doc.chart(0).title(),
               QStringLiteral("Stöße auf den Kolben (Druck) im Lauf der Zeit"));
-    EXPECT_EQ(doc.chart(4).curve().colour, kColours.count);
+    EXPECT_EQ(doc.chart(4).curve().colour, Quantity::of(QuantityId::Count).colourValue());
     EXPECT_EQ(&charts.chartFor(SeriesCount), &charts.pressureCountChart());
     EXPECT_EQ(&charts.chartFor(SeriesSpeed), &charts.pressureSpeedChart());
     EXPECT_EQ(&charts.chartFor(SeriesArea), &charts.pressureAreaChart());
@@ -58,7 +56,7 @@ TEST(MeasurementCharts, CreatesElevenChartsInOrderWithTheirRangesAndStyles) {
 }
 
 TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement) {
-    MeasurementCharts charts(kColours, 100);
+    MeasurementCharts charts(100);
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
     charts.recordRow(5, 22, EngineCopy{10, 2, 250});
     charts.recordRow(10, 33, EngineCopy{5, 2, 125});
@@ -71,9 +69,9 @@ TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement)
     ASSERT_EQ(byInverse.count(), 2);
     EXPECT_EQ(byInverse.x(1), 0.004);
     EXPECT_EQ(byInverse.x(2), 0.008);
-    EXPECT_EQ(charts.areaCountChart().y(1), 125);
+    EXPECT_EQ(charts.chart(ChartId::AreaCount).y(1), 125);
     // Charts over time and over the impact rate keep every row.
-    EXPECT_EQ(charts.areaPressureChart().count(), 3);
+    EXPECT_EQ(charts.chart(ChartId::AreaPressure).count(), 3);
     EXPECT_EQ(charts.pressureTimeChart().count(), 3);
 
     // Keys match only when exactly equal.
@@ -88,8 +86,8 @@ TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement)
     }
 }
 
-TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndStretchTheAxesToShowThem) {
-    MeasurementCharts source(kColours, 100);
+TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndTheScaleRisesToShowThem) {
+    MeasurementCharts source(100);
     EngineCopy values;
     values.particleCount = 7;
     values.speed = 3;
@@ -97,29 +95,59 @@ TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndStretchTheAxesToShowThem)
     source.recordRow(0, 40.5, values);
     source.recordRow(200, 250.25, values);
 
-    MeasurementCharts charts(kColours, 100);
+    MeasurementCharts charts(100);
+    ImpactScale scale(charts);
+    ASSERT_TRUE(scale.closeInterval(120));
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
-    double axisMax = 120;
     QString error;
-    ASSERT_TRUE(charts.adoptPoints(source.document(), axisMax, &error)) << error.toStdString();
+    ASSERT_TRUE(charts.adoptPoints(source.document(), &error)) << error.toStdString();
     for (int i = 0; i < 11; ++i) {
         EXPECT_EQ(charts.document().chart(i).points(), source.document().chart(i).points()) << i;
     }
-    EXPECT_EQ(axisMax, 251); // the next whole number above the largest rate
-    EXPECT_EQ(charts.pressureCountChart().yAxis().maximum, 251);
-    EXPECT_EQ(charts.areaPressureChart().xAxis().maximum, 251);
-    EXPECT_EQ(charts.countTimeChart().xAxis().maximum, 200);
+    EXPECT_EQ(charts.chart(ChartId::CountTime).xAxis().maximum, 200);
+    ASSERT_TRUE(scale.cover(charts.largestRate()));
+    EXPECT_EQ(scale.maximum(), 251); // the next whole number above the largest rate
+    EXPECT_EQ(scale.gauge().maximumText(), QStringLiteral("251"));
+    EXPECT_EQ(scale.gauge().middleText(), QStringLiteral("125"));
+    for (const ChartId id :
+         {ChartId::PressureTime, ChartId::PressureCount, ChartId::PressureSpeed}) {
+        EXPECT_EQ(charts.chart(id).yAxis().maximum, 251);
+    }
+    EXPECT_EQ(charts.chart(ChartId::AreaPressure).xAxis().maximum, 251);
 
     // A scale already above every loaded rate stays; an empty series leaves the time axis at 160.
-    axisMax = 500;
-    ASSERT_TRUE(charts.adoptPoints(MeasurementCharts(kColours, 100).document(), axisMax, &error));
-    EXPECT_EQ(axisMax, 500);
+    ASSERT_TRUE(charts.adoptPoints(MeasurementCharts(100).document(), &error));
+    EXPECT_FALSE(scale.cover(charts.largestRate()));
+    EXPECT_EQ(scale.maximum(), 251);
     EXPECT_EQ(charts.pressureTimeChart().count(), 0);
     EXPECT_EQ(charts.pressureTimeChart().xAxis().maximum, 160);
 }
 
+TEST(ImpactScale, StartsAtTheDesignCaptionsAndRisesWithTheShownRateOnly) {
+    MeasurementCharts charts(100);
+    ImpactScale scale(charts);
+    // Until an interval closes the gauge reads as designed, and the time chart follows it.
+    EXPECT_EQ(scale.gauge().maximumText(), QStringLiteral("300"));
+    EXPECT_EQ(charts.pressureTimeChart().yAxis().maximum, 300);
+    EXPECT_EQ(charts.pressureCountChart().yAxis().maximum, 100);
+
+    EXPECT_FALSE(scale.closeInterval(37));
+    EXPECT_EQ(scale.gauge().maximumText(), QStringLiteral("100"));
+    EXPECT_EQ(scale.gauge().middleText(), QStringLiteral("50"));
+    EXPECT_EQ(scale.gauge().minimumText(), QStringLiteral("1"));
+    EXPECT_EQ(charts.pressureTimeChart().yAxis().maximum, 100);
+
+    EXPECT_TRUE(scale.closeInterval(125));
+    EXPECT_EQ(scale.maximum(), 125);
+    EXPECT_EQ(scale.gauge().middleText(), QStringLiteral("62"));
+    EXPECT_FALSE(scale.closeInterval(3)); // never lowered
+    EXPECT_EQ(scale.maximum(), 125);
+    EXPECT_EQ(scale.barWidth(3, 217), 5.0); // 217 / 125 * 3 = 5.2, whole
+    EXPECT_EQ(scale.barWidth(0, 217), 1.0); // never below one unit
+}
+
 TEST(MeasurementCharts, ADocumentThatIsNoSeriesChangesNothing) {
-    MeasurementCharts charts(kColours, 100);
+    MeasurementCharts charts(100);
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
     const auto before = charts.document().chart(4).points();
 
@@ -129,18 +157,18 @@ TEST(MeasurementCharts, ADocumentThatIsNoSeriesChangesNothing) {
     for (int i = 0; i < 11; ++i) {
         otherNames.addChart(i == 5 ? QStringLiteral("Druck") : charts.document().chart(i).name());
     }
-    MeasurementCharts notFinite(kColours, 100);
-    notFinite.pressureSpeedChart().append(2, std::numeric_limits<double>::quiet_NaN());
-    MeasurementCharts huge(kColours, 100);
-    huge.pressureTimeChart().append(1e12, 5);
+    MeasurementCharts notFinite(100);
+    notFinite.chart(ChartId::PressureSpeed).append(2, std::numeric_limits<double>::quiet_NaN());
+    MeasurementCharts huge(100);
+    huge.chart(ChartId::PressureTime).append(1e12, 5);
+    MeasurementCharts noParticles(100); // a count the program never sets
+    noParticles.chart(ChartId::CountTime).append(0, 0);
 
     for (const chart::ChartDocument* doc :
-         {&fewer, &otherNames, &notFinite.document(), &huge.document()}) {
-        double axisMax = 100;
+         {&fewer, &otherNames, &notFinite.document(), &huge.document(), &noParticles.document()}) {
         QString error;
-        EXPECT_FALSE(charts.adoptPoints(*doc, axisMax, &error));
+        EXPECT_FALSE(charts.adoptPoints(*doc, &error));
         EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(axisMax, 100);
         EXPECT_EQ(charts.document().chart(4).points(), before);
         EXPECT_EQ(charts.pressureTimeChart().count(), 1);
     }

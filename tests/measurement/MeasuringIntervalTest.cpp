@@ -1,5 +1,4 @@
-// Closing of measuring intervals: when an interval closes, the row it records, the time axis,
-// the impact scale and the impact gauge's bar and captions.
+// Closing of measuring intervals: when an interval closes, the row it records and the time axis.
 #include "MeasuringInterval.h"
 
 #include <gtest/gtest.h>
@@ -10,50 +9,49 @@ namespace {
 
 class MeasuringIntervalTest : public ::testing::Test {
 protected:
-    // One tick with the window's state; usable bar width 300 units.
-    MeasuringInterval::Closed tick(std::int32_t interval, std::int32_t impacts,
-                                   bool recording = true) {
-        return interval_.tick(interval, impacts, recording, values_, charts_, axisMax_, 300);
+    // One tick; true when it closed the interval (into last).
+    bool tick(std::int32_t interval, std::int32_t impacts, bool recording = true) {
+        return interval_.tick(interval, impacts, recording, values_, charts_, last);
     }
-    // Ticks until the interval closes.
+    // Ticks until the interval closes; an interval never takes more ticks than its length.
     MeasuringInterval::Closed close(std::int32_t interval, std::int32_t impacts,
                                     bool recording = true) {
-        for (;;) {
-            if (auto result = tick(interval, impacts, recording); result.closed) {
-                return result;
+        for (int i = 0; i < interval; ++i) {
+            if (tick(interval, impacts, recording)) {
+                return last;
             }
         }
+        ADD_FAILURE() << "no interval closed within " << interval << " ticks";
+        return last;
     }
 
-    MeasurementCharts charts_{{Qt::red, Qt::green, Qt::blue, Qt::gray}, 100};
+    MeasurementCharts charts_{100};
     MeasuringInterval interval_;
     EngineCopy values_{5, 2, 250};
-    double axisMax_ = 100;
+    MeasuringInterval::Closed last;
 };
 
 TEST_F(MeasuringIntervalTest, ClosesWhenTheCountReachesOrPassesTheInterval) {
     std::vector<int> closedAt;
     for (int i = 1; i <= 15; ++i) {
-        if (tick(5, 10).closed) {
+        if (tick(5, 10)) {
             closedAt.push_back(i);
         }
     }
     EXPECT_EQ(closedAt, (std::vector<int>{5, 10, 15}));
-    EXPECT_TRUE(tick(1, 0).closed);
-    EXPECT_TRUE(tick(1, 0).closed);
+    EXPECT_TRUE(tick(1, 0));
+    EXPECT_TRUE(tick(1, 0));
 
     interval_.reset();
     for (int i = 0; i < 5; ++i) {
-        EXPECT_FALSE(tick(10, 0).closed);
+        EXPECT_FALSE(tick(10, 0));
     }
-    EXPECT_TRUE(tick(2, 0).closed); // shortened from 10 to 2 s
+    EXPECT_TRUE(tick(2, 0)); // shortened from 10 to 2 s
 }
 
-TEST_F(MeasuringIntervalTest, RateSetsTheBarAndRaisesButNeverLowersTheImpactScale) {
+TEST_F(MeasuringIntervalTest, RecordsTheRateWithItsFractionAndShowsItTruncated) {
     auto r = close(5, 0);
     EXPECT_EQ(r.rate, 0);
-    EXPECT_EQ(r.barWidth, 1); // never narrower
-    EXPECT_EQ(r.maxCaption, "100");
     EXPECT_EQ(charts_.pressureTimeChart().x(1), 0);
     EXPECT_EQ(charts_.pressureTimeChart().y(1), 0);
 
@@ -62,17 +60,6 @@ TEST_F(MeasuringIntervalTest, RateSetsTheBarAndRaisesButNeverLowersTheImpactScal
     EXPECT_EQ(r.shownRate, 3);
     EXPECT_EQ(charts_.pressureTimeChart().y(2), 3.5);
     EXPECT_EQ(charts_.pressureCountChart().y(1), 3.5);
-
-    r = close(2, 250);
-    EXPECT_EQ(r.rate, 125.0);
-    EXPECT_EQ(axisMax_, 125);
-    EXPECT_EQ(r.maxCaption, "125");
-    EXPECT_EQ(r.middleCaption, "62");
-    EXPECT_EQ(r.barWidth, 300);
-
-    r = close(2, 20);
-    EXPECT_EQ(axisMax_, 125);
-    EXPECT_EQ(r.barWidth, 24);
 }
 
 TEST_F(MeasuringIntervalTest, RowTimeAdvancesByTheIntervalAndStretchesTheTimeAxis) {
@@ -90,7 +77,7 @@ TEST_F(MeasuringIntervalTest, RowTimeAdvancesByTheIntervalAndStretchesTheTimeAxi
     r = close(10, 10);
     EXPECT_EQ(r.time, 170);
     EXPECT_EQ(r.timeAxisMax, 170);
-    EXPECT_EQ(charts_.areaTimeChart().xAxis().maximum, 170);
+    EXPECT_EQ(charts_.chart(ChartId::AreaTime).xAxis().maximum, 170);
 }
 
 TEST_F(MeasuringIntervalTest, TimeStandsStillWhileRecordingIsOff) {

@@ -2,6 +2,7 @@
 #include "LabArguments.h"
 
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,23 +10,13 @@ namespace vozavero {
 
 namespace {
 
-struct Range {
-    double low;
-    double high;
-    const char* name;
-};
-
-// The ranges automatic mode keeps each quantity in.
-constexpr Range kCountRange{1.0, 50.0, "Teilchenzahl"};
-constexpr Range kSpeedRange{1.0, 30.0, "Geschwindigkeit"};
-constexpr Range kWidthRange{50.0, 500.0, "Fläche"};
-
-bool inRange(double v, const Range& r) {
-    return v >= r.low && v <= r.high;
+QString rangeText(const ValueRange& r) {
+    return QStringLiteral("%1 bis %2").arg(r.low).arg(r.high);
 }
 
-QString rangeText(const Range& r) {
-    return QStringLiteral("%1 bis %2").arg(r.low).arg(r.high);
+QString outOfRange(const QString& option, const Quantity& q) {
+    return QStringLiteral("%1 muss eine Zahl von %2 sein (%3).")
+        .arg(option, rangeText(q.labArgument), q.nameText());
 }
 
 // A number with a dot as decimal separator, finite.
@@ -103,57 +94,36 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
 
     SweepPlan& plan = result.plan;
     const QString vary = given.value(QStringLiteral("--vary"));
-    const Range* variedRange = nullptr;
-    QString variedOption;
-    if (vary == QStringLiteral("count")) {
-        plan.varied = SweepPlan::Quantity::Count;
-        variedRange = &kCountRange;
-        variedOption = QStringLiteral("--count");
-    } else if (vary == QStringLiteral("speed")) {
-        plan.varied = SweepPlan::Quantity::Speed;
-        variedRange = &kSpeedRange;
-        variedOption = QStringLiteral("--speed");
-    } else if (vary == QStringLiteral("area")) {
-        plan.varied = SweepPlan::Quantity::Area;
-        variedRange = &kWidthRange;
-        variedOption = QStringLiteral("--width");
-    } else {
+    const Quantity* varied = Quantity::ofKey(vary);
+    if (varied == nullptr) {
         return fail(
             QStringLiteral("--vary muss count, speed oder area sein, nicht „%1“.").arg(vary));
     }
+    plan.varied = varied->id;
+    const QString variedOption = QLatin1String(varied->labOption);
     if (given.contains(variedOption)) {
         return fail(QStringLiteral("%1 gehört zur veränderten Größe; ihre Werte geben --from, --to "
                                    "und --step an.")
                         .arg(variedOption));
     }
 
-    struct Fixed {
-        const char* option;
-        double* target;
-        const Range* range;
-    };
-    for (const Fixed& f :
-         {Fixed{"--count", &plan.count, &kCountRange}, Fixed{"--speed", &plan.speed, &kSpeedRange},
-          Fixed{"--width", &plan.width, &kWidthRange}}) {
-        const QString option = QLatin1String(f.option);
+    for (const Quantity& q : Quantity::all()) {
+        const QString option = QLatin1String(q.labOption);
         if (!given.contains(option)) {
             continue;
         }
         const std::optional<double> v = number(given.value(option));
-        if (!v || !inRange(*v, *f.range)) {
-            return fail(QStringLiteral("%1 muss eine Zahl von %2 sein (%3).")
-                            .arg(option, rangeText(*f.range), QString::fromUtf8(f.range->name)));
+        if (!v || !q.labArgument.contains(*v)) {
+            return fail(outOfRange(option, q));
         }
-        *f.target = *v;
+        plan.fixed.at(static_cast<size_t>(q.id)) = *v;
     }
 
     for (const auto& [option, target] :
          {std::pair{"--from", &plan.from}, std::pair{"--to", &plan.to}}) {
         const std::optional<double> v = number(given.value(QLatin1String(option)));
-        if (!v || !inRange(*v, *variedRange)) {
-            return fail(QStringLiteral("%1 muss eine Zahl von %2 sein (%3).")
-                            .arg(QLatin1String(option), rangeText(*variedRange),
-                                 QString::fromUtf8(variedRange->name)));
+        if (!v || !varied->labArgument.contains(*v)) {
+            return fail(outOfRange(QLatin1String(option), *varied));
         }
         *target = *v;
     }
@@ -176,7 +146,9 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
 
     if (given.contains(QStringLiteral("--interval"))) {
         const std::optional<qulonglong> v = whole(given.value(QStringLiteral("--interval")), 10);
-        if (!v || !QList<qulonglong>{1, 2, 3, 5, 10}.contains(*v)) {
+        const auto& choices = MeasuringInterval::kChoices;
+        if (!v || std::find(choices.begin(), choices.end(), static_cast<std::int32_t>(*v)) ==
+                      choices.end()) {
             return fail(QStringLiteral("--interval muss 1, 2, 3, 5 oder 10 Sekunden sein."));
         }
         plan.interval = static_cast<int>(*v);

@@ -26,22 +26,10 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
     return false;
 }
 
-QString header(SweepPlan::Quantity q) {
-    switch (q) {
-    case SweepPlan::Quantity::Count:
-        return QStringLiteral("Teilchenzahl");
-    case SweepPlan::Quantity::Speed:
-        return QStringLiteral("Geschwindigkeit");
-    case SweepPlan::Quantity::Area:
-        return QStringLiteral("Fläche");
-    }
-    return {};
-}
-
 } // namespace
 
-QString LabOutput::table(const SweepPlan& plan, MeasurementCharts& charts) {
-    QString text = header(plan.varied) + QStringLiteral("\tStöße pro Sekunde\n");
+QString LabOutput::table(const SweepPlan& plan, const MeasurementCharts& charts) {
+    QString text = Quantity::of(plan.varied).nameText() + QStringLiteral("\tStöße pro Sekunde\n");
     for (const QPointF& p : plan.keyedChart(charts).points()) {
         text += QString::number(p.x(), 'g', 12) + u'\t' + QString::number(p.y(), 'g', 12) + u'\n';
     }
@@ -49,7 +37,8 @@ QString LabOutput::table(const SweepPlan& plan, MeasurementCharts& charts) {
 }
 
 std::optional<QString> LabOutput::equation(const SweepPlan& plan, Experiment& experiment) {
-    if (experiment.showRegression(plan.seriesKind()) != Experiment::RegressionRefusal::None) {
+    experiment.selectSeries(plan.seriesKind());
+    if (experiment.showRegression() != Experiment::RegressionRefusal::None) {
         return std::nullopt;
     }
     const RegressionLine line = *experiment.shownRegression();

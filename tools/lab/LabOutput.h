@@ -13,7 +13,7 @@ namespace vozavero {
 class LabOutput {
 public:
     /// The table: a header line, then one line per keyed point, tab-separated, dot decimals.
-    static QString table(const SweepPlan& plan, MeasurementCharts& charts);
+    static QString table(const SweepPlan& plan, const MeasurementCharts& charts);
 
     /// "y = 1.09·x + -0.64   R² = 0.993" (three significant digits, dot decimals, the signs in
     /// the numbers so that the form never changes) for the varied quantity's data series (for

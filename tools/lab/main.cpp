@@ -2,7 +2,6 @@
 // what the window would have measured. Exit codes: 0 done, 1 the files could not be written,
 // 2 bad arguments (nothing written).
 #include "Experiment.h"
-#include "GaugePanel.h"
 #include "LabArguments.h"
 #include "LabOutput.h"
 #include "NumericError.h"
@@ -63,10 +62,7 @@ int main(int argc, char* argv[]) {
 
     SimulatedClock clock;
     SeededRandom random(args->plan.seed);
-    const MeasurementCharts::Colours colours{
-        GaugePanel::barColourOf(GaugeCount), GaugePanel::barColourOf(GaugeSpeed),
-        GaugePanel::barColourOf(GaugeImpacts), GaugePanel::barColourOf(GaugeVolume)};
-    Experiment experiment(random, clock, colours);
+    Experiment experiment(random, clock);
     const bool terminal = isatty(STDERR_FILENO) != 0;
     try {
         Sweep::run(args->plan, experiment, clock, terminal ? showProgress : nullptr);

@@ -26,10 +26,11 @@ void runEvents(double seconds) {
     loop.exec();
 }
 
+using vozavero::ChangeOrigin;
+using vozavero::QuantityId;
+
 void setCount(vozavero::MainWindow& w, double n) {
-    w.settings().particleCount = n;
-    w.initialiseParticles(-1);
-    w.refreshGauge(vozavero::SlotCount);
+    w.experiment().setQuantity(QuantityId::Count, n, ChangeOrigin::Gauge);
 }
 
 } // namespace
@@ -58,27 +59,22 @@ int main(int argc, char** argv) {
     w.grab().save(out.filePath("start.png"));
 
     setCount(w, 50);
-    w.settings().speed = 30;
-    w.refreshGauge(vozavero::SlotSpeed);
-    w.applyPistonWidth(100);
+    w.experiment().setQuantity(QuantityId::Speed, 30, ChangeOrigin::Gauge);
+    w.experiment().setQuantity(QuantityId::Volume, 100, ChangeOrigin::Piston);
     runEvents(6.0);
     w.grab().save(out.filePath("piston100.png"));
 
     {
         // The widest read-outs: thousandths of the count, tenths of the speed, halves of the
         // volume.
-        vozavero::AutoModeSettings& a = w.settings().autoMode;
-        const vozavero::AutoModeSettings saved = a;
-        a.autoStep = {0.001, 0.5, 0.1};
-        w.settings().particleCount = 49.999;
-        w.settings().speed = 29.9;
-        w.refreshGauge(vozavero::SlotCount);
-        w.refreshGauge(vozavero::SlotSpeed);
-        w.applyPistonWidth(400.5);
+        vozavero::AutomaticChoice steps;
+        steps.step = {0.001, 0.5, 0.1};
+        w.experiment().confirmAutomaticChoice(steps, {5, 2, 250});
+        w.experiment().setQuantities(49.999, 29.9, 400.5, ChangeOrigin::Automatic);
         runEvents(0.5);
         QWidget* frame = w.findChild<QWidget*>(QStringLiteral("frm_Options"));
         frame->grab().save(out.filePath("gauges.png"));
-        a = saved;
+        w.experiment().confirmAutomaticChoice({}, {5, 2, 250});
     }
 
     for (int mode = 1; mode <= 3; ++mode) {
@@ -88,10 +84,8 @@ int main(int argc, char** argv) {
     }
     w.setViewMode(0);
 
-    w.restartMeasurement();
-    w.settings().speed = 10;
-    w.refreshGauge(vozavero::SlotSpeed);
-    w.initialiseParticles(-1);
+    w.experiment().restartMeasurement();
+    w.experiment().setQuantity(QuantityId::Speed, 10, ChangeOrigin::Gauge);
     for (double n : {10.0, 20.0, 30.0, 40.0}) {
         setCount(w, n);
         runEvents(11.0);
@@ -100,18 +94,18 @@ int main(int argc, char** argv) {
     runEvents(0.5);
     w.grab().save(out.filePath("series.png"));
 
-    vozavero::AutoModeSettings autoMode;
-    vozavero::OptionsAutoDialog dialog(autoMode, w.engine().engineCopy(), services, env.twips);
+    vozavero::OptionsAutoDialog dialog(w.experiment(), services, env.twips);
     dialog.load();
     dialog.show();
     runEvents(0.3);
     dialog.grab().save(out.filePath("options.png"));
     dialog.hide();
 
-    autoMode.autoConfigured = true;
-    autoMode.savedAutoActive = {true, false, false};
-    autoMode.autoPeriod = {2.5, 0.0, 0.0};
-    autoMode.autoStep = {0.001, 0.0, 0.0};
+    vozavero::AutomaticChoice row;
+    row.active = {true, false, false};
+    row.period = {2.5, 0.0, 0.0};
+    row.step = {0.001, 0.0, 0.0};
+    w.experiment().confirmAutomaticChoice(row, {5, 2, 250});
     dialog.load();
     dialog.show();
     runEvents(0.3);

@@ -17,10 +17,8 @@ namespace {
 
 std::unique_ptr<GaugePanel> shown(GaugeId id) {
     auto panel = std::make_unique<GaugePanel>(id, Twips{});
-    if (id == GaugeCount) {
-        panel->setScaleCaptions("2", "25", "50");
-    } else if (id == GaugeSpeed) {
-        panel->setScaleCaptions("1", "15", "30");
+    if (const Quantity* q = Quantity::ofGauge(id); q != nullptr && id != GaugeVolume) {
+        panel->setScale(GaugeScale::ofRange(q->gauge)); // the run-time captions start-up sets
     }
     panel->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(panel.get()));

@@ -2,6 +2,7 @@
 // toolkit picks the widget under the pointer and keeps a drag with the widget it started on, as
 // it does for a real mouse or a finger on the board.
 #include "GaugePanel.h"
+#include "NumberText.h"
 
 #include <QLocale>
 #include <QSignalSpy>
@@ -21,7 +22,7 @@ namespace {
 std::unique_ptr<GaugePanel> shown(GaugeId id) {
     auto panel = std::make_unique<GaugePanel>(id, Twips{});
     if (id == GaugeCount) {
-        panel->setScaleCaptions("2", "25", "50");
+        panel->setScale(GaugeScale({2, 25, 50}));
     }
     panel->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(panel.get()));
@@ -122,7 +123,7 @@ TEST(GaugeMouse, ImpactGaugeIgnoresDragsFromItsBoxButFollowsThoseOnItsBar) {
 
 TEST(GaugeDisplay, BarAndReadOutFollowTheValueAndTheScaleCaptions) {
     auto g = std::make_unique<GaugePanel>(GaugeCount, Twips{});
-    g->setScaleCaptions("2", "25", "50");
+    g->setScale(GaugeScale({2, 25, 50}));
     g->showOnBar(26, 50);
     EXPECT_DOUBLE_EQ(g->barWidth(), 26.0 / 50.0 * g->usableLength());
     EXPECT_EQ(g->bar()->width(), 109); // 108.68 drawn on whole pixels
@@ -131,8 +132,9 @@ TEST(GaugeDisplay, BarAndReadOutFollowTheValueAndTheScaleCaptions) {
     g->showOnBar(-3, 50);
     EXPECT_EQ(g->bar()->width(), 0);
 
-    // Captions are read as numbers; at one pixel per unit, ties round to the even value.
-    g->setScaleCaptions("0", "x", "208.7 Teilchen");
+    // The ends are taken whole; at one pixel per unit, ties round to the even value.
+    g->setScale(GaugeScale({0, 104, 208.7}));
+    EXPECT_EQ(g->maxLabel()->text(), numberText(208.7)); // shown as the number it maps with
     g->setBarWidth(62.5);
     EXPECT_EQ(g->valueFromBar(), 62.0);
     g->setBarWidth(63.5);

@@ -3,6 +3,8 @@
 // and the close box leave behind.
 #include "OptionsAutoDialog.h"
 #include "ScriptedServices.h"
+#include "SeededRandom.h"
+#include "SimulatedClock.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -21,14 +23,31 @@ using namespace vozavero;
 
 namespace {
 
+const int SlotCount = Quantity::of(QuantityId::Count).slot;
+const int SlotSpeed = Quantity::of(QuantityId::Speed).slot;
+const int SlotVolume = Quantity::of(QuantityId::Volume).slot;
+
 class OptionsDialog : public ::testing::Test {
 protected:
-    AutoModeSettings autoMode;
-    EngineCopy engine{5.0, 2.0, 250.0f};
+    SimulatedClock clock{36000};
+    SeededRandom random{1};
+    Experiment experiment{random, clock};
+    /// What the dialog reads and writes, as the experiment holds it now.
+    const AutoModeSettings& autoMode = experiment.automatic().settings();
+    const EngineCopy& engine = experiment.engine().engineCopy();
     ScriptedServices services;
-    OptionsAutoDialog dialog{autoMode, engine, services, Twips{}};
+    OptionsAutoDialog dialog{experiment, services, Twips{}};
 
-    OptionsDialog() { dialog.load(); }
+    OptionsDialog() {
+        experiment.start();
+        dialog.load();
+    }
+    /// Start conditions the window's settings left in the engine's copy.
+    void setEngineCopy(double count, double speed, double volume) {
+        experiment.editStartCondition(QuantityId::Count, count);
+        experiment.editStartCondition(QuantityId::Speed, speed);
+        experiment.editStartCondition(QuantityId::Volume, volume);
+    }
 
     /// Replaces the field's whole text by typing text, one keystroke at a time.
     static void typeOver(QLineEdit* field, const QString& text) {
@@ -75,7 +94,7 @@ TEST_F(OptionsDialog, FirstOpeningSelectsNoRowAndShowsTheEnginesStartValues) {
     EXPECT_EQ(dialog.size(), QSize(381, 350)); // 5715 x 5250 twips
 
     // Values out of range are raised or cut, in the engine's copy too.
-    engine = {0.0, 31.0, 600.0f};
+    setEngineCopy(0.0, 31.0, 600.0);
     dialog.load();
     EXPECT_EQ(engine.particleCount, 2.0);
     EXPECT_EQ(dialog.startField(1)->text(), "30");
@@ -211,7 +230,7 @@ TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOk) {
     EXPECT_EQ(engine.speed, 25.0);
     EXPECT_FALSE(autoMode.autoConfigured);
     EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
-    EXPECT_EQ(autoMode.startConditions.speed, StartConditions{}.speed);
+    EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
 }
 
 TEST_F(OptionsDialog, HelpShowsItsTextAndUnknownCommandsDoNothing) {
@@ -289,7 +308,7 @@ TEST_F(OptionsDialog, AfterAutomaticModeWasSwitchedOffItReopensOnTheLastChosenRo
     clickOption(SlotVolume);
     typeOver(dialog.periodField(SlotVolume), "3");
     dialog.command("DIALOG.OK();");
-    autoMode.autoActive = {}; // "Automatik aktiv" unchecked; the saved copy keeps the choice
+    experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
     EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "3");
@@ -355,9 +374,10 @@ TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
 }
 
 TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
-    autoMode.autoConfigured = true;
-    autoMode.autoActive = {true, false, false};
-    autoMode.autoPeriod = {2.0, 0.0, 0.0};
+    AutomaticChoice choice;
+    choice.active = {true, false, false};
+    choice.period = {2.0, 0.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {5, 2, 250});
     QString periodWhileOpen;
     QTimer::singleShot(0, &dialog, [this, &periodWhileOpen] {
         periodWhileOpen = dialog.periodField(SlotCount)->text();

@@ -1,0 +1,192 @@
+// The menu bar: building the tree with its captions and shortcuts, wiring each item, and keeping
+// the check marks with their owners.
+#include "MainMenus.h"
+
+#include "Guarded.h"
+
+#include <QMenuBar>
+
+namespace vozavero {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
+                 const QKeySequence& shortcut = {}) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!shortcut.isEmpty()) {
+        a->setShortcut(shortcut);
+    }
+    return a;
+}
+
+void addSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    return menu;
+}
+
+} // namespace
+
+MainMenus::MainMenus(QMenuBar* bar, Experiment& experiment, Commands commands)
+    : QObject(bar)
+    , experiment_(experiment)
+    , commands_(std::move(commands)) {
+    bar->setAccessibleName(tr("Menüleiste"));
+    buildFileMenu(bar);
+    buildViewMenu(bar);
+    buildEditMenu(bar);
+    buildOptionsMenu(bar);
+    QMenu* help = addMenu(bar, QStringLiteral("mnu_Help"), tr("&?"));
+    QAction* about =
+        addItem(help, QStringLiteral("mnu_HelpAbout"), tr("Info"), QKeySequence(Qt::Key_F1));
+    connect(about, &QAction::triggered, this, [this] { commands_.about(); });
+
+    connect(&experiment_, &Experiment::recordingChanged, recordAction_, &QAction::setChecked);
+    connect(&experiment_, &Experiment::measuringIntervalChanged, this,
+            &MainMenus::showIntervalChecks);
+    showIntervalChecks(experiment_.settings().measuringInterval);
+}
+
+void MainMenus::buildFileMenu(QMenuBar* bar) {
+    QMenu* file = addMenu(bar, QStringLiteral("mnu_File"), tr("&Datei"));
+    QAction* restart = addItem(file, QStringLiteral("mnu_FileNew"), tr("&Neustart"),
+                               QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(restart, &QAction::triggered, this,
+            [this] { guarded([this] { experiment_.restartMeasurement(); }); });
+    QAction* open = addItem(file, QStringLiteral("mnu_FileOpen"), tr("Messreihe &öffnen…"),
+                            QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { commands_.openSeries(); });
+    QAction* save = addItem(file, QStringLiteral("mnu_FileSave"), tr("Messreihe &speichern"),
+                            QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this, [this] { commands_.saveSeries(); });
+    addSeparator(file, QStringLiteral("mnu_FileSep1"));
+    QAction* quit = addItem(file, QStringLiteral("mnu_FileQuit"), tr("Programm &Beenden"),
+                            QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, [this] { commands_.confirmQuit(); });
+}
+
+void MainMenus::buildViewMenu(QMenuBar* bar) {
+    QMenu* view = addMenu(bar, QStringLiteral("mnu_View"), tr("&Ansicht"));
+    const QString modes[4] = {tr("&Normal"), tr("Prober + Graph"), tr("Einstellungen + Graph"),
+                              tr("Graph auf Vollbild")};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = addItem(view, QStringLiteral("mnu_ViewMode(%1)").arg(i), modes[i]);
+        a->setCheckable(true);
+        a->setChecked(i == 0);
+        connect(a, &QAction::triggered, this, [this, i] { commands_.setViewMode(i); });
+        viewModeActions_.at(static_cast<size_t>(i)) = a;
+    }
+    addSeparator(view, QStringLiteral("mnu_ViewSep1"));
+    QMenu* series = view->addMenu(tr("&Datenreihen"));
+    series->setObjectName(QStringLiteral("mnu_OptionsGraph"));
+    for (int i = 0; i < SeriesCatalogue::kPageCount; ++i) {
+        QAction* a = addItem(series, QStringLiteral("mnu_OptionsGraphTab(%1)").arg(i),
+                             SeriesCatalogue::menuCaptionText(SeriesCatalogue::page(i)));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] {
+            guarded([&] { experiment_.selectSeries(i); });
+            showSeriesChecks();
+        });
+        seriesActions_.at(static_cast<size_t>(i)) = a;
+    }
+    connect(view, &QMenu::aboutToShow, this, &MainMenus::showSeriesChecks);
+    connect(series, &QMenu::aboutToShow, this, &MainMenus::showSeriesChecks);
+}
+
+void MainMenus::buildEditMenu(QMenuBar* bar) {
+    // The edit menu exists with its commands but is never shown nor enabled, so neither its
+    // items nor their shortcuts are offered.
+    QMenu* edit = addMenu(bar, QStringLiteral("mnu_Edit"), tr("&Bearbeiten"));
+    const struct {
+        const char* name;
+        QString caption;
+        QKeySequence shortcut;
+        std::function<void()>& command;
+    } items[] = {
+        {"mnu_EditCopyGraph", tr("&Graphik kopieren"), QKeySequence(Qt::CTRL | Qt::Key_C),
+         commands_.copyGraph},
+        {"mnu_EditPrintGraph", tr("Graph &drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
+         commands_.printGraph},
+        {"mnu_EditCopyTable",
+         tr("&Stöße (Tabelle) in die Zwischenablage"),
+         {},
+         commands_.copyTable},
+        {"mnu_EditPrintTable", tr("Tabelle &drucken"), {}, commands_.printTable},
+    };
+    for (const auto& item : items) {
+        if (QLatin1String(item.name) == QLatin1String("mnu_EditCopyTable")) {
+            addSeparator(edit, QStringLiteral("mnu_EditSep1"));
+        }
+        QAction* a = addItem(edit, QLatin1String(item.name), item.caption, item.shortcut);
+        const std::function<void()>* command = &item.command;
+        connect(a, &QAction::triggered, this, [command] { (*command)(); });
+        a->setEnabled(false);
+    }
+    edit->menuAction()->setVisible(false);
+    edit->menuAction()->setEnabled(false);
+    edit->setEnabled(false);
+}
+
+void MainMenus::buildOptionsMenu(QMenuBar* bar) {
+    QMenu* options = addMenu(bar, QStringLiteral("mnu_Options"), tr("&Einstellungen"));
+    autoActiveAction_ =
+        addItem(options, QStringLiteral("mnu_OptionsAutoActive"), tr("Automatik atkiv"));
+    autoActiveAction_->setCheckable(true);
+    connect(autoActiveAction_, &QAction::triggered, this, [this] { commands_.toggleAutomatic(); });
+    QAction* automaticOptions =
+        addItem(options, QStringLiteral("mnu_OptionsAuto"), tr("&Automatik-Optionen"),
+                QKeySequence(Qt::CTRL | Qt::Key_A));
+    connect(automaticOptions, &QAction::triggered, this, [this] { commands_.automaticOptions(); });
+    addSeparator(options, QStringLiteral("mnu_OptionsSep3"));
+    recordAction_ = addItem(options, QStringLiteral("mnu_OptionsRecord"),
+                            tr("&Messreihe aufnehmen"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    recordAction_->setCheckable(true);
+    recordAction_->setChecked(experiment_.settings().recordingEnabled);
+    connect(recordAction_, &QAction::triggered, this,
+            [this] { experiment_.setRecording(!experiment_.settings().recordingEnabled); });
+    addSeparator(options, QStringLiteral("mnu_OptionsSep1"));
+    intervalMenu_ = options->addMenu(tr("&Aufzeichnungsintervall"));
+    intervalMenu_->setObjectName(QStringLiteral("mnu_OptionsInterval"));
+    for (size_t i = 0; i < MeasuringInterval::kChoices.size(); ++i) {
+        const std::int32_t seconds = MeasuringInterval::kChoices.at(i);
+        QAction* a = addItem(intervalMenu_, QStringLiteral("mnu_OptionsIntervalSel(%1)").arg(i),
+                             tr("%1 Sek.").arg(seconds));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this,
+                [this, seconds] { experiment_.setMeasuringInterval(seconds); });
+        intervalActions_.at(i) = a;
+    }
+    connect(options, &QMenu::aboutToShow, this, [this] {
+        autoActiveAction_->setChecked(experiment_.automatic().on());
+        showSeriesChecks();
+    });
+}
+
+void MainMenus::showViewMode(int mode) {
+    for (int i = 0; i < 4; ++i) {
+        viewModeActions_.at(static_cast<size_t>(i))->setChecked(i == mode);
+    }
+}
+
+void MainMenus::showSeriesChecks() {
+    for (int i = 0; i < SeriesCatalogue::kPageCount; ++i) {
+        seriesActions_.at(static_cast<size_t>(i))->setChecked(i == experiment_.shownSeries());
+    }
+}
+
+void MainMenus::showIntervalChecks(int seconds) {
+    for (size_t i = 0; i < intervalActions_.size(); ++i) {
+        intervalActions_.at(i)->setChecked(MeasuringInterval::kChoices.at(i) == seconds);
+    }
+}
+
+void MainMenus::popupIntervalMenu(QPoint globalPosition) {
+    intervalMenu_->popup(globalPosition);
+}
+
+} // namespace vozavero

@@ -1,0 +1,74 @@
+// Saving, opening, copying and printing the series, and the reports of their outcome.
+#include "SeriesFileCommands.h"
+
+#include "Guarded.h"
+
+#include <QWidget>
+
+namespace vozavero {
+
+SeriesFileCommands::SeriesFileCommands(Experiment& experiment, const chart::GraphView& graph,
+                                       FrameworkServices& services, QWidget* window)
+    : QObject(window)
+    , experiment_(experiment)
+    , graph_(graph)
+    , services_(services)
+    , documentManager_(window)
+    , documentOpener_(window) {}
+
+void SeriesFileCommands::useSystemPrinter() {
+    printAdaptor_.useSystemPrinter();
+}
+
+void SeriesFileCommands::saveSeries() {
+    // Every save starts from the offered name.
+    experiment_.setDefaultFileName(QStringLiteral("teilchen.kpx"));
+    documentManager_.save(experiment_.document(), QString(), true, 0, true);
+}
+
+void SeriesFileCommands::openSeries() {
+    QString error;
+    const std::unique_ptr<chart::ChartDocument> loaded =
+        documentOpener_.open(documentManager_.lastFolder(), &error);
+    if (!loaded) {
+        if (!error.isEmpty()) { // empty when the choice was cancelled
+            services_.message(error);
+        }
+        return;
+    }
+    bool opened = false;
+    guarded([&] { opened = experiment_.openSeries(*loaded, &error); });
+    if (!opened && !error.isEmpty()) {
+        services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+    }
+}
+
+void SeriesFileCommands::copyGraph() {
+    graph_.copyGraph(true);
+}
+
+void SeriesFileCommands::printGraph() {
+    printAdaptor_.useSystemPrinter();
+    reportPrint(graph_.printGraph(printAdaptor_, true));
+}
+
+void SeriesFileCommands::copyTable() {
+    experiment_.charts().pressureTimeChart().copyTable(true);
+}
+
+void SeriesFileCommands::printTable() {
+    reportPrint(experiment_.charts().pressureTimeChart().printTable(printAdaptor_, true));
+}
+
+void SeriesFileCommands::reportPrint(bool printed) {
+    if (!printed) {
+        services_.message(
+            tr("Der Ausdruck konnte nicht erstellt werden (%1).").arg(printAdaptor_.description()));
+    } else if (printAdaptor_.printsToPdfFolder()) {
+        services_.message(tr("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als PDF-Datei "
+                             "gespeichert:\n%1")
+                              .arg(printAdaptor_.description()));
+    }
+}
+
+} // namespace vozavero

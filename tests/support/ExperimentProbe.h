@@ -1,0 +1,18 @@
+#pragma once
+// What tests may do to an experiment that no user can: put impacts on the counter without
+// particles making them, and put points into a chart without measuring them.
+#include "Experiment.h"
+
+namespace vozavero {
+
+class ExperimentProbe {
+public:
+    static void setImpactCount(Experiment& experiment, std::int32_t impacts) {
+        experiment.engine_.setImpactCount(impacts);
+    }
+    static void addPoint(Experiment& experiment, ChartId chart, double x, double y) {
+        experiment.charts_.chart(chart).append(x, y);
+    }
+};
+
+} // namespace vozavero
