@@ -37,7 +37,13 @@ constexpr int kClearance = 3;
 
 /// The widest texts each kind of field must show whole: start values are whole numbers up to
 /// 500 or halves; periods and steps may be thousandths or negative.
-const QStringList kStartSamples{QStringLiteral("500"), QStringLiteral("12,5")};
+QStringList startSamples() {
+    double widest = 0.0;
+    for (const Quantity& q : Quantity::all()) {
+        widest = std::max(widest, q.startCondition.high);
+    }
+    return {QString::number(widest), QStringLiteral("12,5")};
+}
 const QStringList kAutoSamples{QStringLiteral("0,001"), QStringLiteral("-2,5"),
                                QStringLiteral("100")};
 
@@ -157,7 +163,7 @@ void OptionsAutoDialog::buildStartConditions() {
 
         NumberField* field = numberField(this, indexed("Scro", row));
         // At least the designed width, wider where the face needs it; the scroll bar gives way.
-        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), widthFor(field, kStartSamples));
+        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), widthFor(field, startSamples()));
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
