@@ -9,7 +9,7 @@
 namespace vozavero {
 
 QStringList GermanToolkitTexts::catalogues() {
-    // qtbase holds the widgets, dialogs and print support; the chart module has no texts shown.
+    // qtbase holds the texts of the widgets, dialogs and print support.
     return {QStringLiteral("qtbase")};
 }
 

@@ -1,12 +1,10 @@
 #pragma once
-// The graph surface ("PLOTTER"): keeps a persistent picture, redraws the selected chart over all
-// of it through the chart component, overlays the regression line through the same pixel mapping
-// (so it lies on the drawn axes) and writes the line's equation in a corner that hides no point.
-// A click on it (released where it was pressed, not dragged; a double-click counts once) asks the
-// window to switch the view mode. All positions are logical pixels; the picture itself has the
-// screen's device pixels, so text and lines are sharp on scaled screens.
-#include "Regression.h"
-#include "chart/ChartPicture.h"
+// The graph surface ("PLOTTER"): shows a persistent picture that the graph picture draws the
+// selected chart on, with the regression line and its equation. A click on it (released where it
+// was pressed, not dragged; a double-click counts once) asks the window to switch the view mode.
+// All positions are logical pixels; the picture itself has the screen's device pixels, so text
+// and lines are sharp on scaled screens.
+#include "GraphPicture.h"
 
 #include <QImage>
 #include <QLineF>
@@ -24,7 +22,7 @@ public:
     explicit GraphPlotter(QWidget* parent = nullptr);
 
     /// Clears the picture and draws chart over it; draws line from the x axis' minimum to its
-    /// maximum (light red, not clipped to the y range) and its equation when line is set.
+    /// maximum (pure red, not clipped to the y range) and its equation when line is set.
     void redraw(const chart::Chart& chart, const std::optional<RegressionLine>& line);
 
     /// The graph in device pixels; its device pixel ratio is the screen's (or the one set).
@@ -34,18 +32,19 @@ public:
     /// Draws at ratio device pixels per logical pixel whatever the screen says (0: follow the
     /// screen again); takes effect at the next redraw.
     void setPixelRatio(double ratio);
-    const chart::ChartPicture& mapping() const { return mapping_; }
+    /// The mapping from data values to pixels of the last redraw.
+    const GraphPicture& mapping() const { return mapping_; }
     /// Pixel ends of the regression line of the last redraw (empty when none was drawn).
-    std::optional<QLineF> lineEnds() const { return lineEnds_; }
+    std::optional<QLineF> lineEnds() const { return mapping_.lineEnds(); }
     /// Where the equation was written (empty when none).
-    QRect equationRect() const { return equationRect_; }
+    QRect equationRect() const { return mapping_.equationRect(); }
 
-    /// The box of size boxSize in one of the four corners of plotArea (inset by a small
-    /// margin), all in pixels: the corner covering the fewest of points, and among those one that
-    /// line does not cross; ties go to top left, top right, bottom right, bottom left in turn.
+    /// Where the equation box goes; see GraphPicture::placeEquation.
     static QRect placeEquation(const QRectF& plotArea, const QSize& boxSize,
                                const std::vector<QPointF>& points,
-                               const std::optional<QLineF>& line);
+                               const std::optional<QLineF>& line) {
+        return GraphPicture::placeEquation(plotArea, boxSize, points, line);
+    }
 
 signals:
     void clicked();
@@ -67,9 +66,7 @@ private:
 
     double fixedRatio_ = 0.0;
     QImage picture_;
-    chart::ChartPicture mapping_;
-    std::optional<QLineF> lineEnds_;
-    QRect equationRect_;
+    GraphPicture mapping_;
     /// A left press that may still become a click (not yet released, not dragged).
     bool clickPending_ = false;
     QPointF pressPosition_;

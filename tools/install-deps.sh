@@ -5,7 +5,7 @@ set -euo pipefail
 # qt6-translations-l10n: the toolkit's German dialog texts; desktop-file-utils, appstream: checks
 # of the install tree; dpkg-dev, file: the Debian package's computed dependencies; locales,
 # poppler-utils: the German test run and reading printed PDFs back.
-packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev qt6-charts-dev libgtest-dev
+packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev libgtest-dev
           libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
           desktop-file-utils appstream dpkg-dev file locales poppler-utils)
 missing=()

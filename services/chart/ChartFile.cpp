@@ -2,17 +2,14 @@
 // strictly (any deviation is reported, never guessed at), and storing it atomically.
 #include "ChartFile.h"
 
+#include "AtomicFile.h"
 #include "ChartFileReader.h"
-#include "SaveFailure.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringList>
 #include <algorithm>
-#include <cerrno>
 #include <climits>
 #include <cmath>
 
@@ -115,40 +112,7 @@ std::unique_ptr<ChartDocument> ChartFile::fromBytes(QByteArrayView bytes, QStrin
 }
 
 bool ChartFile::save(const ChartDocument& doc, const QString& path, QString* error) {
-    const auto failed = [&](int errorNumber) {
-        if (error) {
-            *error =
-                QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n\n%2")
-                    .arg(QDir::toNativeSeparators(path), SaveFailure::reason(errorNumber, path));
-        }
-        return false;
-    };
-    if (const int known = SaveFailure::checkPath(path); known != 0) {
-        return failed(known);
-    }
-    // The error number is read right after the failing call, before anything else can change
-    // it; a failed open without one is almost always a folder that may not be written to.
-    errno = 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int openError = errno;
-        return failed(openError != 0
-                          ? openError
-                          : (QFileInfo(QFileInfo(path).absolutePath()).isWritable() ? 0 : EACCES));
-    }
-    const QByteArray bytes = toText(doc).toUtf8();
-    // The write lands in a buffer; only the flush meets a full disk. A commit after a failed
-    // flush would replace the earlier file with a short one and still report success, so the
-    // flush is checked on its own before committing.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int writeError = errno;
-        file.cancelWriting();
-        return failed(writeError);
-    }
-    if (!file.commit()) {
-        return failed(errno);
-    }
-    return true;
+    return AtomicFile::write(path, toText(doc).toUtf8(), error);
 }
 
 std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* error) {

@@ -1,0 +1,252 @@
+// The graph picture: what is drawn lies where the mapping says, at any size, range and pixel
+// ratio; a drawing depends on nothing drawn before; degenerate axes still draw; tick labels are
+// written in the user's number format, apart and inside the picture.
+#include "GraphPicture.h"
+
+#include <QLocale>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace vozavero {
+namespace {
+
+using chart::Chart;
+using chart::ChartAxis;
+
+const QColor kCurveColour(220, 0, 220);
+
+/// A chart with markers only; the small ranges give wider labels ("0,020") than the large.
+Chart markerChart(double xMinimum, double xMaximum, double yMaximum) {
+    Chart chart;
+    chart.xAxis() = {QStringLiteral("Vozavero"), QStringLiteral("-"), xMinimum, xMaximum};
+    chart.yAxis() = {QStringLiteral("Stöße (=Druck)"), QStringLiteral("-"), 0, yMaximum};
+    chart.curve().colour = kCurveColour;
+    chart.curve().lineStyle = 0;
+    chart.curve().markers = true;
+    return chart;
+}
+
+/// A grey picture of size logical pixels at ratio device pixels per logical pixel.
+QImage blankPicture(QSize size, double ratio = 1.0) {
+    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::gray);
+    return image;
+}
+
+bool isCurve(QRgb p) {
+    return std::abs(qRed(p) - kCurveColour.red()) < 30 && qGreen(p) < 30 &&
+           std::abs(qBlue(p) - kCurveColour.blue()) < 30;
+}
+
+/// Centre of all pixels in the curve's colour, in device pixels; (-1, -1) when there are none.
+QPointF curvePixelCentre(const QImage& image) {
+    double sumX = 0;
+    double sumY = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (isCurve(line[x])) {
+                sumX += x + 0.5;
+                sumY += y + 0.5;
+                ++n;
+            }
+        }
+    }
+    return n == 0 ? QPointF(-1, -1) : QPointF(sumX / n, sumY / n);
+}
+
+/// Whether a curve-coloured pixel lies within two pixels of at (ratio 1).
+bool curveNear(const QImage& image, QPointF at) {
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const QPoint p = at.toPoint() + QPoint(dx, dy);
+            if (image.rect().contains(p) && isCurve(image.pixel(p))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+/// Number of pixels dark enough to be text inside rect (ratio 1).
+int darkPixels(const QImage& image, const QRectF& rect) {
+    int n = 0;
+    const QRect pixels = rect.toAlignedRect() & image.rect();
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            n += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+/// Makes locale the default for the life of the object.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(saved_); }
+
+private:
+    QLocale saved_;
+};
+
+} // namespace
+
+TEST(GraphPicture, MarkerIsDrawnWhereTheMappingSaysAtAnySizeAndRatio) {
+    GraphPicture picture; // one object for all drawings, as on the graph surface
+    for (const QSize size : {QSize(300, 150), QSize(1600, 700)}) {
+        for (Chart chart : {markerChart(2, 50, 125), markerChart(0, 0.02, 0.125)}) {
+            const ChartAxis& xAxis = chart.xAxis();
+            const ChartAxis& yAxis = chart.yAxis();
+            const double x = xAxis.minimum + 0.37 * (xAxis.maximum - xAxis.minimum);
+            const double y = yAxis.minimum + 0.61 * (yAxis.maximum - yAxis.minimum);
+            chart.append(x, y);
+            QRectF plotAtRatio1;
+            for (const double ratio : {1.0, 2.0}) {
+                SCOPED_TRACE(testing::Message()
+                             << size.width() << " x max " << xAxis.maximum << " ratio " << ratio);
+                QImage image = blankPicture(size, ratio);
+                picture.draw(chart, std::nullopt, image);
+
+                // A finer picture holds the same drawing: the mapping stays, the pixels double.
+                const QPointF centre = curvePixelCentre(image) / ratio;
+                EXPECT_NEAR(centre.x(), picture.mapX(x), 1.0);
+                EXPECT_NEAR(centre.y(), picture.mapY(y), 1.0);
+                const QRectF plot = picture.plotArea();
+                if (ratio == 1.0) {
+                    plotAtRatio1 = plot;
+                }
+                EXPECT_EQ(plot, plotAtRatio1);
+                EXPECT_DOUBLE_EQ(picture.mapX(xAxis.minimum), plot.left());
+                EXPECT_DOUBLE_EQ(picture.mapX(xAxis.maximum), plot.right());
+                EXPECT_DOUBLE_EQ(picture.mapY(yAxis.minimum), plot.bottom());
+                EXPECT_DOUBLE_EQ(picture.mapY(yAxis.maximum), plot.top());
+                EXPECT_TRUE(QRectF(QPointF(), size).contains(plot));
+                EXPECT_GT(plot.width(), size.width() * 0.5);
+            }
+        }
+    }
+}
+
+TEST(GraphPicture, DrawingDependsOnlyOnChartAndSize) {
+    Chart counts = markerChart(2, 50, 125);
+    counts.append(20, 70);
+    Chart inverse = markerChart(0, 0.02, 0.125);
+    inverse.append(0.01, 0.1);
+    const RegressionLine line{3, 1, 0.9};
+    GraphPicture reused;
+    QImage scratch = blankPicture(QSize(1600, 700));
+    reused.draw(counts, line, scratch);
+    for (const QSize size : {QSize(300, 150), QSize(700, 300)}) {
+        for (const Chart* chart : {&inverse, &counts}) {
+            QImage again = blankPicture(size);
+            reused.draw(*chart, std::nullopt, again);
+            GraphPicture fresh;
+            QImage first = blankPicture(size);
+            fresh.draw(*chart, std::nullopt, first);
+            EXPECT_EQ(reused.plotArea(), fresh.plotArea());
+            EXPECT_FALSE(reused.lineEnds());
+            EXPECT_TRUE(reused.equationRect().isNull());
+            EXPECT_TRUE(again == first) << size.width();
+        }
+    }
+}
+
+TEST(GraphPicture, DegenerateAxesAndPicturesStillDrawAndMap) {
+    Chart flat = markerChart(5, 5, 125); // an x range of nothing
+    flat.yAxis().minimum = 10;
+    flat.yAxis().maximum = -10; // an inverted y range
+    flat.append(5, 1);
+    flat.append(std::nan(""), 3);
+    Chart unknown = markerChart(std::nan(""), 1, 1);
+    unknown.yAxis().maximum = std::numeric_limits<double>::infinity();
+    unknown.append(0.5, 0.5);
+    GraphPicture picture;
+    for (const Chart* chart : {&flat, &unknown}) {
+        // A steep line reaches far outside the picture; it is drawn all the same.
+        for (const RegressionLine& line : {RegressionLine{1e300, 0, 1}, RegressionLine{0, 0, 1}}) {
+            for (const QSize size : {QSize(1, 1), QSize(), QSize(700, 300)}) {
+                QImage image = size.isEmpty() ? QImage() : blankPicture(size);
+                picture.draw(*chart, line, image);
+                EXPECT_TRUE(std::isfinite(picture.mapX(1)) && std::isfinite(picture.mapY(1)));
+            }
+            EXPECT_TRUE(picture.lineEnds());
+        }
+    }
+    QImage image = blankPicture(QSize(700, 300));
+    picture.draw(flat, std::nullopt, image);
+    EXPECT_LT(picture.mapX(5), picture.mapX(6));
+    EXPECT_GT(picture.mapY(1), picture.mapY(3));
+}
+
+TEST(GraphPicture, AJoinedChartRunsThroughItsPointsInListOrder) {
+    Chart chart;
+    chart.xAxis() = {QStringLiteral("Zeit"), QStringLiteral("s"), 0, 100};
+    chart.yAxis() = {QStringLiteral("Stöße"), QStringLiteral("1/s"), 0, 120};
+    chart.curve().colour = kCurveColour;
+    chart.curve().lineStyle = 1;
+    chart.curve().markers = false;
+    const std::vector<QPointF> points = {{0, 10}, {100, 40}, {50, 100}, {70, 20}};
+    for (const QPointF& p : points) {
+        chart.append(p.x(), p.y());
+    }
+    GraphPicture picture;
+    QImage image = blankPicture(QSize(700, 260));
+    picture.draw(chart, std::nullopt, image);
+    const auto mapped = [&](QPointF p) {
+        return QPointF(picture.mapX(p.x()), picture.mapY(p.y()));
+    };
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+        const QPointF from = mapped(points[i]);
+        const QPointF to = mapped(points[i + 1]);
+        for (const double t : {0.1, 0.5, 0.9}) {
+            EXPECT_TRUE(curveNear(image, from + t * (to - from))) << i << " at " << t;
+        }
+    }
+    // Not joined in the order of x.
+    EXPECT_FALSE(curveNear(image, (mapped(points[0]) + mapped(points[2])) / 2));
+}
+
+TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::C)}) {
+        const DefaultLocale useLocale(locale);
+        Chart chart = markerChart(0, 0.02, 12000);
+        chart.append(0.01, 5000);
+        for (const QSize size : {QSize(300, 150), QSize(1600, 700)}) {
+            SCOPED_TRACE(testing::Message() << locale.name().toStdString() << " " << size.width());
+            GraphPicture picture;
+            QImage image = blankPicture(size);
+            picture.draw(chart, std::nullopt, image);
+            const QRectF inside(QPointF(0, 0), size);
+            for (const auto* ticks : {&picture.xTicks(), &picture.yTicks()}) {
+                const bool horizontal = ticks == &picture.xTicks();
+                ASSERT_GE(ticks->size(), 3u);
+                for (size_t i = 0; i < ticks->size(); ++i) {
+                    const GraphPicture::Tick& tick = (*ticks)[i];
+                    EXPECT_DOUBLE_EQ(tick.position, horizontal ? picture.mapX(tick.value)
+                                                               : picture.mapY(tick.value));
+                    EXPECT_TRUE(inside.contains(tick.labelRect)) << tick.label.toStdString();
+                    EXPECT_GT(darkPixels(image, tick.labelRect), 3) << tick.label.toStdString();
+                    EXPECT_FALSE(tick.label.contains(locale.groupSeparator()))
+                        << tick.label.toStdString();
+                    if (horizontal) {
+                        EXPECT_TRUE(tick.label.contains(locale.decimalPoint()))
+                            << tick.label.toStdString();
+                        EXPECT_NEAR(tick.labelRect.center().x(), tick.position, 1.0);
+                    }
+                    if (i > 0) {
+                        const QRectF& before = (*ticks)[i - 1].labelRect;
+                        EXPECT_FALSE(before.intersects(tick.labelRect)) << tick.label.toStdString();
+                    }
+                }
+            }
+            EXPECT_EQ(picture.yTicks().back().label.size(), 5); // "10000", not "10.000"
+        }
+    }
+}
+
+} // namespace vozavero
