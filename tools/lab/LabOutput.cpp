@@ -1,32 +1,16 @@
 // Writing the table, the saved series and the graph picture of a sweep, and its line.
 #include "LabOutput.h"
 
-#include "GraphPlotter.h"
+#include "GraphPicture.h"
+#include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 namespace vozavero {
-
-namespace {
-
-bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) {
-        return true;
-    }
-    if (error) {
-        *error = QStringLiteral("„%1“ kann nicht geschrieben werden: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString());
-    }
-    return false;
-}
-
-} // namespace
 
 QString LabOutput::table(const SweepPlan& plan, const MeasurementCharts& charts) {
     QString text = Quantity::of(plan.varied).nameText() + QStringLiteral("\tStöße pro Sekunde\n");
@@ -63,8 +47,8 @@ bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& exp
         return false;
     }
     const QDir out(dir);
-    if (!saveBytes(out.filePath(QStringLiteral("series.tsv")),
-                   table(plan, experiment.charts()).toUtf8(), error)) {
+    if (!chart::AtomicFile::write(out.filePath(QStringLiteral("series.tsv")),
+                                  table(plan, experiment.charts()).toUtf8(), error)) {
         return false;
     }
     if (!chart::ChartFile::save(experiment.charts().document(),
@@ -73,20 +57,20 @@ bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& exp
     }
 
     equation(plan, experiment);
-    GraphPlotter plotter;
-    plotter.setPixelRatio(1.0);
-    plotter.resize(kGraphWidth, kGraphHeight);
-    plotter.redraw(experiment.charts().chartFor(plan.seriesKind()), experiment.shownRegression());
+    QImage image(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+    GraphPicture picture;
+    picture.draw(experiment.charts().chartFor(plan.seriesKind()), experiment.shownRegression(),
+                 image);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!plotter.picture().save(&buffer, "PNG")) {
+    if (!image.save(&buffer, "PNG")) {
         if (error) {
             *error = QStringLiteral("Das Bild des Graphen kann nicht erzeugt werden.");
         }
         return false;
     }
-    return saveBytes(out.filePath(QStringLiteral("graph.png")), png, error);
+    return chart::AtomicFile::write(out.filePath(QStringLiteral("graph.png")), png, error);
 }
 
 } // namespace vozavero

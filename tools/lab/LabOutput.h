@@ -20,8 +20,8 @@ public:
     /// area: against 1/area), or empty when no line fits. Leaves the line shown.
     static std::optional<QString> equation(const SweepPlan& plan, Experiment& experiment);
 
-    /// Writes the three files into dir (created when missing). Needs a QApplication for the
-    /// graph. On failure returns false with a German reason in error.
+    /// Writes the three files into dir (created when missing), each atomically. Needs a
+    /// QGuiApplication for the graph's fonts. On failure returns false with a German reason in error.
     static bool write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
                       QString* error);
 

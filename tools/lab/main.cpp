@@ -9,7 +9,7 @@
 #include "SimulatedClock.h"
 #include "Sweep.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <unistd.h>
 
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     // The graph is drawn into a picture; no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietMessages);
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
 
     SimulatedClock clock;
     SeededRandom random(args->plan.seed);
