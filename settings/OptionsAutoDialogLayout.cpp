@@ -163,7 +163,8 @@ void OptionsAutoDialog::buildStartConditions() {
 
         NumberField* field = numberField(this, indexed("Scro", row));
         // At least the designed width, wider where the face needs it; the scroll bar gives way.
-        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), widthFor(field, startSamples()));
+        const int fieldWidth =
+            std::max(twips_.x(kStartFieldWidth), widthFor(field, startSamples()));
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });

@@ -21,7 +21,8 @@ public:
     static std::optional<QString> equation(const SweepPlan& plan, Experiment& experiment);
 
     /// Writes the three files into dir (created when missing), each atomically. Needs a
-    /// QGuiApplication for the graph's fonts. On failure returns false with a German reason in error.
+    /// QGuiApplication for the graph's fonts. On failure returns false with a German reason in
+    /// error.
     static bool write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
                       QString* error);
 
