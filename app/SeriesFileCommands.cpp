@@ -27,20 +27,25 @@ void SeriesFileCommands::saveSeries() {
 }
 
 void SeriesFileCommands::openSeries() {
+    const QString path = documentOpener_.choose(documentManager_.lastFolder());
+    if (!path.isEmpty()) { // empty when the choice was cancelled
+        openFile(path);
+    }
+}
+
+bool SeriesFileCommands::openFile(const QString& path) {
     QString error;
-    const std::unique_ptr<chart::ChartDocument> loaded =
-        documentOpener_.open(documentManager_.lastFolder(), &error);
+    const std::unique_ptr<chart::ChartDocument> loaded = documentOpener_.read(path, &error);
     if (!loaded) {
-        if (!error.isEmpty()) { // empty when the choice was cancelled
-            services_.message(error);
-        }
-        return;
+        services_.message(error);
+        return false;
     }
     bool opened = false;
     guarded([&] { opened = experiment_.openSeries(*loaded, &error); });
     if (!opened && !error.isEmpty()) {
         services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
     }
+    return opened;
 }
 
 void SeriesFileCommands::copyGraph() {

@@ -27,8 +27,11 @@ public:
     void useSystemPrinter();
     /// "Messreihe speichern": offers "teilchen.kpx" and writes the whole series.
     void saveSeries();
-    /// "Messreihe öffnen…": replaces the series by a saved one, shown as if measured.
+    /// "Messreihe öffnen…": asks for a saved series and opens it as openFile does.
     void openSeries();
+    /// Replaces the series by the one saved at path, shown as if measured; a German message
+    /// tells why when the file cannot be read or is no series. Returns whether it was opened.
+    bool openFile(const QString& path);
     void copyGraph();
     void printGraph();
     void copyTable();

@@ -33,10 +33,18 @@ std::unique_ptr<ChartDocument> DocumentOpener::open(const QString& fallbackFolde
     if (error) {
         error->clear();
     }
-    const QString path = chooser_(lastFolder_.isEmpty() ? fallbackFolder : lastFolder_);
+    const QString path = choose(fallbackFolder);
     if (path.isEmpty()) {
         return nullptr;
     }
+    return read(path, error);
+}
+
+QString DocumentOpener::choose(const QString& fallbackFolder) {
+    return chooser_(lastFolder_.isEmpty() ? fallbackFolder : lastFolder_);
+}
+
+std::unique_ptr<ChartDocument> DocumentOpener::read(const QString& path, QString* error) {
     lastFolder_ = QFileInfo(path).absolutePath();
     return ChartFile::load(path, error);
 }

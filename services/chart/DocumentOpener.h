@@ -26,6 +26,11 @@ public:
     /// fallbackFolder, and reads it. Null when the choice was cancelled (error left empty) or
     /// the file is not a valid saved document (a German reason in error).
     std::unique_ptr<ChartDocument> open(const QString& fallbackFolder, QString* error);
+    /// Asks for a file as open() does; empty when the choice was cancelled.
+    QString choose(const QString& fallbackFolder);
+    /// Reads the file at path and offers its folder at the next choice. Null with a German
+    /// reason in error when it is not a valid saved document.
+    std::unique_ptr<ChartDocument> read(const QString& path, QString* error);
 
 private:
     QWidget* parent_;
