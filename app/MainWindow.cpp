@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "GraphPlotter.h"
+#include "LanguageChoice.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
 #include "UiFonts.h"
@@ -38,7 +39,6 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     , services_(*env_.services)
     , experiment_(*env_.random, *env_.clock) {
     setObjectName(QStringLiteral("frm_AppMain"));
-    setWindowTitle(tr("Nimbra // Vozavero Simulator"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(bodyFont());
@@ -48,7 +48,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     QPalette p = client_->palette();
     p.setColor(QPalette::Window, QColor(27, 78, 175));
     client_->setPalette(p);
-    client_->setAccessibleName(windowTitle());
+    showTitle();
     setCentralWidget(client_);
 
     cylinder_ = new CylinderPanel(experiment_, env_.twips, client_);
@@ -93,7 +93,42 @@ MainMenus::Commands MainWindow::menuCommands() {
     c.toggleAutomatic = [this] { automatic_->toggle(); };
     c.automaticOptions = [this] { automatic_->openOptions(); };
     c.about = [this] { services_.about(); };
+    c.chooseLanguage = [this](const QString& language) {
+        if (env_.chooseLanguage) {
+            env_.chooseLanguage(language);
+        } else {
+            LanguageChoice().apply(language);
+        }
+    };
     return c;
+}
+
+void MainWindow::showTitle() {
+    setWindowTitle(tr("Nimbra // Vozavero Simulator"));
+    client_->setAccessibleName(windowTitle());
+}
+
+ProductInfo MainWindow::productInfo() const {
+    return {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
+            QStringLiteral("Vozavero"), QStringLiteral("Vozavero"),
+            QStringLiteral(VOZAVERO_VERSION), QStringLiteral("Vorlix.hlp")};
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+}
+
+void MainWindow::retranslate() {
+    showTitle();
+    cylinder_->retranslate();
+    settings_->retranslate();
+    graph_->retranslate();
+    menus_->retranslate();
+    experiment_.retitleCharts();
+    services_.setProductInfo(productInfo());
 }
 
 void MainWindow::orderTabs() {
@@ -127,10 +162,7 @@ bool MainWindow::formLoad() {
         return false;
     }
     devTrace(QStringLiteral("X-1"));
-    services_.setProductInfo(
-        {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
-         QStringLiteral("Vozavero"), QStringLiteral("Vozavero"), QStringLiteral(VOZAVERO_VERSION),
-         QStringLiteral("Vorlix.hlp")});
+    services_.setProductInfo(productInfo());
     devTrace(QStringLiteral("X-2"));
     devTrace(QStringLiteral("X-3"));
     devTrace(QStringLiteral("X-4"));

@@ -3,7 +3,8 @@
 // settings, graph), menus, timers and commands, lays the blocks out for the view mode and the
 // window size, runs the start-up sequence, and holds what belongs to the window alone: the view
 // mode and the request to quit. Every fact of the experiment lives in the experiment; the
-// blocks listen to it and hand it the user's commands.
+// blocks listen to it and hand it the user's commands. When the language changes, the window has
+// every block show its texts anew and the experiment retitle its charts.
 #include "AutomaticControl.h"
 #include "Clock.h"
 #include "CommandLine.h"
@@ -37,6 +38,9 @@ public:
         std::function<void()> quit;
         /// Twips per pixel of the screen.
         Twips twips;
+        /// Shows the program in another language and remembers the choice; when unset, the
+        /// language changes for this run only.
+        std::function<void(const QString& language)> chooseLanguage;
 
         /// An environment for a single window on this screen: no other instance, quitting does
         /// nothing until the caller sets it.
@@ -70,8 +74,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    /// A new language: every block shows its texts anew, the charts are retitled.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+    void showTitle();
+    /// The product information for the about box, in the language now in effect.
+    ProductInfo productInfo() const;
     void devTrace(const QString& label);
     MainMenus::Commands menuCommands();
     /// Top to bottom, and left to right within a row.

@@ -1,15 +1,19 @@
-// Program entry: creates the application, puts the toolkit's texts into German, creates the
-// framework services and the main window, whose load handler decides whether the program runs.
+// Program entry: creates the application, shows the program's and the toolkit's texts in the
+// language chosen before (remembered in the user's settings "Vozavero/Vozavero"), else in the
+// system's language when the program has it, else in German, creates the framework services and
+// the main window, whose load handler decides whether the program runs.
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
 // installation can be checked to start without a person.
-#include "GermanToolkitTexts.h"
+#include "LanguageChoice.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
+#include "ToolkitTexts.h"
 #include "framework/QtFrameworkServices.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 #include <QTimer>
 #include <cstdio>
 
@@ -17,11 +21,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vozavero"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));
-    if (!vozavero::GermanToolkitTexts::install(app)) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vozavero"),
+                       QStringLiteral("Vozavero"));
+    const vozavero::LanguageChoice language(&settings);
+    const QString startLanguage = language.startLanguage();
+    if (!language.apply(startLanguage)) {
         std::fprintf(stderr,
-                     "vozavero: no German toolkit catalogues in %s; dialogs keep English texts "
-                     "(package qt6-translations-l10n)\n",
-                     qPrintable(vozavero::GermanToolkitTexts::folder()));
+                     "vozavero: no toolkit catalogues for \"%s\" in %s; dialogs keep English "
+                     "texts (package qt6-translations-l10n)\n",
+                     qPrintable(startLanguage), qPrintable(vozavero::ToolkitTexts::folder()));
     }
 
     vozavero::SystemClock clock;
@@ -37,6 +45,7 @@ int main(int argc, char** argv) {
         return instance->otherRunning();
     };
     env.quit = [] { QApplication::exit(0); };
+    env.chooseLanguage = [&language](const QString& chosen) { language.choose(chosen); };
 
     vozavero::MainWindow window(env);
     services.setParent(&window);

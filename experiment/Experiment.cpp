@@ -199,6 +199,11 @@ void Experiment::setKeyedRate(const EngineCopy& at, double rate) {
     MeasurementCharts::recordKeyed(charts_.chart(ChartId::PressureSpeed), at.speed, rate);
 }
 
+void Experiment::retitleCharts() {
+    charts_.retitle();
+    emit chartsRetitled();
+}
+
 void Experiment::selectSeries(int kind) {
     SeriesCatalogue::page(kind); // throws for a page that does not exist
     if (kind == shownSeries_) {

@@ -108,6 +108,9 @@ public:
     /// Sets the four pressure series' points at the given settings to rate, as if the last
     /// measurement there had given it (the lab keeps a hold's mean rate).
     void setKeyedRate(const EngineCopy& at, double rate);
+    /// Gives the charts and their axes their titles in the language now in effect; points,
+    /// names (the keys in a saved file) and ranges stay.
+    void retitleCharts();
 
     // The graph.
     /// The data series page shown (DataSeriesKind, 0..3).
@@ -153,6 +156,8 @@ signals:
     void impactReadingChanged();
     /// The series' points were replaced as a whole (a restart, an opened series).
     void seriesReplaced();
+    /// The charts' titles and axis titles are now those of another language.
+    void chartsRetitled();
     void seriesSelected(int kind);
     void regressionChanged();
     /// On/off or a slot's schedule changed.

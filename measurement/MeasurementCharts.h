@@ -7,9 +7,13 @@
 #include "SeriesCatalogue.h"
 #include "chart/ChartDocument.h"
 
+#include <QCoreApplication>
+
 namespace vozavero {
 
 class MeasurementCharts {
+    Q_DECLARE_TR_FUNCTIONS(MeasurementCharts)
+
 public:
     /// Creates the document and the eleven charts with axes, ranges, curve colours and styles;
     /// impact axes end at impactAxisMax.
@@ -43,6 +47,10 @@ public:
     /// Sets the maximum of every axis that shows impacts per second; the y axis of the pressure
     /// time chart (which follows the impact gauge's caption) gets timeChartMaximum.
     void setImpactAxisMaximum(double maximum, double timeChartMaximum);
+
+    /// Gives every chart and axis its title from the series table in the language now in effect
+    /// (names, points, ranges and styles stay).
+    void retitle();
 
     /// Clears the points of all eleven charts, in creation order.
     void clearAll();

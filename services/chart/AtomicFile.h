@@ -3,11 +3,14 @@
 // which takes the target's place only when every byte was written, so a failed write leaves an
 // earlier file untouched. A failure is told in a German sentence naming its cause.
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace vozavero::chart {
 
 class AtomicFile {
+    Q_DECLARE_TR_FUNCTIONS(AtomicFile)
+
 public:
     /// Writes bytes to path, replacing a file there. On failure returns false, leaves an earlier
     /// file as it was and puts a German reason into error (when given).

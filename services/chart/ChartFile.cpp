@@ -104,7 +104,7 @@ std::unique_ptr<ChartDocument> ChartFile::fromBytes(QByteArrayView bytes, QStrin
     const QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
         if (error) {
-            *error = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
+            *error = tr("Die Datei ist keine Vozavero-Messreihe.");
         }
         return nullptr;
     }
@@ -118,7 +118,7 @@ bool ChartFile::save(const ChartDocument& doc, const QString& path, QString* err
 std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* error) {
     const auto failed = [&](const QString& reason) -> std::unique_ptr<ChartDocument> {
         if (error) {
-            *error = QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden: %2")
+            *error = tr("Die Datei „%1“ konnte nicht gelesen werden: %2")
                          .arg(QDir::toNativeSeparators(path), reason);
         }
         return nullptr;

@@ -5,12 +5,15 @@
 #include "ChartDocument.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
 namespace vozavero::chart {
 
 class ChartFile {
+    Q_DECLARE_TR_FUNCTIONS(ChartFile)
+
 public:
     /// Writes doc to path. On failure returns false and puts a German reason into error.
     static bool save(const ChartDocument& doc, const QString& path, QString* error = nullptr);

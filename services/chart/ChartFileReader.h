@@ -4,6 +4,7 @@
 // file invalid, with a German reason that names the line; nothing is guessed or repaired.
 #include "ChartDocument.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -11,6 +12,8 @@
 namespace vozavero::chart {
 
 class ChartFileReader {
+    Q_DECLARE_TR_FUNCTIONS(ChartFileReader)
+
 public:
     /// The magic word that opens the first line.
     static const QString& magic();

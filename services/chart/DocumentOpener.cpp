@@ -12,8 +12,8 @@ namespace vozavero::chart {
 namespace {
 
 QString chooseWithDialog(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Messreihe öffnen"), folder,
-                       QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+    QFileDialog dialog(parent, DocumentOpener::tr("Messreihe öffnen"), folder,
+                       DocumentOpener::tr("Messreihen (*.kpx);;Alle Dateien (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -5,6 +5,7 @@
 // caller's.
 #include "ChartDocument.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -14,6 +15,8 @@ class QWidget;
 namespace vozavero::chart {
 
 class DocumentOpener {
+    Q_DECLARE_TR_FUNCTIONS(DocumentOpener)
+
 public:
     /// Asks for an existing file, starting in folder; empty result = cancelled.
     using FileChooser = std::function<QString(const QString& folder)>;

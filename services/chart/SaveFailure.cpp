@@ -36,27 +36,27 @@ QString SaveFailure::reason(int errorNumber, const QString& path) {
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("Auf dem Datenträger ist nicht mehr genug Platz frei. Bitte Platz "
-                              "schaffen oder einen anderen Speicherort wählen.");
+        return tr("Auf dem Datenträger ist nicht mehr genug Platz frei. Bitte Platz "
+                  "schaffen oder einen anderen Speicherort wählen.");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Sie haben keine Berechtigung, im Ordner „%1“ zu speichern. Bitte "
-                              "einen anderen Speicherort wählen.")
+        return tr("Sie haben keine Berechtigung, im Ordner „%1“ zu speichern. Bitte "
+                  "einen anderen Speicherort wählen.")
             .arg(folder);
     case EROFS:
-        return QStringLiteral("Der Datenträger ist schreibgeschützt. Bitte einen anderen "
-                              "Speicherort wählen.");
+        return tr("Der Datenträger ist schreibgeschützt. Bitte einen anderen "
+                  "Speicherort wählen.");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(folder);
+        return tr("Den Ordner „%1“ gibt es nicht.").arg(folder);
     case EISDIR:
-        return QStringLiteral("„%1“ ist ein Ordner, keine Datei. Bitte einen anderen Dateinamen "
-                              "wählen.")
+        return tr("„%1“ ist ein Ordner, keine Datei. Bitte einen anderen Dateinamen "
+                  "wählen.")
             .arg(QDir::toNativeSeparators(target.absoluteFilePath()));
     case ENAMETOOLONG:
-        return QStringLiteral("Der Dateiname ist zu lang.");
+        return tr("Der Dateiname ist zu lang.");
     default:
-        return QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten.");
+        return tr("Beim Schreiben ist ein Fehler aufgetreten.");
     }
 }
 

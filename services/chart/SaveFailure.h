@@ -3,11 +3,14 @@
 // permission, a missing folder, a folder where the file should be, and a general sentence for
 // everything else. The cause comes from the system's error number where one is known, and from a
 // look at the target path before anything is written.
+#include <QCoreApplication>
 #include <QString>
 
 namespace vozavero::chart {
 
 class SaveFailure {
+    Q_DECLARE_TR_FUNCTIONS(SaveFailure)
+
 public:
     /// The error number (errno) that writing to path would certainly meet, found by looking at
     /// the path alone: EISDIR for an existing folder, ENOENT for a missing folder, ENOTDIR when a

@@ -3,9 +3,13 @@
 // number pad, all parented to the window given at construction.
 #include "FrameworkServices.h"
 
+#include <QCoreApplication>
+
 namespace vozavero {
 
 class QtFrameworkServices : public FrameworkServices {
+    Q_DECLARE_TR_FUNCTIONS(QtFrameworkServices)
+
 public:
     explicit QtFrameworkServices(QWidget* parent = nullptr)
         : parent_(parent) {}
