@@ -102,7 +102,7 @@ public:
     /// emptied, automatic mode and the quantities back to the last confirmed settings.
     void restartMeasurement();
     /// Replaces the series by the points of loaded, shown as if measured: recording switched off,
-    /// the line hidden, the impact scale raised to show every point. False with a German reason
+    /// the line hidden, the impact scale raised to show every point. False with a reason
     /// in error when loaded is no series of this program; nothing changes then.
     bool openSeries(const chart::ChartDocument& loaded, QString* error);
     /// Sets the four pressure series' points at the given settings to rate, as if the last

@@ -57,7 +57,7 @@ public:
 
     /// Takes over the points of a loaded document, which must hold the same eleven charts (same
     /// names, same order) with finite values of at most kLargestLoadedValue in size and quantity
-    /// values within their file ranges; otherwise nothing changes and a German reason goes to
+    /// values within their file ranges; otherwise nothing changes and a reason goes to
     /// error. Axes and curve styles stay these charts' own; the time axes end at max(160 s, last
     /// time).
     bool adoptPoints(const chart::ChartDocument& loaded, QString* error);

@@ -220,6 +220,8 @@ void GaugePanel::retranslate() {
     caption_->setGeometry(twips_.x(kCaptionLeft), twips_.y(kCaptionTop), caption_->width(),
                           twips_.y(kReadoutHeight));
     subCaption_->setText(QStringLiteral("(%1)").arg(facts.meaning));
+    // A long meaning is drawn in a smaller face rather than run into the box.
+    fitText(subCaption_, box_->x() - kReadoutGapBeforeBox - subCaption_->x());
     subCaption_->adjustSize();
     box_->setToolTip(look.boxTip != nullptr ? text(look.boxTip) : QString());
     bar_->setToolTip(text(look.barTip));
@@ -279,13 +281,16 @@ void GaugePanel::setValueText(double value, int decimals) {
 }
 
 void GaugePanel::fitReadoutText() {
+    fitText(value_, value_->contentsRect().width());
+}
+
+void GaugePanel::fitText(QLabel* label, int room) const {
     QFont face = font();
-    const int room = value_->contentsRect().width();
     while (face.pointSizeF() > kSmallestReadoutPoints &&
-           QFontMetrics(face).horizontalAdvance(value_->text()) > room) {
+           QFontMetrics(face).horizontalAdvance(label->text()) > room) {
         face.setPointSizeF(face.pointSizeF() - 0.25);
     }
-    value_->setFont(face);
+    label->setFont(face);
 }
 
 void GaugePanel::setScale(const GaugeScale& scale) {

@@ -106,6 +106,9 @@ private:
     void placeScaleLabels();
     /// Shrinks the read-out's face until its text fits (never below a legible size).
     void fitReadoutText();
+    /// Shrinks the label's face, from the panel's, until its text fits room pixels (never below
+    /// a legible size).
+    void fitText(QLabel* label, int room) const;
 
     GaugeId id_;
     Twips twips_;

@@ -57,7 +57,7 @@ struct Quantity {
     /// Page of the tab control (and item of the data-series menu) that plots this quantity.
     int seriesPage;
 
-    /// German name, spoken and shown ("Teilchenzahl").
+    /// Name, spoken and shown ("Teilchenzahl").
     const char* name;
     /// What it stands for in physics ("Stoffmenge").
     const char* meaning;

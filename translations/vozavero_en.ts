@@ -507,7 +507,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <source>Volumen</source>
-        <translation>Volume</translation>
+        <translation>Volume:</translation>
     </message>
 </context>
 <context>

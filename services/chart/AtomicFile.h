@@ -1,7 +1,7 @@
 #pragma once
 // Writes a file all at once or not at all: the bytes go into a temporary file beside the target,
 // which takes the target's place only when every byte was written, so a failed write leaves an
-// earlier file untouched. A failure is told in a German sentence naming its cause.
+// earlier file untouched. A failure is told in a sentence naming its cause.
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
@@ -13,7 +13,7 @@ class AtomicFile {
 
 public:
     /// Writes bytes to path, replacing a file there. On failure returns false, leaves an earlier
-    /// file as it was and puts a German reason into error (when given).
+    /// file as it was and puts a reason into error (when given).
     static bool write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 };
 

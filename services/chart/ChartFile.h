@@ -15,9 +15,9 @@ class ChartFile {
     Q_DECLARE_TR_FUNCTIONS(ChartFile)
 
 public:
-    /// Writes doc to path. On failure returns false and puts a German reason into error.
+    /// Writes doc to path. On failure returns false and puts a reason into error.
     static bool save(const ChartDocument& doc, const QString& path, QString* error = nullptr);
-    /// Reads a document from path; null with a German reason in error when it cannot.
+    /// Reads a document from path; null with a reason in error when it cannot.
     static std::unique_ptr<ChartDocument> load(const QString& path, QString* error = nullptr);
     /// The file text for doc (what save writes).
     static QString toText(const ChartDocument& doc);

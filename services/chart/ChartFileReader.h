@@ -1,7 +1,7 @@
 #pragma once
 // Reads the text of a ".kpx" file strictly (docs/kpx-format.md): the records in their fixed
 // order, every field in exactly the form the format allows. The first deviation makes the whole
-// file invalid, with a German reason that names the line; nothing is guessed or repaired.
+// file invalid, with a reason that names the line; nothing is guessed or repaired.
 #include "ChartDocument.h"
 
 #include <QCoreApplication>

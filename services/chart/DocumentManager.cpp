@@ -35,8 +35,8 @@ DocumentManager::DocumentManager(QWidget* parent)
     : parent_(parent)
     , lastFolder_(startFolder()) {
     chooser_ = [this](const QString& suggestedPath) {
-        // The toolkit's own dialog, not the desktop's: its texts follow the program's German
-        // catalogues whatever the system language. With the default suffix it adds ".kpx"
+        // The toolkit's own dialog, not the desktop's: its texts follow the program's
+        // language whatever the desktop's. With the default suffix it adds ".kpx"
         // before its own question about replacing a file.
         QFileDialog dialog(parent_, tr("Messreihe speichern"),
                            QFileInfo(suggestedPath).absolutePath(),

@@ -1,6 +1,6 @@
 #pragma once
 // Saves a chart document for the user: offers the document's default file name in a save
-// dialog, writes the file atomically and reports a failure in a German message box. The dialog
+// dialog, writes the file atomically and reports a failure in a message box. The dialog
 // and the report are replaceable so that tests never wait for a person.
 #include "ChartDocument.h"
 

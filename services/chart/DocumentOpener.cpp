@@ -1,5 +1,5 @@
 // Opening a chart document: the open dialog (the toolkit's own, so its captions come from the
-// German catalogue loaded at start on every desktop) and reading the chosen file.
+// toolkit's catalogue of the program's language on every desktop) and reading the chosen file.
 #include "DocumentOpener.h"
 
 #include "ChartFile.h"

@@ -1,4 +1,4 @@
-// German reasons for failed saves, by the system's error number, and the look at the target path
+// Reasons for failed saves, by the system's error number, and the look at the target path
 // that finds the common causes before a byte is written.
 #include "SaveFailure.h"
 

@@ -1,8 +1,8 @@
 #pragma once
-// Turns the cause of a failed save into a German sentence for the user: no space left, no
-// permission, a missing folder, a folder where the file should be, and a general sentence for
-// everything else. The cause comes from the system's error number where one is known, and from a
-// look at the target path before anything is written.
+// Turns the cause of a failed save into a sentence for the user, in the program's language: no
+// space left, no permission, a missing folder, a folder where the file should be, and a general
+// sentence for everything else. The cause comes from the system's error number where one is known,
+// and from a look at the target path before anything is written.
 #include <QCoreApplication>
 #include <QString>
 
@@ -16,7 +16,7 @@ public:
     /// the path alone: EISDIR for an existing folder, ENOENT for a missing folder, ENOTDIR when a
     /// part of the folder path is a file; 0 when the path looks writable.
     static int checkPath(const QString& path);
-    /// A German sentence for the error number errorNumber (errno); path names the target file.
+    /// A sentence for the error number errorNumber (errno); path names the target file.
     static QString reason(int errorNumber, const QString& path);
 };
 

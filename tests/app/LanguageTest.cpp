@@ -20,7 +20,7 @@ Catalogues::Environment environment(QMap<QString, QString> variables) {
 }
 
 TEST(LanguageTest, TheSystemsFirstLanguageWithACatalogueElseGerman) {
-    ASSERT_EQ(Catalogues::languages(), QStringList({"de", "en"}));
+    ASSERT_EQ(Catalogues::languages().mid(0, 2), QStringList({"de", "en"}));
     EXPECT_EQ(Catalogues::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
     EXPECT_EQ(Catalogues::nativeName(QStringLiteral("en")), QStringLiteral("English"));
     const struct {

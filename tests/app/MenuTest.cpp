@@ -49,7 +49,8 @@ TEST_F(MenuTest, TreeAndCaptionsAreInOrder) {
     EXPECT_EQ(captions(find<QMenu>("mnu_Options")),
               QStringList({"Automatik atkiv", "&Automatik-Optionen", "-", "&Messreihe aufnehmen",
                            "-", "&Aufzeichnungsintervall", "-", "&Sprache"}));
-    EXPECT_EQ(captions(find<QMenu>("mnu_OptionsLanguage")), QStringList({"Deutsch", "English"}));
+    EXPECT_EQ(captions(find<QMenu>("mnu_OptionsLanguage")).mid(0, 2),
+              QStringList({"Deutsch", "English"}));
     QMenu* edit = find<QMenu>("mnu_Edit");
     EXPECT_FALSE(edit->menuAction()->isVisible());
     EXPECT_FALSE(edit->menuAction()->isEnabled());
