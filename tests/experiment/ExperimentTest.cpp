@@ -247,6 +247,39 @@ TEST_F(ExperimentTest, AnOpenedSeriesIsShownAsMeasuredWithRecordingOff) {
     EXPECT_EQ(experiment.charts().pressureTimeChart().count(), 1);
 }
 
+TEST_F(ExperimentTest, PointsCountAsUnsavedFromTheirRecordingToTheNextSaveOpenOrRestart) {
+    EXPECT_FALSE(experiment.hasUnsavedPoints()); // nothing measured yet
+    experiment.setRecording(false);
+    closeInterval(20);
+    EXPECT_FALSE(experiment.hasUnsavedPoints()); // an interval that recorded no row
+    experiment.setRecording(true);
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    experiment.markSeriesSaved();
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+
+    // A file that is no series leaves the points unsaved; an opened series has nothing unsaved.
+    QString error;
+    chart::ChartDocument notASeries(QStringLiteral("Vozavero"));
+    EXPECT_FALSE(experiment.canOpenSeries(notASeries, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(experiment.openSeries(notASeries, &error));
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    Experiment other{random, clock};
+    other.start();
+    EXPECT_TRUE(experiment.canOpenSeries(other.document(), &error));
+    ASSERT_TRUE(experiment.openSeries(other.document(), &error));
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
+
+    experiment.setRecording(true);
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    experiment.restartMeasurement(); // the series is empty again
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
+}
+
 TEST(PacedRunTest, MakesTenStepsPerSecondPerSpeedUnitAndTicksEverySecond) {
     SimulatedClock clock{0.0};
     SeededRandom random{1};
