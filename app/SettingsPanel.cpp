@@ -2,6 +2,7 @@
 // the experiment, and the experiment's state shown on gauges, boxes and read-outs.
 #include "SettingsPanel.h"
 
+#include "AutomaticControl.h"
 #include "Guarded.h"
 #include "ReadoutRow.h"
 #include "framework/TitledFrame.h"
@@ -58,12 +59,11 @@ void SettingsPanel::buildTopRow(const Twips& twips) {
     connect(reset_, &QPushButton::clicked, this,
             [this] { guarded([this] { experiment_.restartMeasurement(); }); });
 
-    automatic_ = new QCheckBox(tr("Automatik aktiv"), frame_);
+    automatic_ = new SwitchBox(tr("Automatik aktiv"), frame_);
     automatic_->setObjectName(QStringLiteral("opt_Automatic"));
     automatic_->setGeometry(twips.rect(1440, 360, 1395, 375));
-    automatic_->setToolTip(tr("Hiermit aktivierst oder deaktivierst Du das automatische ändern "
-                              "der Werte (siehe Menü 'Optionen')"));
     shrinkToFit(automatic_);
+    showAutomatic();
     connect(automatic_, &QCheckBox::toggled, this, &SettingsPanel::automaticToggled);
 
     record_ = new QCheckBox(tr("Aufzeichnen"), frame_);
@@ -158,7 +158,17 @@ void SettingsPanel::showImpactReading() {
 }
 
 void SettingsPanel::showAutomatic() {
-    setTick(automatic_, experiment_.automatic().on());
+    // On with nothing to step (no row chosen, or a period that cannot step) shows as a partial
+    // tick, so that the box never claims that values are being changed.
+    const AutomaticMode& mode = experiment_.automatic();
+    const bool idle = mode.on() && !mode.stepping();
+    automatic_->showState(idle        ? SwitchBox::State::Idle
+                          : mode.on() ? SwitchBox::State::On
+                                      : SwitchBox::State::Off);
+    automatic_->setToolTip(idle ? AutomaticControl::idleText()
+                                : tr("Hiermit aktivierst oder deaktivierst Du das automatische "
+                                     "ändern der Werte (siehe Menü 'Optionen')"));
+    automatic_->setAccessibleDescription(idle ? AutomaticControl::idleText() : QString());
 }
 
 void SettingsPanel::showRecording(bool on) {

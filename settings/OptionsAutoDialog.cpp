@@ -6,6 +6,7 @@
 #include "RoundHalfEven.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -119,6 +120,7 @@ void OptionsAutoDialog::selectOption(int index) {
         anz_.at(slot)->setEnabled(selected);
     }
     if (index == kNoOption) {
+        showPeriodHint();
         return;
     }
     QLineEdit* period = zeit_.at(static_cast<size_t>(index));
@@ -129,6 +131,7 @@ void OptionsAutoDialog::selectOption(int index) {
     if (typedNumber(step->text()) == 0.0) {
         step->setText(QStringLiteral("1"));
     }
+    showPeriodHint();
     if (!loading_ && isVisible()) {
         period->setFocus(Qt::OtherFocusReason);
         // Choosing the row with an arrow key gives the focus back to the option after this
@@ -143,6 +146,18 @@ void OptionsAutoDialog::selectOption(int index) {
             },
             Qt::QueuedConnection);
     }
+}
+
+void OptionsAutoDialog::showPeriodHint() {
+    bool cannotStep = false;
+    for (size_t slot = 0; slot < 3; ++slot) {
+        QLineEdit* period = zeit_.at(slot);
+        const bool refused = auto_.at(slot)->isChecked() &&
+                             !AutomaticMode::timerInterval(typedNumber(period->text()));
+        period->setAccessibleDescription(refused ? periodHint_->text() : QString());
+        cannotStep = cannotStep || refused;
+    }
+    periodHint_->setVisible(cannotStep);
 }
 
 void OptionsAutoDialog::setStartValue(int row, double value) {

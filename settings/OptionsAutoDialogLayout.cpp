@@ -56,6 +56,7 @@ int widthFor(const NumberField* field, const QStringList& samples) {
 }
 
 const QColor kFieldColour(192, 255, 255);
+const QColor kHintColour(176, 0, 0);
 
 /// Object names and places of a start-condition row (0 count, 1 speed, 2 volume).
 struct StartRow {
@@ -222,6 +223,7 @@ void OptionsAutoDialog::buildAutomatic() {
         const QString stepCaption = q.inputAidText();
         NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
         connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
+        connect(period, &QLineEdit::textChanged, this, [this] { showPeriodHint(); });
         connect(period, &NumberField::padRequested, this, [this, period] {
             services_.inputAid(period, QStringLiteral("Sekunden"));
             period->selectAll();
@@ -236,6 +238,12 @@ void OptionsAutoDialog::buildAutomatic() {
         });
         anz_[static_cast<size_t>(slot)] = step;
     }
+
+    periodHint_ = label(this, "lab_PeriodHint", tr("Die Zeit muss größer als 0 sein"));
+    QPalette red = periodHint_->palette();
+    red.setColor(QPalette::WindowText, kHintColour);
+    periodHint_->setPalette(red);
+    periodHint_->hide();
 }
 
 void OptionsAutoDialog::buildCommandBar() {
@@ -295,6 +303,17 @@ void OptionsAutoDialog::placeAutomaticFields() {
         anz_.at(slot)->setGeometry(option->x() + start + (end - start - fieldWidth) / 2, top,
                                    fieldWidth, fieldHeight);
     }
+
+    // The hint stands under the period column, below the last row, and moves left only as far
+    // as its text needs to end inside the window.
+    int rowsBottom = 0;
+    for (const GapOption* option : options) {
+        rowsBottom = std::max(rowsBottom, option->geometry().bottom());
+    }
+    const int hintWidth = periodHint_->sizeHint().width();
+    const int hintLeft = std::min(zeit_[0]->x(), width() - twips_.x(120) - hintWidth);
+    periodHint_->setGeometry(hintLeft, rowsBottom + 1 + kClearance, hintWidth,
+                             periodHint_->sizeHint().height());
 }
 
 } // namespace vozavero

@@ -118,6 +118,7 @@ TEST_F(ExperimentTest, AutomaticModeSchedulesOnlyActiveSlotsWithAPeriodThatCanSt
     EXPECT_EQ(experiment.settings().particleCount, 7.0);
     EXPECT_EQ(experiment.cylinderWidth(), 200.0);
     EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_TRUE(experiment.automatic().stepping());
     EXPECT_EQ(experiment.automatic().scheduledInterval(slot(QuantityId::Count)), 2500);
     EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Volume)));
     EXPECT_EQ(experiment.shownSeries(), SeriesCount); // the stepped quantity's series
@@ -128,6 +129,15 @@ TEST_F(ExperimentTest, AutomaticModeSchedulesOnlyActiveSlotsWithAPeriodThatCanSt
     // Checking again starts nothing until the dialog is confirmed or the series restarts.
     experiment.setAutomaticOn(true);
     EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Count)));
+    EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_FALSE(experiment.automatic().stepping()); // on, but nothing to step
+
+    // The chosen row with a period of 0 is on without stepping as well.
+    choice.period = {0.0, 3.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {7, 3, 200});
+    experiment.runConfirmedAutomatic();
+    EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_FALSE(experiment.automatic().stepping());
 
     // Periods that round to no time, negative ones and no number leave the quantity unstepped.
     EXPECT_FALSE(AutomaticMode::timerInterval(0.0004));

@@ -7,6 +7,7 @@
 #include "SimulatedClock.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -314,6 +315,41 @@ TEST_F(OptionsDialog, AfterAutomaticModeWasSwitchedOffItReopensOnTheLastChosenRo
     EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "3");
     dialog.command("DIALOG.OK();");
     EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
+}
+
+TEST_F(OptionsDialog, AHintShowsWhileTheChosenPeriodCannotStep) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QLabel* hint = dialog.periodHint();
+    QLineEdit* period = dialog.periodField(SlotSpeed);
+    EXPECT_FALSE(hint->isVisible());
+    clickOption(SlotSpeed); // fills in "1"
+    EXPECT_FALSE(hint->isVisible());
+    const struct {
+        QString text;
+        bool shown;
+    } cases[] = {{"abc", true},    {"0", true},  {"-3", true},
+                 {"0.0004", true}, {"2", false}, {QLocale().toString(0.5), false}};
+    for (const auto& c : cases) {
+        typeOver(period, c.text);
+        EXPECT_EQ(hint->isVisible(), c.shown) << c.text.toStdString();
+    }
+    EXPECT_EQ(hint->text(), QString::fromUtf8("Die Zeit muss größer als 0 sein"));
+    typeOver(period, "0");
+    clickOption(3); // "Keine automatische Veränderung": no period is used
+    EXPECT_FALSE(hint->isVisible());
+    clickOption(SlotSpeed);
+    typeOver(period, "0");
+    dialog.command("DIALOG.OK();");
+    dialog.load(); // reopened on the 0 just confirmed
+    EXPECT_EQ(period->text(), "0");
+    EXPECT_FALSE(hint->isHidden());
+
+    // Whole, inside the window, below the last row and above the command bar.
+    EXPECT_GE(hint->width(), hint->sizeHint().width());
+    EXPECT_TRUE(dialog.rect().contains(hint->geometry()));
+    EXPECT_GT(hint->y(), dialog.option(SlotVolume)->geometry().bottom());
+    EXPECT_LT(hint->geometry().bottom(), dialog.findChild<QWidget*>("bar_Buttons")->y());
 }
 
 /// How many pixels of image within columns from..to have colour (or do not, when same is false).
