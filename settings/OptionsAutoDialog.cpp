@@ -81,7 +81,8 @@ void OptionsAutoDialog::load() {
     // Each text runs the start-condition handling, which may change the engine's copy again.
     for (int row = 0; row < 3; ++row) {
         scro_.at(static_cast<size_t>(row))
-            ->setText(numberText(copyValue(experiment_.engine().engineCopy(), rowQuantity(row))));
+            ->setText(fittedNumberText(
+                copyValue(experiment_.engine().engineCopy(), rowQuantity(row)), kFieldLength));
     }
 
     const AutoModeSettings& autoMode = experiment_.automatic().settings();
@@ -94,9 +95,10 @@ void OptionsAutoDialog::load() {
         }
         // Before the first OK nothing was ever stored, which shows as empty fields.
         const bool stored = autoMode.autoConfigured;
-        zeit_.at(slot)->setText(stored ? numberText(autoMode.autoPeriod.at(slot)).trimmed()
-                                       : QString());
-        anz_.at(slot)->setText(stored ? numberText(autoMode.autoStep.at(slot)).trimmed()
+        // A number typed shorter than it is written (".12345", "1e14") is shown as it fits.
+        zeit_.at(slot)->setText(
+            stored ? fittedNumberText(autoMode.autoPeriod.at(slot), kFieldLength) : QString());
+        anz_.at(slot)->setText(stored ? fittedNumberText(autoMode.autoStep.at(slot), kFieldLength)
                                       : QString());
     }
     centreOnScreen();

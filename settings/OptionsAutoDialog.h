@@ -21,6 +21,9 @@ namespace vozavero {
 class OptionsAutoDialog : public QDialog {
     Q_OBJECT
 public:
+    /// Characters every number field holds.
+    static constexpr int kFieldLength = 6;
+
     /// Edits the start conditions and confirms the choice through experiment; services provides
     /// the input aid and messages.
     OptionsAutoDialog(Experiment& experiment, FrameworkServices& services, const Twips& twips,

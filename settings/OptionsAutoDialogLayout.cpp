@@ -35,26 +35,6 @@ constexpr double kOptionLeft = 240;
 /// Pixels kept free between a field and the words or controls beside it.
 constexpr int kClearance = 3;
 
-/// The widest texts each kind of field must show whole: start values are whole numbers up to
-/// 500 or halves; periods and steps may be thousandths or negative.
-QStringList startSamples() {
-    double widest = 0.0;
-    for (const Quantity& q : Quantity::all()) {
-        widest = std::max(widest, q.startCondition.high);
-    }
-    return {QString::number(widest), QStringLiteral("12,5")};
-}
-const QStringList kAutoSamples{QStringLiteral("0,001"), QStringLiteral("-2,5"),
-                               QStringLiteral("100")};
-
-int widthFor(const NumberField* field, const QStringList& samples) {
-    int width = 0;
-    for (const QString& text : samples) {
-        width = std::max(width, field->widthFor(text));
-    }
-    return width;
-}
-
 const QColor kFieldColour(192, 255, 255);
 const QColor kHintColour(176, 0, 0);
 
@@ -96,6 +76,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 NumberField* numberField(QWidget* parent, const QString& name) {
     auto* field = new NumberField(parent);
     field->setObjectName(name);
+    // Enough for "99999", "-0,125" or "499,75"; every field is as wide as its longest number.
+    field->setMaxLength(OptionsAutoDialog::kFieldLength);
     // Cyan only while the field can be edited; a disabled field takes the style's grey.
     QPalette p = field->palette();
     p.setColor(QPalette::Active, QPalette::Base, kFieldColour);
@@ -164,8 +146,7 @@ void OptionsAutoDialog::buildStartConditions() {
 
         NumberField* field = numberField(this, indexed("Scro", row));
         // At least the designed width, wider where the face needs it; the scroll bar gives way.
-        const int fieldWidth =
-            std::max(twips_.x(kStartFieldWidth), widthFor(field, startSamples()));
+        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), field->widthForLongestNumber());
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
@@ -273,7 +254,7 @@ void OptionsAutoDialog::buildCommandBar() {
 }
 
 void OptionsAutoDialog::placeAutomaticFields() {
-    const int fieldWidth = widthFor(static_cast<NumberField*>(zeit_[0]), kAutoSamples);
+    const int fieldWidth = static_cast<NumberField*>(zeit_[0])->widthForLongestNumber();
     const int fieldHeight = twips_.y(kFieldHeight);
     const int needed = fieldWidth + 2 * kClearance;
     std::array<GapOption*, 3> options{};

@@ -2,6 +2,7 @@
 // stepped row, typing and scrolling the start conditions, the input aid, and what OK, abort, help
 // and the close box leave behind.
 #include "OptionsAutoDialog.h"
+#include "NumberText.h"
 #include "ScriptedServices.h"
 #include "SeededRandom.h"
 #include "SimulatedClock.h"
@@ -375,9 +376,10 @@ TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
     clickOption(SlotCount);
     EXPECT_GT(cyanPixels(dialog.periodField(SlotCount)), 0);
 
-    // Room for the widest usual numbers beside the pad button, with decimal commas.
-    const QStringList startTexts{"500", "12,5"};
-    const QStringList automaticTexts{"0,001", "-2,5", "100"};
+    // Every field holds six characters and shows the widest numbers of that length whole beside
+    // the pad button, with decimal commas.
+    const QStringList startTexts{"500", "499,75", "12,125"};
+    const QStringList automaticTexts{"99999", "100000", "-0,125", "0,0005"};
     for (int i = 0; i < 3; ++i) {
         for (QLineEdit* field :
              {dialog.startField(i), dialog.periodField(i), dialog.stepField(i)}) {
@@ -389,6 +391,10 @@ TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
                 EXPECT_LE(cursor.center().x() + field->fontMetrics().horizontalAdvance(text),
                           padButton(field)->x())
                     << field->objectName().toStdString() << " " << text.toStdString();
+            }
+            if (field->isEnabled()) { // the start fields and the chosen row: no seventh digit
+                typeOver(field, "1234567");
+                EXPECT_EQ(field->text(), "123456") << field->objectName().toStdString();
             }
         }
     }
@@ -407,6 +413,14 @@ TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
             EXPECT_GT(from, 40) << field->objectName().toStdString(); // after the round button
         }
     }
+}
+
+TEST_F(OptionsDialog, ANumberTypedShorterThanItIsWrittenReopensAsItFits) {
+    clickOption(SlotSpeed);
+    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
+    dialog.command("DIALOG.OK();");
+    dialog.load();
+    EXPECT_EQ(typedNumber(dialog.periodField(SlotSpeed)->text()), 1e14);
 }
 
 TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
