@@ -5,6 +5,7 @@
 #include "AutomaticControl.h"
 #include "Guarded.h"
 #include "ReadoutRow.h"
+#include "framework/MarkedButton.h"
 #include "framework/TitledFrame.h"
 
 #include <QCheckBox>
@@ -52,7 +53,7 @@ SettingsPanel::SettingsPanel(Experiment& experiment, const Twips& twips, QWidget
 }
 
 void SettingsPanel::buildTopRow(const Twips& twips) {
-    reset_ = new QPushButton(tr("&Neustart"), frame_);
+    reset_ = new MarkedButton(tr("&Neustart"), frame_);
     reset_->setObjectName(QStringLiteral("but_Reset"));
     reset_->setGeometry(twips.rect(120, 360, 1215, 375));
     reset_->setToolTip(tr("Hiermit beginnst Du eine neue Messreihe"));
@@ -74,7 +75,7 @@ void SettingsPanel::buildTopRow(const Twips& twips) {
     record_->setToolTip(tr("Gibt an, ob die Werte aufgezeichnet werden sollen"));
     connect(record_, &QCheckBox::toggled, this, [this](bool on) { experiment_.setRecording(on); });
 
-    options_ = new QPushButton(tr("&Optionen"), frame_);
+    options_ = new MarkedButton(tr("&Optionen"), frame_);
     options_->setObjectName(QStringLiteral("ctl_Button1"));
     options_->setGeometry(twips.rect(4140, 360, 1215, 375));
     options_->setIcon(QIcon(QStringLiteral(":/pictures/options.png")));
