@@ -2,6 +2,7 @@
 // modes and the end of the program.
 #include "MainWindow.h"
 
+#include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     hooks.quit = [this] { env_.quit(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
+    new DialogFocusReturn(this);
 
     connect(settings_, &SettingsPanel::automaticToggled, automatic_, &AutomaticControl::boxToggled);
     connect(settings_, &SettingsPanel::optionsRequested, automatic_,
@@ -146,6 +148,8 @@ bool MainWindow::formLoad() {
     settings_->showRunTimeScales();
     devTrace(QStringLiteral("X-11"));
     showMaximized();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
     experiment_.initialiseParticles(false);
     devTrace(QStringLiteral("X-12"));
     experiment_.applyStartValues();
