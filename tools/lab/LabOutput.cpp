@@ -39,11 +39,7 @@ std::optional<QString> LabOutput::equation(const SweepPlan& plan, Experiment& ex
 
 bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
                       QString* error) {
-    if (!QDir().mkpath(dir)) {
-        if (error) {
-            *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
-                         .arg(QDir::toNativeSeparators(dir));
-        }
+    if (!chart::AtomicFile::makeFolder(dir, error)) {
         return false;
     }
     const QDir out(dir);
