@@ -1,6 +1,7 @@
 // vozavero-lab as a user runs it: bad command lines end with code 2, one line of reason and no
 // files; seeded sweeps of count, speed and area give the proportions of the gas law; the table
 // and the saved series agree.
+#include "GraphPicture.h"
 #include "chart/ChartFile.h"
 
 #include <QDir>
@@ -191,6 +192,26 @@ TEST(LabRunnerTest, TableAndSavedSeriesHoldTheSamePointsAndTheSameSeedRepeats) {
     }
     EXPECT_EQ(doc->chart(0).count(), 25); // every 2-second interval on the time chart
     EXPECT_TRUE(QFileInfo(dir.filePath("a/graph.png")).size() > 0);
+}
+
+TEST(LabRunnerTest, TheGraphPictureFitsItsAxesToTheSweep) {
+    QTemporaryDir dir;
+    sweep(dir.path(),
+          {"--vary", "area", "--from", "50", "--to", "500", "--step", "90", "--seconds", "20"});
+    const auto saved = chart::ChartFile::load(dir.filePath(QStringLiteral("series.kpx")));
+    ASSERT_TRUE(saved);
+    const chart::Chart& inverseArea = saved->chart(6); // impacts against 1/area
+    const std::optional<RegressionLine> line = computeRegression(inverseArea);
+    ASSERT_TRUE(line);
+
+    // graph.png is the picture drawn with fitted axes, the line and its equation.
+    GraphPicture fitted;
+    fitted.setFitToData(true);
+    QImage expected(800, 500, QImage::Format_RGB32);
+    fitted.draw(inverseArea, line, expected);
+    const QImage written(dir.filePath(QStringLiteral("graph.png")));
+    EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == expected);
+    EXPECT_LT(fitted.layout().yScale().maximum(), 20); // not the 0..100 of the window
 }
 
 } // namespace
