@@ -156,6 +156,11 @@ bool MainWindow::formLoad() {
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
     timers_->startMeasuring();
+    // A series named on the command line (a double-click on a saved file) opens when the
+    // program runs, as "Messreihe öffnen…" opens it.
+    if (!env_.commandLine.seriesFile().isEmpty()) {
+        files_->openFile(env_.commandLine.seriesFile());
+    }
     return true;
 }
 
