@@ -4,6 +4,7 @@
 
 #include "GraphPlotter.h"
 #include "Guarded.h"
+#include "framework/MarkedButton.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -39,7 +40,7 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
         w->setObjectName(QStringLiteral("tab_View_page(%1)").arg(page));
         tabs_->addTab(w, QString());
         const int index = kButtonOfPage.at(static_cast<size_t>(page));
-        auto* b = new QPushButton(tabs_);
+        auto* b = new MarkedButton(QString(), tabs_);
         b->setObjectName(QStringLiteral("but_LinearRegression(%1)").arg(index));
         b->resize(twips.x(1935), twips.y(315));
         connect(b, &QPushButton::clicked, this, [this] { showRegression(); });
@@ -60,6 +61,7 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
     plotter_->setGeometry(twips.rect(180, 6180, 10845, 3075));
     retranslate();
     connect(plotter_, &GraphPlotter::clicked, this, &GraphPanel::plotterClicked);
+    connect(plotter_, &GraphPlotter::menuRequested, this, &GraphPanel::plotterMenuRequested);
     connect(plotter_, &GraphPlotter::resized, this, [this] { guarded([this] { redrawGraph(); }); });
     showPage(experiment_.shownSeries());
 
@@ -86,6 +88,9 @@ void GraphPanel::retranslate() {
     }
     plotter_->setToolTip(tr("Klicke hier um die Ansicht umzuschalten"));
     plotter_->setAccessibleName(tr("Graph der Messreihe"));
+    plotter_->setAccessibleDescription(
+        tr("Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü "
+           "zum Kopieren und Drucken."));
     // The tab bar names its scroll buttons only when it is made, in the toolkit's words.
     const std::pair<const char*, const char*> scrollButtons[] = {
         {"ScrollLeftButton", "Scroll Left"}, {"ScrollRightButton", "Scroll Right"}};

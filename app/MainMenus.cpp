@@ -2,9 +2,12 @@
 // check marks with their owners, and showing the captions anew in another language.
 #include "MainMenus.h"
 
+#include "AutomaticControl.h"
 #include "Catalogues.h"
 #include "Guarded.h"
+#include "framework/SwitchBox.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 namespace vozavero {
@@ -67,6 +70,7 @@ QMenu* MainMenus::addSubmenu(QMenu* parent, const QString& name, const char* cap
 
 void MainMenus::retranslate() {
     bar_->setAccessibleName(tr("Menüleiste"));
+    graphMenu_->setAccessibleName(tr("Graph kopieren und drucken"));
     for (const auto& [action, caption] : captions_) {
         action->setText(tr(caption));
     }
@@ -128,8 +132,11 @@ void MainMenus::buildViewMenu(QMenuBar* bar) {
 
 void MainMenus::buildEditMenu(QMenuBar* bar) {
     // The edit menu exists with its commands but is never shown nor enabled, so neither its
-    // items nor their shortcuts are offered.
+    // items nor their shortcuts are offered. The graph's context menu offers the same commands,
+    // without shortcuts.
     QMenu* edit = addMenu(bar, QStringLiteral("mnu_Edit"), QT_TR_NOOP("&Bearbeiten"));
+    graphMenu_ = new QMenu(bar);
+    graphMenu_->setObjectName(QStringLiteral("mnu_Graph"));
     const struct {
         const char* name;
         const char* caption;
@@ -147,13 +154,19 @@ void MainMenus::buildEditMenu(QMenuBar* bar) {
         {"mnu_EditPrintTable", QT_TR_NOOP("Tabelle &drucken"), {}, commands_.printTable},
     };
     for (const auto& item : items) {
-        if (QLatin1String(item.name) == QLatin1String("mnu_EditCopyTable")) {
+        const QString name = QLatin1String(item.name);
+        const QString graphName =
+            QString(name).replace(QStringLiteral("mnu_Edit"), QStringLiteral("mnu_Graph"));
+        if (name == QLatin1String("mnu_EditCopyTable")) {
             addSeparator(edit, QStringLiteral("mnu_EditSep1"));
+            addSeparator(graphMenu_, QStringLiteral("mnu_GraphSep1"));
         }
-        QAction* a = addItem(edit, QLatin1String(item.name), item.caption, item.shortcut);
+        QAction* a = addItem(edit, name, item.caption, item.shortcut);
         const std::function<void()>* command = &item.command;
         connect(a, &QAction::triggered, this, [command] { (*command)(); });
         a->setEnabled(false);
+        QAction* offered = addItem(graphMenu_, graphName, item.caption);
+        connect(offered, &QAction::triggered, this, [command] { (*command)(); });
     }
     edit->menuAction()->setVisible(false);
     edit->menuAction()->setEnabled(false);
@@ -191,8 +204,10 @@ void MainMenus::buildOptionsMenu(QMenuBar* bar) {
     }
     addSeparator(options, QStringLiteral("mnu_OptionsSep4"));
     buildLanguageMenu(options);
+    // Tooltips carry what the entry of automatic mode tells while it steps nothing.
+    options->setToolTipsVisible(true);
     connect(options, &QMenu::aboutToShow, this, [this] {
-        autoActiveAction_->setChecked(experiment_.automatic().on());
+        showAutomaticEntry();
         showSeriesChecks();
         showLanguageChecks();
     });
@@ -223,6 +238,17 @@ void MainMenus::showViewMode(int mode) {
     }
 }
 
+void MainMenus::showAutomaticEntry() {
+    // As the box shows it: a tick while something is stepped, the box's partial tick while
+    // automatic mode is on but steps nothing, no mark while it is off.
+    const AutomaticMode& mode = experiment_.automatic();
+    const bool idle = mode.on() && !mode.stepping();
+    autoActiveAction_->setCheckable(!idle);
+    autoActiveAction_->setChecked(mode.stepping());
+    autoActiveAction_->setIcon(idle ? SwitchBox::idleMark(QApplication::style()) : QIcon());
+    autoActiveAction_->setToolTip(idle ? AutomaticControl::idleText() : QString());
+}
+
 void MainMenus::showSeriesChecks() {
     for (int i = 0; i < SeriesCatalogue::kPageCount; ++i) {
         seriesActions_.at(static_cast<size_t>(i))->setChecked(i == experiment_.shownSeries());
@@ -243,6 +269,10 @@ void MainMenus::showLanguageChecks() {
 
 void MainMenus::popupIntervalMenu(QPoint globalPosition) {
     intervalMenu_->popup(globalPosition);
+}
+
+void MainMenus::popupGraphMenu(QPoint globalPosition) {
+    graphMenu_->popup(globalPosition);
 }
 
 } // namespace vozavero

@@ -1,5 +1,6 @@
 #pragma once
-// The menu bar of the main window: its tree, captions, shortcuts and check marks. Each item calls
+// The menu bar of the main window: its tree, captions, shortcuts and check marks, and the graph's
+// context menu, which offers the copy and print commands of the hidden edit menu. Each item calls
 // an operation of the experiment or one of the commands the window hands in; the check marks
 // show their owners' state, read when a menu opens or told when the owner changes. The language
 // menu offers every language the program has a catalogue for, each named in itself.
@@ -48,6 +49,9 @@ public:
     QMenu* intervalMenu() const { return intervalMenu_; }
     /// Shows every caption in the language now in effect, and checks that language.
     void retranslate();
+    /// Opens the graph's context menu (copy and print) as a pop-up at globalPosition.
+    void popupGraphMenu(QPoint globalPosition);
+    QMenu* graphMenu() const { return graphMenu_; }
 
 private:
     /// An item with the source of its caption (none for a caption set elsewhere).
@@ -60,6 +64,7 @@ private:
     void buildEditMenu(QMenuBar* bar);
     void buildOptionsMenu(QMenuBar* bar);
     void buildLanguageMenu(QMenu* options);
+    void showAutomaticEntry();
     void showSeriesChecks();
     void showIntervalChecks(int seconds);
     void showLanguageChecks();
@@ -72,6 +77,7 @@ private:
     QAction* autoActiveAction_ = nullptr;
     QAction* recordAction_ = nullptr;
     QMenu* intervalMenu_ = nullptr;
+    QMenu* graphMenu_ = nullptr;
     std::array<QAction*, MeasuringInterval::kChoices.size()> intervalActions_{};
     std::vector<QAction*> languageActions_;
     /// Items and menus with the source texts of their captions.

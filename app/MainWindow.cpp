@@ -2,6 +2,7 @@
 // modes and the end of the program.
 #include "MainWindow.h"
 
+#include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
 #include "LanguageChoice.h"
 #include "PistonPicture.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     hooks.quit = [this] { env_.quit(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
+    new DialogFocusReturn(this);
 
     connect(settings_, &SettingsPanel::automaticToggled, automatic_, &AutomaticControl::boxToggled);
     connect(settings_, &SettingsPanel::optionsRequested, automatic_,
@@ -74,6 +76,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     connect(&settings_->readouts(), &ReadoutRow::intervalMenuRequested, menus_,
             &MainMenus::popupIntervalMenu);
     connect(graph_, &GraphPanel::plotterClicked, this, [this] { setViewMode(viewMode_ + 1); });
+    connect(graph_, &GraphPanel::plotterMenuRequested, menus_, &MainMenus::popupGraphMenu);
     orderTabs();
     // The designed client area lies below the menu bar.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
@@ -178,6 +181,8 @@ bool MainWindow::formLoad() {
     settings_->showRunTimeScales();
     devTrace(QStringLiteral("X-11"));
     showMaximized();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
     experiment_.initialiseParticles(false);
     devTrace(QStringLiteral("X-12"));
     experiment_.applyStartValues();
@@ -187,6 +192,11 @@ bool MainWindow::formLoad() {
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
     timers_->startMeasuring();
+    // A series named on the command line (a double-click on a saved file) opens when the
+    // program runs, as "Messreihe öffnen…" opens it.
+    if (!env_.commandLine.seriesFile().isEmpty()) {
+        files_->openFile(env_.commandLine.seriesFile());
+    }
     return true;
 }
 

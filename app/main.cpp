@@ -4,7 +4,8 @@
 // the main window, whose load handler decides whether the program runs.
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
-// installation can be checked to start without a person.
+// installation can be checked to start without a person. "--help" and "--version" are answered
+// in the same language before anything needs a display.
 #include "LanguageChoice.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
@@ -18,12 +19,18 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vozavero"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vozavero"),
                        QStringLiteral("Vozavero"));
     const vozavero::LanguageChoice language(&settings);
+    if (vozavero::CommandLine::information(argc, argv)) {
+        const QCoreApplication core(argc, argv);
+        vozavero::Catalogues::install(language.startLanguage());
+        std::fputs(qUtf8Printable(*vozavero::CommandLine::information(argc, argv)), stdout);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vozavero"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));
     const QString startLanguage = language.startLanguage();
     if (!language.apply(startLanguage)) {
         std::fprintf(stderr,

@@ -19,6 +19,9 @@ public:
     int widthFor(const QString& text) const;
     /// Gives the pad button its texts in the language now in effect.
     void retranslate();
+    /// Width in pixels a field needs to show every number it can hold whole: maxLength()
+    /// characters of the widest one a number is written with.
+    int widthForLongestNumber() const;
 
 signals:
     /// The user asked for the number pad: a tap by touch or pen inside the field, or the pad

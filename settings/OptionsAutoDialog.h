@@ -25,6 +25,9 @@ namespace vozavero {
 class OptionsAutoDialog : public QDialog {
     Q_OBJECT
 public:
+    /// Characters every number field holds.
+    static constexpr int kFieldLength = 6;
+
     /// Edits the start conditions and confirms the choice through experiment; services provides
     /// the input aid and messages.
     OptionsAutoDialog(Experiment& experiment, FrameworkServices& services, const Twips& twips,
@@ -45,6 +48,9 @@ public:
     QRadioButton* option(int index) const { return auto_.at(static_cast<size_t>(index)); }
     QLineEdit* periodField(int slot) const { return zeit_.at(static_cast<size_t>(slot)); }
     QLineEdit* stepField(int slot) const { return anz_.at(static_cast<size_t>(slot)); }
+    /// "Die Zeit muss größer als 0 sein", shown under the period column while the chosen row's
+    /// period cannot step.
+    QLabel* periodHint() const { return periodHint_; }
 
 protected:
     /// A new language: every text is shown anew and the fields are laid over the new captions.
@@ -73,6 +79,9 @@ private:
     void resetFields();
     /// Selects option index (0..2 a quantity slot, 3 none) and enables its row's fields.
     void selectOption(int index);
+    /// Shows the period hint while the chosen row's period is one that never steps (no number,
+    /// 0, negative, or too short for a timer), and hides it otherwise.
+    void showPeriodHint();
     /// The start-condition row's text changed: clamp and store, move the scroll bar, and show
     /// the clamped number unless the user is still typing.
     void startTextChanged(int row);
@@ -107,6 +116,7 @@ private:
     std::vector<Caption> captions_;
     /// The buttons with their source texts (option "none", OK, abort, help).
     std::vector<std::pair<QAbstractButton*, const char*>> buttonTexts_;
+    QLabel* periodHint_ = nullptr;
 };
 
 } // namespace vozavero

@@ -11,6 +11,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Der Ordner „%1“ konnte nicht angelegt werden.
+
+%2</source>
+        <translation>The folder “%1” could not be created.
+
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Catalogues</name>
@@ -50,16 +58,8 @@
         <translation>Line %1 holds no valid colour: “%2”.</translation>
     </message>
     <message>
-        <source>Die Datei ist unvollständig: Es fehlt die Angabe „%1“.</source>
-        <translation>The file is incomplete: the entry “%1” is missing.</translation>
-    </message>
-    <message>
         <source>Zeile %1 ist fehlerhaft: Erwartet wird „%2“ mit %3 Angaben.</source>
         <translation>Line %1 is faulty: expected “%2” with %3 values.</translation>
-    </message>
-    <message>
-        <source>Die Datei ist unvollständig: Es fehlen Messwerte.</source>
-        <translation>The file is incomplete: measured values are missing.</translation>
     </message>
     <message>
         <source>Zeile %1 ist fehlerhaft: Erwartet werden %2 Zahlen.</source>
@@ -76,6 +76,62 @@
     <message>
         <source>Zeile %1 enthält einen ungültigen Wert: „%2“.</source>
         <translation>Line %1 holds an invalid value: “%2”.</translation>
+    </message>
+    <message>
+        <source>Die Datei endet vorzeitig schon in ihrer ersten Zeile</source>
+        <translation>The file ends early, in its very first line</translation>
+    </message>
+    <message>
+        <source>Die Datei endet vorzeitig (nach Zeile %1)</source>
+        <translation>The file ends early (after line %1)</translation>
+    </message>
+    <message>
+        <source>, noch vor dem ersten Diagramm.</source>
+        <translation>, before the first chart.</translation>
+    </message>
+    <message>
+        <source>: Es fehlt die Schlusszeile „end“.</source>
+        <translation>: the closing line “end” is missing.</translation>
+    </message>
+    <message>
+        <source>; das Diagramm fehlt.</source>
+        <translation>; the chart is missing.</translation>
+    </message>
+    <message>
+        <source>; es fehlen alle %1 Diagramme.</source>
+        <translation>; all %1 charts are missing.</translation>
+    </message>
+    <message>
+        <source>; es fehlt eines der %1 Diagramme.</source>
+        <translation>; one of the %1 charts is missing.</translation>
+    </message>
+    <message>
+        <source>; es fehlen %1 der %2 Diagramme.</source>
+        <translation>; %1 of the %2 charts are missing.</translation>
+    </message>
+    <message>
+        <source> mitten in den Angaben zum Diagramm „%1“; seine Messpunkte fehlen.</source>
+        <translation> in the middle of the entries of the chart “%1”; its points are missing.</translation>
+    </message>
+    <message>
+        <source>; es fehlt 1 Messpunkt von „%1“.</source>
+        <translation>; 1 point of “%1” is missing.</translation>
+    </message>
+    <message>
+        <source>; es fehlen %1 Messpunkte von „%2“.</source>
+        <translation>; %1 points of “%2” are missing.</translation>
+    </message>
+    <message>
+        <source> Außerdem fehlt ein weiteres Diagramm.</source>
+        <translation> One more chart is missing as well.</translation>
+    </message>
+    <message>
+        <source> Außerdem fehlen %1 weitere Diagramme.</source>
+        <translation> %1 more charts are missing as well.</translation>
+    </message>
+    <message>
+        <source>Nr. %1</source>
+        <translation>no. %1</translation>
     </message>
 </context>
 <context>
@@ -148,14 +204,6 @@ Do you want to replace it?</translation>
         <translation>%1 to %2</translation>
     </message>
     <message>
-        <source>%1 muss eine Zahl von %2 sein (%3).</source>
-        <translation>%1 must be a number from %2 (%3).</translation>
-    </message>
-    <message>
-        <source>Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S [--count N] [--speed V] [--width W] [--seconds T] [--interval I] [--seed K] --out DIR</source>
-        <translation>Usage: vozavero-lab --vary count|speed|area --from A --to B --step S [--count N] [--speed V] [--width W] [--seconds T] [--interval I] [--seed K] --out DIR</translation>
-    </message>
-    <message>
         <source>Unbekanntes Argument „%1“.</source>
         <translation>Unknown argument “%1”.</translation>
     </message>
@@ -215,16 +263,22 @@ Do you want to replace it?</translation>
         <source>--out braucht einen Ordner.</source>
         <translation>--out needs a folder.</translation>
     </message>
+    <message>
+        <source>%1 muss eine Zahl von %2 sein (%3), nicht „%4“.</source>
+        <translation>%1 must be a number from %2 (%3), not “%4”.</translation>
+    </message>
+    <message>
+        <source>Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S [--count N] [--speed V] [--width W] [--seconds T] [--interval I] [--seed K] --out DIR
+       vozavero-lab --help | --version</source>
+        <translation>Usage: vozavero-lab --vary count|speed|area --from A --to B --step S [--count N] [--speed V] [--width W] [--seconds T] [--interval I] [--seed K] --out DIR
+       vozavero-lab --help | --version</translation>
+    </message>
 </context>
 <context>
     <name>LabOutput</name>
     <message>
         <source>Stöße pro Sekunde</source>
         <translation>Impacts per second</translation>
-    </message>
-    <message>
-        <source>Der Ordner „%1“ kann nicht angelegt werden.</source>
-        <translation>The folder “%1” cannot be created.</translation>
     </message>
     <message>
         <source>Das Bild des Graphen kann nicht erzeugt werden.</source>
@@ -387,6 +441,10 @@ Do you want to replace it?</translation>
         <source>Beim Schreiben ist ein Fehler aufgetreten.</source>
         <translation>An error occurred while writing.</translation>
     </message>
+    <message>
+        <source>„%1“ ist eine Datei, kein Ordner. Bitte einen anderen Speicherort wählen.</source>
+        <translation>“%1” is a file, not a folder. Please choose another place to save.</translation>
+    </message>
 </context>
 <context>
     <name>Series</name>
@@ -533,6 +591,38 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>vozavero::AutomaticControl</name>
+    <message>
+        <source>Die Automatik ist eingeschaltet, ändert aber keinen Wert.
+Wähle unter „Optionen“ eine Größe und eine Zeit größer als 0.</source>
+        <translation>Automatic mode is on but changes no value.
+Under “Options”, choose a quantity and a time greater than 0.</translation>
+    </message>
+</context>
+<context>
+    <name>vozavero::CommandLine</name>
+    <message>
+        <source>Aufruf: vozavero [/NEW] [-DEV] [DATEI.kpx]
+Simulation des Gasdrucks im Kolbenprober für den Physikunterricht.
+
+  DATEI.kpx   öffnet eine gespeicherte Messreihe
+  /NEW        startet auch, wenn das Programm schon läuft
+  -DEV        zeigt die Schritte beim Start (X-1 bis X-14)
+  --help      zeigt diese Hilfe
+  --version   zeigt die Version
+</source>
+        <translation>Usage: vozavero [/NEW] [-DEV] [FILE.kpx]
+Simulation of the gas pressure in a gas syringe for physics lessons.
+
+  FILE.kpx    opens a saved measurement series
+  /NEW        starts even when the program is already running
+  -DEV        shows the steps of the start-up (X-1 to X-14)
+  --help      shows this help
+  --version   shows the version
+</translation>
+    </message>
+</context>
+<context>
     <name>vozavero::CylinderPanel</name>
     <message>
         <source>Simulation des Kolbenprobers</source>
@@ -588,6 +678,10 @@ Do you want to replace it?</translation>
     <message>
         <source>Alle Messwerte liegen beim selben x-Wert. Für eine Ausgleichsgerade müssen mindestens zwei verschiedene Werte eingestellt worden sein.</source>
         <translation>All measured values lie at the same x value. A line of best fit needs at least two different settings.</translation>
+    </message>
+    <message>
+        <source>Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü zum Kopieren und Drucken.</source>
+        <translation>A click switches the view; a right-click or a long press opens a menu for copying and printing.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +790,10 @@ Do you want to replace it?</translation>
         <source>&amp;Sprache</source>
         <translation>&amp;Language</translation>
     </message>
+    <message>
+        <source>Graph kopieren und drucken</source>
+        <translation>Copy and print the graph</translation>
+    </message>
 </context>
 <context>
     <name>vozavero::MainWindow</name>
@@ -792,6 +890,10 @@ Do you want to replace it?</translation>
         <source>Hilfe</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Die Zeit muss größer als 0 sein</source>
+        <translation>The time must be greater than 0</translation>
+    </message>
 </context>
 <context>
     <name>vozavero::PistonPicture</name>
@@ -878,6 +980,10 @@ Do you want to replace it?</translation>
 %1</source>
         <translation>No printer is set up. The printout was saved as a PDF file:
 %1</translation>
+    </message>
+    <message>
+        <source>Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?</source>
+        <translation>The current measurement series is not saved. Open anyway?</translation>
     </message>
 </context>
 <context>

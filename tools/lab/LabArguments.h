@@ -18,6 +18,7 @@ public:
     SweepPlan plan;
     QString outDir;
     bool helpWanted = false;
+    bool versionWanted = false;
 
     /// Parses the arguments after the program name. Empty with a one-line reason in the
     /// program's language in error when they are not a valid sweep.
