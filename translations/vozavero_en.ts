@@ -354,7 +354,7 @@ Do you want to replace it?</translation>
     <message>
         <source>Teilchenzahl alle %1 Sekunden um %2 ändern</source>
         <extracomment>%1 and %2 become the runs of blanks the period and step fields lie over</extracomment>
-        <translation>Change particle count every %1 seconds by %2</translation>
+        <translation>Change particle count every %1 s by %2</translation>
     </message>
     <message>
         <source>Anzahl</source>
@@ -379,7 +379,7 @@ Do you want to replace it?</translation>
     <message>
         <source>Geschwind. alle %1 Sekunden um %2 ändern</source>
         <extracomment>%1 and %2 become the runs of blanks the period and step fields lie over</extracomment>
-        <translation>Change speed every %1 seconds by %2</translation>
+        <translation>Change speed every %1 s by %2</translation>
     </message>
     <message>
         <source>Fläche</source>
@@ -396,7 +396,7 @@ Do you want to replace it?</translation>
     <message>
         <source>Volumen alle %1 Sekunden um %2 ändern</source>
         <extracomment>%1 and %2 become the runs of blanks the period and step fields lie over</extracomment>
-        <translation>Change volume every %1 seconds by %2</translation>
+        <translation>Change volume every %1 s by %2</translation>
     </message>
     <message>
         <source>Stöße auf Kolben</source>
