@@ -169,6 +169,15 @@ TEST_F(EnglishWindowTest, EveryMessageHasItsEnglish) {
         chart::ChartFile::fromText(QString::fromUtf8(text), &error);
         return error;
     };
+    /// Opens the file name in the test folder, after saving doc there when given.
+    const auto openMessage = [&](const chart::ChartDocument* doc, const QString& name) {
+        const QString path = dir.filePath(name);
+        if (doc != nullptr) {
+            chart::ChartFile::save(*doc, path);
+        }
+        window->files().openFile(path);
+        return lastMessage();
+    };
     const QString header =
         QStringLiteral("VOZAVERO-KPX 1\ndocument\tVozavero\ndefaultFileName\t\n");
     const std::vector<std::pair<const char*, std::function<QString()>>> messages = {
@@ -195,19 +204,12 @@ TEST_F(EnglishWindowTest, EveryMessageHasItsEnglish) {
              window->files().printTable();
              return lastMessage();
          }},
-        {"missing file",
-         [&] {
-             window->files().openFile(dir.filePath(QStringLiteral("fehlt.kpx")));
-             return lastMessage();
-         }},
+        {"missing file", [&] { return openMessage(nullptr, QStringLiteral("fehlt.kpx")); }},
         {"other document",
          [&] {
              chart::ChartDocument other(QStringLiteral("x"));
              other.addChart(QStringLiteral("x"));
-             const QString path = dir.filePath(QStringLiteral("other.kpx"));
-             chart::ChartFile::save(other, path);
-             window->files().openFile(path);
-             return lastMessage();
+             return openMessage(&other, QStringLiteral("other.kpx"));
          }},
         {"impossible values",
          [&] {
@@ -216,10 +218,15 @@ TEST_F(EnglishWindowTest, EveryMessageHasItsEnglish) {
                  odd.addChart(QLatin1String(entry.name));
              }
              odd.chart(0).append(-1, 0);
-             const QString path = dir.filePath(QStringLiteral("odd.kpx"));
-             chart::ChartFile::save(odd, path);
+             return openMessage(&odd, QStringLiteral("odd.kpx"));
+         }},
+        {"unsaved points",
+         [&] {
+             const QString path = dir.filePath(QStringLiteral("saved.kpx"));
+             chart::ChartFile::save(window->experiment().document(), path);
+             closeInterval(3);
              window->files().openFile(path);
-             return lastMessage();
+             return services.questions.last();
          }},
         {"unknown format",
          [&] {
