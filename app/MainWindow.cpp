@@ -64,7 +64,10 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
         }
     };
     hooks.quitRequested = [this] { return quitRequested_; };
-    hooks.quit = [this] { env_.quit(); };
+    hooks.quit = [this] {
+        endRecovery();
+        env_.quit();
+    };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
 
@@ -126,6 +129,11 @@ bool MainWindow::formLoad() {
         services_.message(tr("Vorlix läuft bereits oder wird noch geladen."));
         return false;
     }
+    if (const SingleInstance* instance = env_.instance ? env_.instance() : nullptr;
+        instance && !env_.recoveryFolder.isEmpty()) {
+        recovery_ = new RecoveryControl(experiment_, *files_, services_, env_.recoveryFolder,
+                                        *instance, this);
+    }
     devTrace(QStringLiteral("X-1"));
     services_.setProductInfo(
         {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
@@ -154,6 +162,10 @@ bool MainWindow::formLoad() {
     graph_->redrawGraph();
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
+    // Measuring starts once the question is answered, so that a series taken back replaces none.
+    if (recovery_) {
+        recovery_->offerLostSeries();
+    }
     timers_->startMeasuring();
     return true;
 }
@@ -213,8 +225,15 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
+void MainWindow::endRecovery() {
+    if (recovery_) {
+        recovery_->discard();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     quitRequested_ = true;
+    endRecovery();
     event->accept();
 }
 

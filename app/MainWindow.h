@@ -12,6 +12,7 @@
 #include "ExperimentTimers.h"
 #include "GraphPanel.h"
 #include "MainMenus.h"
+#include "RecoveryControl.h"
 #include "SeriesFileCommands.h"
 #include "SettingsPanel.h"
 #include "Twips.h"
@@ -37,6 +38,10 @@ public:
         std::function<void()> quit;
         /// Twips per pixel of the screen.
         Twips twips;
+        /// This instance among the running ones (after start-up step 1) and the folder of the
+        /// recovery copies; without both the window keeps no recovery copy.
+        std::function<const SingleInstance*()> instance;
+        QString recoveryFolder;
 
         /// An environment for a single window on this screen: no other instance, quitting does
         /// nothing until the caller sets it.
@@ -65,6 +70,8 @@ public:
     ExperimentTimers& timers() const { return *timers_; }
     SeriesFileCommands& files() const { return *files_; }
     AutomaticControl& automatic() const { return *automatic_; }
+    /// Null when the window keeps no recovery copy.
+    RecoveryControl* recovery() const { return recovery_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -76,6 +83,8 @@ private:
     MainMenus::Commands menuCommands();
     /// Top to bottom, and left to right within a row.
     void orderTabs();
+    /// The orderly end: the recovery copy is no longer needed.
+    void endRecovery();
 
     Environment env_;
     FrameworkServices& services_;
@@ -88,6 +97,7 @@ private:
     AutomaticControl* automatic_ = nullptr;
     ExperimentTimers* timers_ = nullptr;
     MainMenus* menus_ = nullptr;
+    RecoveryControl* recovery_ = nullptr;
     int viewMode_ = 0;
     bool quitRequested_ = false;
     bool firstPaintDone_ = false;

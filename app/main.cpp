@@ -6,6 +6,7 @@
 #include "GermanToolkitTexts.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
+#include "TestingAids.h"
 #include "framework/QtFrameworkServices.h"
 
 #include <QApplication>
@@ -37,11 +38,16 @@ int main(int argc, char** argv) {
         return instance->otherRunning();
     };
     env.quit = [] { QApplication::exit(0); };
+    env.instance = [&instance] { return instance.get(); };
+    env.recoveryFolder = vozavero::RecoveryFolder::standardPath();
 
     vozavero::MainWindow window(env);
     services.setParent(&window);
     if (!window.formLoad()) {
         return 0;
+    }
+    if (const int seconds = vozavero::TestingAids::measuringInterval()) {
+        window.experiment().setMeasuringInterval(seconds);
     }
     if (qEnvironmentVariableIsSet("VOZAVERO_QUIT_AFTER_START")) {
         bool isNumber = false;

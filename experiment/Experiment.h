@@ -157,6 +157,8 @@ signals:
     void regressionChanged();
     /// On/off or a slot's schedule changed.
     void automaticChanged();
+    /// A choice of the options dialog was confirmed (its OK), after automaticChanged.
+    void automaticConfirmed();
 
 private:
     void setCylinderWidth(double width);
