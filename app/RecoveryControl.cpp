@@ -73,7 +73,9 @@ bool RecoveryControl::ask(const QString& question) {
         note(question + (*answer ? QStringLiteral(" [Ja]") : QStringLiteral(" [Nein]")));
         return *answer;
     }
-    return services_.question(question) == FrameworkServices::kAnswerYes;
+    // A stray Enter or Escape must not throw the measured points away.
+    return services_.question(question, FrameworkServices::kAnswerYes) ==
+           FrameworkServices::kAnswerYes;
 }
 
 bool RecoveryControl::takeBack(const QString& path) {

@@ -75,6 +75,7 @@ TEST_F(RecoveryWindowTest, YesShowsTheLostSeriesAsOpeningItWouldBeforeMeasuringS
         "06.12.2026, 11:40 Uhr mit 12 Messpunkten erhalten. Wiederherstellen?"))
         << services.questions[0].toStdString();
     EXPECT_TRUE(services.questions[0].contains("wiederherstellen"));
+    EXPECT_EQ(services.safeAnswers[0], FrameworkServices::kAnswerYes);
     EXPECT_FALSE(measuringWhileAsked);
     EXPECT_TRUE(find<QTimer>("KollZaehl")->isActive());
     EXPECT_TRUE(services.messages.isEmpty());
