@@ -2,7 +2,9 @@
 // framework services and the main window, whose load handler decides whether the program runs.
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
-// installation can be checked to start without a person.
+// installation can be checked to start without a person. The window keeps its recovery copy in
+// the application's data folder under the name of this instance's lock; the testing aids
+// (TestingAids) may set the measuring interval after start-up.
 #include "GermanToolkitTexts.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"

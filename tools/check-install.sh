@@ -25,9 +25,10 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # "/NEW" keeps a program started by hand from refusing this one; the variable closes the window
-# one second after start-up.
+# one second after start-up; a data folder of its own keeps a recovery copy left on this machine
+# from being offered (a question no one would answer).
 out=$(cd "$stage" && QT_QPA_PLATFORM=offscreen VOZAVERO_QUIT_AFTER_START=1000 \
-    timeout 60 "$stage/usr/bin/vozavero" /NEW 2>&1)
+    XDG_DATA_HOME="$stage/data" timeout 60 "$stage/usr/bin/vozavero" /NEW 2>&1)
 if ! grep -q "started and shown" <<<"$out"; then
     echo "check-install: the staged program did not start:" >&2
     echo "$out" >&2

@@ -145,16 +145,15 @@ TEST_F(RecoveryProgramTest, AnOrderlyEndLeavesNoCopyAndTheNextStartAsksNothing) 
 }
 
 TEST_F(RecoveryProgramTest, TwoNewInstancesKeepACopyEachAndOnlyTheDeadOnesIsOffered) {
-    QProcess& plain = start(QStringLiteral("nein"));
-    waitForCopy(plain, 1); // registered: the second start comes after it
-    QProcess& beside = start(QStringLiteral("nein"), {QStringLiteral("/NEW")});
-    const RecoveryFolder::Contents besideCopy = waitForCopy(beside, 2);
-    const RecoveryFolder::Contents plainCopy = waitForCopy(plain, 2);
-    ASSERT_TRUE(plainCopy.series && besideCopy.series);
-    ASSERT_NE(copyOf(plain), copyOf(beside));
+    QProcess& first = start(QStringLiteral("nein"), {QStringLiteral("/NEW")});
+    QProcess& second = start(QStringLiteral("nein"), {QStringLiteral("/NEW")});
+    const RecoveryFolder::Contents secondCopy = waitForCopy(second, 2);
+    const RecoveryFolder::Contents firstCopy = waitForCopy(first, 2);
+    ASSERT_TRUE(firstCopy.series && secondCopy.series);
+    ASSERT_NE(copyOf(first), copyOf(second));
 
-    killHard(beside);
-    const QString lost = copyOf(beside);
+    killHard(second);
+    const QString lost = copyOf(second);
     const int lostPoints = RecoveryFolder::read(lost).points;
     QProcess& third = start(QStringLiteral("nein"), {QStringLiteral("/NEW")}, 1500);
     const QString err = finished(third);
@@ -162,7 +161,7 @@ TEST_F(RecoveryProgramTest, TwoNewInstancesKeepACopyEachAndOnlyTheDeadOnesIsOffe
     EXPECT_TRUE(err.contains(QStringLiteral("mit %1 Messpunkten").arg(lostPoints)))
         << err.toStdString();
     EXPECT_FALSE(QFile::exists(lost));     // "Nein" removes it
-    EXPECT_FALSE(copyOf(plain).isEmpty()); // the running instance's copy stays
+    EXPECT_FALSE(copyOf(first).isEmpty()); // the running instance's copy stays
 }
 
 TEST_F(RecoveryProgramTest, ACopyThatIsNoSeriesIsMovedAsideWithANoteAndNotOffered) {
