@@ -129,11 +129,8 @@ bool MainWindow::formLoad() {
         services_.message(tr("Vorlix läuft bereits oder wird noch geladen."));
         return false;
     }
-    if (const SingleInstance* instance = env_.instance ? env_.instance() : nullptr;
-        instance && !env_.recoveryFolder.isEmpty()) {
-        recovery_ = new RecoveryControl(experiment_, *files_, services_, env_.recoveryFolder,
-                                        *instance, this);
-    }
+    recovery_ = RecoveryControl::create(env_.instance, env_.recoveryFolder, experiment_, *files_,
+                                        services_, this);
     devTrace(QStringLiteral("X-1"));
     services_.setProductInfo(
         {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
@@ -162,7 +159,12 @@ bool MainWindow::formLoad() {
     graph_->redrawGraph();
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
-    // Measuring starts once the question is answered, so that a series taken back replaces none.
+    // A series named on the command line (a double-click on a saved file) opens when the
+    // program runs, as "Messreihe öffnen…" opens it.
+    if (!env_.commandLine.seriesFile().isEmpty()) {
+        files_->openFile(env_.commandLine.seriesFile());
+    }
+    // Then a lost series is offered; measuring starts once the question is answered.
     if (recovery_) {
         recovery_->offerLostSeries();
     }

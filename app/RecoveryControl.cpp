@@ -30,6 +30,17 @@ RecoveryControl::RecoveryControl(Experiment& experiment, SeriesFileCommands& fil
     connect(&copy_, &RecoveryCopy::failed, this, &RecoveryControl::reportFailure);
 }
 
+RecoveryControl* RecoveryControl::create(const std::function<const SingleInstance*()>& instance,
+                                         const QString& folder, Experiment& experiment,
+                                         SeriesFileCommands& files, FrameworkServices& services,
+                                         QObject* parent) {
+    const SingleInstance* registered = instance ? instance() : nullptr;
+    if (!registered || folder.isEmpty()) {
+        return nullptr;
+    }
+    return new RecoveryControl(experiment, files, services, folder, *registered, parent);
+}
+
 QString RecoveryControl::question(const QDateTime& saved, int points) {
     //: Date and time of the last saved point, as in "06.12.2026, 11:40 Uhr".
     const QString when = saved.toString(tr("dd.MM.yyyy, HH:mm 'Uhr'"));

@@ -11,6 +11,7 @@
 
 #include <QDateTime>
 #include <QObject>
+#include <functional>
 
 namespace vozavero {
 
@@ -20,6 +21,12 @@ public:
     /// Keeps the copy of instance in folder; instance must outlive this object.
     RecoveryControl(Experiment& experiment, SeriesFileCommands& files, FrameworkServices& services,
                     const QString& folder, const SingleInstance& instance, QObject* parent);
+    /// The control for the registered instance (asked for now) and folder; null when either is
+    /// missing, and then no copy is kept.
+    static RecoveryControl* create(const std::function<const SingleInstance*()>& instance,
+                                   const QString& folder, Experiment& experiment,
+                                   SeriesFileCommands& files, FrameworkServices& services,
+                                   QObject* parent);
 
     /// Asks about each lost series, newest first, until one is taken back: Yes opens it as
     /// "Messreihe öffnen…" does, No removes it. A copy that is no series is moved aside with a

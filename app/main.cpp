@@ -2,9 +2,10 @@
 // framework services and the main window, whose load handler decides whether the program runs.
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
-// installation can be checked to start without a person. The window keeps its recovery copy in
-// the application's data folder under the name of this instance's lock; the testing aids
-// (TestingAids) may set the measuring interval after start-up.
+// installation can be checked to start without a person. "--help" and "--version" are answered
+// before anything needs a display. The window keeps its recovery copy in the application's data
+// folder under the name of this instance's lock; the testing aids (TestingAids) may set the
+// measuring interval after start-up.
 #include "GermanToolkitTexts.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
@@ -17,6 +18,10 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    if (const std::optional<QString> text = vozavero::CommandLine::information(argc, argv)) {
+        std::fputs(qUtf8Printable(*text), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vozavero"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));

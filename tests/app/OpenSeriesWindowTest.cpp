@@ -143,4 +143,32 @@ TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouche
     }
 }
 
+TEST_F(OpenSeriesWindowTest, ASeriesNamedOnTheCommandLineOpensWhenTheProgramRuns) {
+    closeInterval(50);
+    const auto measured = points();
+    // The "-dev" in the name starts no trace.
+    const QString path = saveAs(QStringLiteral("my-device.kpx"));
+    const CommandLine withFile = CommandLine::fromArguments({QStringLiteral("vozavero"), path});
+
+    ASSERT_TRUE(start(withFile));
+    EXPECT_TRUE(services.messages.isEmpty()) << services.messages.join(u' ').toStdString();
+    EXPECT_EQ(points(), measured);
+    EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
+
+    // Beside a running instance the start is refused as ever, and nothing is opened.
+    ASSERT_FALSE(start(withFile, true));
+    EXPECT_EQ(services.messages, QStringList{"Vorlix läuft bereits oder wird noch geladen."});
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
+
+    // A file that cannot be read is reported, and the program runs on with its empty series.
+    services.messages.clear();
+    ASSERT_TRUE(start(CommandLine::fromArguments(
+        {QStringLiteral("vozavero"), dir.filePath(QStringLiteral("fehlt.kpx"))})));
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.messages[0].contains(QStringLiteral("nicht gelesen werden")))
+        << services.messages[0].toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
+}
+
 } // namespace vozavero

@@ -106,6 +106,32 @@ TEST_F(RecoveryWindowTest, NoRemovesTheCopyAndTheLessonStartsAfresh) {
     EXPECT_TRUE(QDir(recoveryFolder).entryList(QDir::Files).isEmpty());
 }
 
+TEST_F(RecoveryWindowTest, WithASeriesFileOnTheCommandLineTheQuestionComesAfterItIsOpened) {
+    RecordingExperiment lesson;
+    lesson.record(6, 30);
+    RecordingExperiment saved;
+    saved.record(2, 90);
+    const QString file = dir.filePath(QStringLiteral("gespeichert.kpx"));
+    ASSERT_TRUE(chart::ChartFile::save(saved.document(), file));
+    const CommandLine withFile = CommandLine::fromArguments({QStringLiteral("vozavero"), file});
+    for (const int answer : {FrameworkServices::kAnswerYes, FrameworkServices::kAnswerNo}) {
+        lose(lesson, lastPoint);
+        services.answers = {answer};
+        ASSERT_TRUE(start(withFile));
+        EXPECT_EQ(services.questions.size(), 1);
+        EXPECT_TRUE(services.messages.isEmpty());
+        EXPECT_EQ(RecordingExperiment::pointsOf(window->experiment().document()),
+                  RecordingExperiment::pointsOf(answer == FrameworkServices::kAnswerYes
+                                                    ? lesson.document()
+                                                    : saved.document()));
+        EXPECT_TRUE(QFile::exists(file));
+        window->close(); // an orderly end: no copy is left for the next round
+        window.reset();
+        self.reset();
+        services.questions.clear();
+    }
+}
+
 TEST_F(RecoveryWindowTest, UnderDevTheQuestionComesAfterTheStartUpTrace) {
     RecordingExperiment lesson;
     lesson.record(3);

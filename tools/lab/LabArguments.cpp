@@ -51,7 +51,8 @@ std::optional<qulonglong> whole(const QString& text, qulonglong most) {
 QString LabArguments::usage() {
     return QStringLiteral("Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S "
                           "[--count N] [--speed V] [--width W] [--seconds T] [--interval I] "
-                          "[--seed K] --out DIR");
+                          "[--seed K] --out DIR\n"
+                          "       vozavero-lab --help | --version");
 }
 
 std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QString* error) {
@@ -73,6 +74,10 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         const QString& option = arguments[i];
         if (option == QStringLiteral("--help") || option == QStringLiteral("-h")) {
             result.helpWanted = true;
+            return result;
+        }
+        if (option == QStringLiteral("--version")) {
+            result.versionWanted = true;
             return result;
         }
         if (!kOptions.contains(option)) {

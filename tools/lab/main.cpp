@@ -54,6 +54,10 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", qUtf8Printable(LabArguments::usage()));
         return 0;
     }
+    if (args->versionWanted) {
+        std::printf("vozavero-lab %s\n", VOZAVERO_VERSION);
+        return 0;
+    }
 
     // The graph is drawn into a picture; no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
