@@ -4,6 +4,7 @@
 
 #include "GraphPlotter.h"
 #include "Guarded.h"
+#include "framework/MarkedButton.h"
 
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -41,7 +42,7 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
         tabs_->addTab(w, caption);
         w->setAccessibleName(caption);
         const int index = kButtonOfPage.at(static_cast<size_t>(page));
-        auto* b = new QPushButton(tr("Ausgleichsgerade"), tabs_);
+        auto* b = new MarkedButton(tr("Ausgleichsgerade"), tabs_);
         b->setObjectName(QStringLiteral("but_LinearRegression(%1)").arg(index));
         b->resize(twips.x(1935), twips.y(315));
         b->setAccessibleDescription(

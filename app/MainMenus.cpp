@@ -2,8 +2,11 @@
 // the check marks with their owners.
 #include "MainMenus.h"
 
+#include "AutomaticControl.h"
 #include "Guarded.h"
+#include "framework/SwitchBox.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 namespace vozavero {
@@ -161,8 +164,10 @@ void MainMenus::buildOptionsMenu(QMenuBar* bar) {
                 [this, seconds] { experiment_.setMeasuringInterval(seconds); });
         intervalActions_.at(i) = a;
     }
+    // Tooltips carry what the entry of automatic mode tells while it steps nothing.
+    options->setToolTipsVisible(true);
     connect(options, &QMenu::aboutToShow, this, [this] {
-        autoActiveAction_->setChecked(experiment_.automatic().on());
+        showAutomaticEntry();
         showSeriesChecks();
     });
 }
@@ -171,6 +176,17 @@ void MainMenus::showViewMode(int mode) {
     for (int i = 0; i < 4; ++i) {
         viewModeActions_.at(static_cast<size_t>(i))->setChecked(i == mode);
     }
+}
+
+void MainMenus::showAutomaticEntry() {
+    // As the box shows it: a tick while something is stepped, the box's partial tick while
+    // automatic mode is on but steps nothing, no mark while it is off.
+    const AutomaticMode& mode = experiment_.automatic();
+    const bool idle = mode.on() && !mode.stepping();
+    autoActiveAction_->setCheckable(!idle);
+    autoActiveAction_->setChecked(mode.stepping());
+    autoActiveAction_->setIcon(idle ? SwitchBox::idleMark(QApplication::style()) : QIcon());
+    autoActiveAction_->setToolTip(idle ? AutomaticControl::idleText() : QString());
 }
 
 void MainMenus::showSeriesChecks() {

@@ -46,6 +46,7 @@ private:
     void buildViewMenu(QMenuBar* bar);
     void buildEditMenu(QMenuBar* bar);
     void buildOptionsMenu(QMenuBar* bar);
+    void showAutomaticEntry();
     void showSeriesChecks();
     void showIntervalChecks(int seconds);
 

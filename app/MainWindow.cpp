@@ -2,6 +2,7 @@
 // modes and the end of the program.
 #include "MainWindow.h"
 
+#include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
@@ -65,11 +66,14 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     };
     hooks.quitRequested = [this] { return quitRequested_; };
     hooks.quit = [this] {
-        endRecovery();
+        if (recovery_) {
+            recovery_->discard(); // the orderly end
+        }
         env_.quit();
     };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
+    new DialogFocusReturn(this);
 
     connect(settings_, &SettingsPanel::automaticToggled, automatic_, &AutomaticControl::boxToggled);
     connect(settings_, &SettingsPanel::optionsRequested, automatic_,
@@ -151,6 +155,8 @@ bool MainWindow::formLoad() {
     settings_->showRunTimeScales();
     devTrace(QStringLiteral("X-11"));
     showMaximized();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
     experiment_.initialiseParticles(false);
     devTrace(QStringLiteral("X-12"));
     experiment_.applyStartValues();
@@ -227,15 +233,11 @@ void MainWindow::paintEvent(QPaintEvent* event) {
     }
 }
 
-void MainWindow::endRecovery() {
-    if (recovery_) {
-        recovery_->discard();
-    }
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     quitRequested_ = true;
-    endRecovery();
+    if (recovery_) {
+        recovery_->discard(); // the orderly end
+    }
     event->accept();
 }
 

@@ -38,8 +38,7 @@ public:
         std::function<void()> quit;
         /// Twips per pixel of the screen.
         Twips twips;
-        /// This instance among the running ones (after start-up step 1) and the folder of the
-        /// recovery copies; without both the window keeps no recovery copy.
+        /// This instance (after start-up step 1) and the folder of recovery copies; unset: none.
         std::function<const SingleInstance*()> instance;
         QString recoveryFolder;
 
@@ -84,8 +83,6 @@ private:
     MainMenus::Commands menuCommands();
     /// Top to bottom, and left to right within a row.
     void orderTabs();
-    /// The orderly end: the recovery copy is no longer needed.
-    void endRecovery();
 
     Environment env_;
     FrameworkServices& services_;

@@ -22,6 +22,7 @@ RecoveryControl::RecoveryControl(Experiment& experiment, SeriesFileCommands& fil
                                  FrameworkServices& services, const QString& folder,
                                  const SingleInstance& instance, QObject* parent)
     : QObject(parent)
+    , experiment_(experiment)
     , files_(files)
     , services_(services)
     , folder_(folder, instance.name(),
@@ -96,6 +97,8 @@ bool RecoveryControl::takeBack(const QString& path) {
     const bool opened = files_.openFile(path);
     opener.setLastFolder(folderBefore);
     if (opened) {
+        // Opened like a saved file, it is in none: opening another one asks first.
+        experiment_.markSeriesUnsaved();
         copy_.waitWritten(); // the series lives on in this instance's own copy
         QFile::remove(path);
     } else {

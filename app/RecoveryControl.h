@@ -47,6 +47,7 @@ private:
     bool takeBack(const QString& path);
     void reportFailure(const QString& reason);
 
+    Experiment& experiment_;
     SeriesFileCommands& files_;
     FrameworkServices& services_;
     RecoveryFolder folder_;

@@ -23,7 +23,9 @@ void SeriesFileCommands::useSystemPrinter() {
 void SeriesFileCommands::saveSeries() {
     // Every save starts from the offered name.
     experiment_.setDefaultFileName(QStringLiteral("teilchen.kpx"));
-    documentManager_.save(experiment_.document(), QString(), true, 0, true);
+    if (documentManager_.save(experiment_.document(), QString(), true, 0, true)) {
+        experiment_.markSeriesSaved();
+    }
 }
 
 void SeriesFileCommands::openSeries() {
@@ -40,10 +42,24 @@ bool SeriesFileCommands::openFile(const QString& path) {
         services_.message(error);
         return false;
     }
+    const auto refused = [&] {
+        services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+        return false;
+    };
+    if (!experiment_.canOpenSeries(*loaded, &error)) {
+        return refused();
+    }
+    // Asked only now, just before the series is replaced: points measured while the file dialog
+    // was open count too, and a file that cannot be opened asks nothing.
+    if (experiment_.hasUnsavedPoints() &&
+        services_.question(tr("Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?")) !=
+            FrameworkServices::kAnswerYes) {
+        return false;
+    }
     bool opened = false;
     guarded([&] { opened = experiment_.openSeries(*loaded, &error); });
     if (!opened && !error.isEmpty()) {
-        services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+        return refused();
     }
     return opened;
 }

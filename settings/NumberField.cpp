@@ -3,6 +3,7 @@
 #include "NumberField.h"
 
 #include <QInputDevice>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointingDevice>
@@ -67,6 +68,18 @@ NumberField::NumberField(QWidget* parent)
 int NumberField::widthFor(const QString& text) const {
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     return fontMetrics().horizontalAdvance(text) + 2 * (frame + kTextMargin) + kButtonWidth + 1;
+}
+
+int NumberField::widthForLongestNumber() const {
+    // Digits, signs, both decimal points and the exponent's letter.
+    const QString characters = QStringLiteral("0123456789+-.,e") + locale().decimalPoint();
+    QChar widest = u'0';
+    for (const QChar c : characters) {
+        if (fontMetrics().horizontalAdvance(c) > fontMetrics().horizontalAdvance(widest)) {
+            widest = c;
+        }
+    }
+    return widthFor(QString(maxLength(), widest));
 }
 
 void NumberField::resizeEvent(QResizeEvent* event) {

@@ -132,7 +132,10 @@ TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {
     find<QAction>("mnu_OptionsGraphTab(2)")->trigger();
     EXPECT_EQ(tabs->currentIndex(), 2);
 
-    window->experiment().confirmAutomaticChoice({}, {5, 2, 250}); // configured once
+    AutomaticChoice stepCount;
+    stepCount.active = {true, false, false};
+    stepCount.period = {1.0, 0.0, 0.0};
+    window->experiment().confirmAutomaticChoice(stepCount, {5, 2, 250}); // configured once
     find<QCheckBox>("opt_Automatic")->setChecked(true);
     emit find<QMenu>("mnu_Options")->aboutToShow();
     EXPECT_TRUE(find<QAction>("mnu_OptionsAutoActive")->isChecked());

@@ -63,6 +63,7 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     closeInterval(7);
     ASSERT_NE(points(), measured);
 
+    services.answers = {FrameworkServices::kAnswerYes}; // the 7 impacts are not saved
     open(path);
     EXPECT_TRUE(services.messages.isEmpty());
     EXPECT_EQ(points(), measured);
@@ -95,6 +96,43 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     ASSERT_EQ(offeredFolders.size(), 2);
     EXPECT_EQ(offeredFolders[1], QFileInfo(path).absolutePath());
     EXPECT_EQ(time.count(), 3); // cancelled: nothing changed
+}
+
+TEST_F(OpenSeriesWindowTest, OpeningOverUnsavedPointsAsksAndNoKeepsEverything) {
+    const QString empty = saveAs(QStringLiteral("leer.kpx"));
+    const QString saved = dir.filePath(QStringLiteral("gesichert.kpx"));
+    closeInterval(50);
+    const auto measured = points();
+    const QStringList asked{
+        QStringLiteral("Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?")};
+
+    services.answers = {FrameworkServices::kAnswerNo};
+    open(empty);
+    EXPECT_EQ(services.questions, asked);
+    EXPECT_EQ(points(), measured);
+    EXPECT_TRUE(window->experiment().settings().recordingEnabled);
+
+    // A cancelled save keeps asking; a save through the window asks no more.
+    QString target;
+    window->files().documentManager().setFileChooser([&target](const QString&) { return target; });
+    find<QAction>("mnu_FileSave")->trigger();
+    services.questions.clear();
+    open(empty);
+    EXPECT_EQ(services.questions, asked);
+    target = saved;
+    find<QAction>("mnu_FileSave")->trigger();
+    services.questions.clear();
+    open(empty);
+    EXPECT_TRUE(services.questions.isEmpty());
+    EXPECT_NE(points(), measured);
+
+    // Points measured after the opening are asked about again, and Ja opens.
+    find<QCheckBox>("opt_Record")->setChecked(true);
+    closeInterval(30);
+    services.answers = {FrameworkServices::kAnswerYes};
+    open(saved);
+    EXPECT_EQ(services.questions, asked);
+    EXPECT_EQ(points(), measured);
 }
 
 TEST_F(OpenSeriesWindowTest, LoadedRatesAboveTheImpactScaleRaiseIt) {

@@ -84,6 +84,7 @@ TEST_F(RecoveryWindowTest, YesShowsTheLostSeriesAsOpeningItWouldBeforeMeasuringS
     EXPECT_EQ(taken, RecordingExperiment::pointsOf(lesson.document()));
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
+    EXPECT_TRUE(window->experiment().hasUnsavedPoints()); // in no file: opening another asks
     // The series lives on in the window's own copy only; the open dialog does not start here.
     EXPECT_FALSE(QFile::exists(lost));
     const auto own = chart::ChartFile::load(ownCopy());
