@@ -65,7 +65,11 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
     plotter_->setToolTip(tr("Klicke hier um die Ansicht umzuschalten"));
     plotter_->setGeometry(twips.rect(180, 6180, 10845, 3075));
     plotter_->setAccessibleName(tr("Graph der Messreihe"));
+    plotter_->setAccessibleDescription(
+        tr("Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü "
+           "zum Kopieren und Drucken."));
     connect(plotter_, &GraphPlotter::clicked, this, &GraphPanel::plotterClicked);
+    connect(plotter_, &GraphPlotter::menuRequested, this, &GraphPanel::plotterMenuRequested);
     connect(plotter_, &GraphPlotter::resized, this, [this] { guarded([this] { redrawGraph(); }); });
     showPage(experiment_.shownSeries());
 

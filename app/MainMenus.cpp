@@ -103,8 +103,12 @@ void MainMenus::buildViewMenu(QMenuBar* bar) {
 
 void MainMenus::buildEditMenu(QMenuBar* bar) {
     // The edit menu exists with its commands but is never shown nor enabled, so neither its
-    // items nor their shortcuts are offered.
+    // items nor their shortcuts are offered. The graph's context menu offers the same commands,
+    // without shortcuts.
     QMenu* edit = addMenu(bar, QStringLiteral("mnu_Edit"), tr("&Bearbeiten"));
+    graphMenu_ = new QMenu(bar);
+    graphMenu_->setObjectName(QStringLiteral("mnu_Graph"));
+    graphMenu_->setAccessibleName(tr("Graph kopieren und drucken"));
     const struct {
         const char* name;
         QString caption;
@@ -122,13 +126,19 @@ void MainMenus::buildEditMenu(QMenuBar* bar) {
         {"mnu_EditPrintTable", tr("Tabelle &drucken"), {}, commands_.printTable},
     };
     for (const auto& item : items) {
-        if (QLatin1String(item.name) == QLatin1String("mnu_EditCopyTable")) {
+        const QString name = QLatin1String(item.name);
+        const QString graphName =
+            QString(name).replace(QStringLiteral("mnu_Edit"), QStringLiteral("mnu_Graph"));
+        if (name == QLatin1String("mnu_EditCopyTable")) {
             addSeparator(edit, QStringLiteral("mnu_EditSep1"));
+            addSeparator(graphMenu_, QStringLiteral("mnu_GraphSep1"));
         }
-        QAction* a = addItem(edit, QLatin1String(item.name), item.caption, item.shortcut);
+        QAction* a = addItem(edit, name, item.caption, item.shortcut);
         const std::function<void()>* command = &item.command;
         connect(a, &QAction::triggered, this, [command] { (*command)(); });
         a->setEnabled(false);
+        QAction* offered = addItem(graphMenu_, graphName, item.caption);
+        connect(offered, &QAction::triggered, this, [command] { (*command)(); });
     }
     edit->menuAction()->setVisible(false);
     edit->menuAction()->setEnabled(false);
@@ -203,6 +213,10 @@ void MainMenus::showIntervalChecks(int seconds) {
 
 void MainMenus::popupIntervalMenu(QPoint globalPosition) {
     intervalMenu_->popup(globalPosition);
+}
+
+void MainMenus::popupGraphMenu(QPoint globalPosition) {
+    graphMenu_->popup(globalPosition);
 }
 
 } // namespace vozavero

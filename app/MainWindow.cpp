@@ -81,6 +81,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     connect(&settings_->readouts(), &ReadoutRow::intervalMenuRequested, menus_,
             &MainMenus::popupIntervalMenu);
     connect(graph_, &GraphPanel::plotterClicked, this, [this] { setViewMode(viewMode_ + 1); });
+    connect(graph_, &GraphPanel::plotterMenuRequested, menus_, &MainMenus::popupGraphMenu);
     orderTabs();
     // The designed client area lies below the menu bar.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();

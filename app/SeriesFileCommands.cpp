@@ -14,7 +14,10 @@ SeriesFileCommands::SeriesFileCommands(Experiment& experiment, const chart::Grap
     , graph_(graph)
     , services_(services)
     , documentManager_(window)
-    , documentOpener_(window) {}
+    , documentOpener_(window) {
+    // A damaged file's reason names a chart as the printed table does.
+    documentOpener_.setChartTitles(&SeriesCatalogue::titleTextOf);
+}
 
 void SeriesFileCommands::useSystemPrinter() {
     printAdaptor_.useSystemPrinter();

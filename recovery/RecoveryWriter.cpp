@@ -4,7 +4,6 @@
 #include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace vozavero {
@@ -68,8 +67,8 @@ void RecoveryWriter::run() {
         bool ok = true;
         bool wrote = false;
         if (text != onDisk_) {
-            QDir().mkpath(QFileInfo(path_).absolutePath()); // a failure is told by the write
-            ok = chart::AtomicFile::write(path_, text, &error);
+            ok = chart::AtomicFile::makeFolder(QFileInfo(path_).absolutePath(), &error) &&
+                 chart::AtomicFile::write(path_, text, &error);
             wrote = ok;
             if (ok) {
                 onDisk_ = text;

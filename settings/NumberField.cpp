@@ -2,11 +2,12 @@
 // the right end inside the frame, and the text stops short of it.
 #include "NumberField.h"
 
+#include "framework/PointerKind.h"
+
 #include <QInputDevice>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointingDevice>
 #include <QStyle>
 #include <QToolButton>
 
@@ -31,16 +32,6 @@ QIcon padIcon() {
         }
     }
     return QIcon(picture);
-}
-
-bool byFingerOrPen(const QMouseEvent* event) {
-    const QPointingDevice* device = event->pointingDevice();
-    if (device == nullptr) {
-        return false;
-    }
-    const QInputDevice::DeviceType type = device->type();
-    return type == QInputDevice::DeviceType::TouchScreen ||
-           type == QInputDevice::DeviceType::Stylus || type == QInputDevice::DeviceType::Airbrush;
 }
 
 } // namespace

@@ -181,6 +181,19 @@ TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouche
     }
 }
 
+TEST_F(OpenSeriesWindowTest, AFileThatEndsEarlyNamesTheChartByItsTitle) {
+    const QStringList lines =
+        chart::ChartFile::toText(window->experiment().charts().document()).split(u'\n').mid(0, 6);
+    open(write(QStringLiteral("abgebrochen.kpx"), (lines.join(u'\n') + u'\n').toUtf8()));
+    ASSERT_EQ(services.messages.size(), 1);
+    const QString title = SeriesCatalogue::titleText(SeriesCatalogue::chart(ChartId::PressureTime));
+    EXPECT_TRUE(services.messages[0].contains(
+        QStringLiteral("Die Datei endet vorzeitig (nach Zeile 6) mitten in den Angaben zum "
+                       "Diagramm „%1“")
+            .arg(title)))
+        << services.messages[0].toStdString();
+}
+
 TEST_F(OpenSeriesWindowTest, ASeriesNamedOnTheCommandLineOpensWhenTheProgramRuns) {
     closeInterval(50);
     const auto measured = points();

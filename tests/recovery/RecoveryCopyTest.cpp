@@ -156,7 +156,7 @@ TEST_F(RecoveryCopyTest, AFolderThatCannotBeMadeIsToldOnce) {
     lesson.record(1);
     settle();
     ASSERT_EQ(failed.count(), 1);
-    EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("konnte nicht gespeichert")))
+    EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("konnte nicht angelegt")))
         << failed[0][0].toString().toStdString();
     EXPECT_EQ(copy.written(), 0);
 }

@@ -77,7 +77,10 @@ int main(int argc, char* argv[]) {
     }
 
     if (!LabOutput::write(args->outDir, args->plan, experiment, &error)) {
-        std::fprintf(stderr, "vozavero-lab: %s\n", qUtf8Printable(error));
+        // The window's message has the failure and its cause as two paragraphs; here they
+        // make one line.
+        std::fprintf(stderr, "vozavero-lab: %s\n",
+                     qUtf8Printable(error.replace(QStringLiteral("\n\n"), QStringLiteral(" "))));
         return 1;
     }
     const std::optional<QString> line = LabOutput::equation(args->plan, experiment);
