@@ -65,7 +65,12 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
         }
     };
     hooks.quitRequested = [this] { return quitRequested_; };
-    hooks.quit = [this] { env_.quit(); };
+    hooks.quit = [this] {
+        if (recovery_) {
+            recovery_->discard(); // the orderly end
+        }
+        env_.quit();
+    };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
     new DialogFocusReturn(this);
@@ -164,6 +169,8 @@ bool MainWindow::formLoad() {
         services_.message(tr("Vorlix läuft bereits oder wird noch geladen."));
         return false;
     }
+    recovery_ = RecoveryControl::create(env_.instance, env_.recoveryFolder, experiment_, *files_,
+                                        services_, this);
     devTrace(QStringLiteral("X-1"));
     services_.setProductInfo(productInfo());
     devTrace(QStringLiteral("X-2"));
@@ -191,12 +198,16 @@ bool MainWindow::formLoad() {
     graph_->redrawGraph();
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
-    timers_->startMeasuring();
     // A series named on the command line (a double-click on a saved file) opens when the
     // program runs, as "Messreihe öffnen…" opens it.
     if (!env_.commandLine.seriesFile().isEmpty()) {
         files_->openFile(env_.commandLine.seriesFile());
     }
+    // Then a lost series is offered; measuring starts once the question is answered.
+    if (recovery_) {
+        recovery_->offerLostSeries();
+    }
+    timers_->startMeasuring();
     return true;
 }
 
@@ -257,6 +268,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     quitRequested_ = true;
+    if (recovery_) {
+        recovery_->discard(); // the orderly end
+    }
     event->accept();
 }
 

@@ -13,6 +13,7 @@
 #include "ExperimentTimers.h"
 #include "GraphPanel.h"
 #include "MainMenus.h"
+#include "RecoveryControl.h"
 #include "SeriesFileCommands.h"
 #include "SettingsPanel.h"
 #include "Twips.h"
@@ -41,6 +42,9 @@ public:
         /// Shows the program in another language and remembers the choice; when unset, the
         /// language changes for this run only.
         std::function<void(const QString& language)> chooseLanguage;
+        /// This instance (after start-up step 1) and the folder of recovery copies; unset: none.
+        std::function<const SingleInstance*()> instance;
+        QString recoveryFolder;
 
         /// An environment for a single window on this screen: no other instance, quitting does
         /// nothing until the caller sets it.
@@ -70,6 +74,8 @@ public:
     ExperimentTimers& timers() const { return *timers_; }
     SeriesFileCommands& files() const { return *files_; }
     AutomaticControl& automatic() const { return *automatic_; }
+    /// Null when the window keeps no recovery copy.
+    RecoveryControl* recovery() const { return recovery_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -99,6 +105,7 @@ private:
     AutomaticControl* automatic_ = nullptr;
     ExperimentTimers* timers_ = nullptr;
     MainMenus* menus_ = nullptr;
+    RecoveryControl* recovery_ = nullptr;
     int viewMode_ = 0;
     bool quitRequested_ = false;
     bool firstPaintDone_ = false;

@@ -5,10 +5,13 @@
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
 // installation can be checked to start without a person. "--help" and "--version" are answered
-// in the same language before anything needs a display.
+// in the same language before anything needs a display. The window keeps its recovery copy in the
+// application's data folder under the name of this instance's lock; the testing aids
+// (TestingAids) may set the measuring interval after start-up.
 #include "LanguageChoice.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
+#include "TestingAids.h"
 #include "ToolkitTexts.h"
 #include "framework/QtFrameworkServices.h"
 
@@ -53,11 +56,16 @@ int main(int argc, char** argv) {
     };
     env.quit = [] { QApplication::exit(0); };
     env.chooseLanguage = [&language](const QString& chosen) { language.choose(chosen); };
+    env.instance = [&instance] { return instance.get(); };
+    env.recoveryFolder = vozavero::RecoveryFolder::standardPath();
 
     vozavero::MainWindow window(env);
     services.setParent(&window);
     if (!window.formLoad()) {
         return 0;
+    }
+    if (const int seconds = vozavero::TestingAids::measuringInterval()) {
+        window.experiment().setMeasuringInterval(seconds);
     }
     if (qEnvironmentVariableIsSet("VOZAVERO_QUIT_AFTER_START")) {
         bool isNumber = false;

@@ -266,6 +266,7 @@ void Experiment::confirmAutomaticChoice(const AutomaticChoice& choice,
     automatic_.confirm(choice, start);
     engine_.engineCopy() = {start.particleCount, start.speed, static_cast<float>(start.volume)};
     emit automaticChanged();
+    emit automaticConfirmed();
 }
 
 void Experiment::runConfirmedAutomatic() {

@@ -113,6 +113,8 @@ public:
     bool hasUnsavedPoints() const { return unsavedPoints_; }
     /// The series as it is now was written to a file.
     void markSeriesSaved() { unsavedPoints_ = false; }
+    /// The series as it is now is in no file the user chose (a lost series taken back).
+    void markSeriesUnsaved() { unsavedPoints_ = true; }
     /// Sets the four pressure series' points at the given settings to rate, as if the last
     /// measurement there had given it (the lab keeps a hold's mean rate).
     void setKeyedRate(const EngineCopy& at, double rate);
@@ -170,6 +172,8 @@ signals:
     void regressionChanged();
     /// On/off or a slot's schedule changed.
     void automaticChanged();
+    /// A choice of the options dialog was confirmed (its OK), after automaticChanged.
+    void automaticConfirmed();
 
 private:
     void setCylinderWidth(double width);

@@ -76,11 +76,12 @@ done
 
 # "/NEW" keeps a program started by hand from refusing this one; the variable closes the window
 # one second after start-up. The series opens after start-up: a message about it, or a start-up
-# trace switched on by the "-dev" in its name, would wait for a click until the timeout. The
-# settings folder of its own keeps the user's language choice out.
+# trace switched on by the "-dev" in its name, would wait for a click until the timeout. A data
+# folder of its own keeps a recovery copy left on this machine from being offered, a question
+# that would wait as well; a settings folder of its own keeps the user's language choice out.
 out=$(cd "$stage" && QT_QPA_PLATFORM=offscreen VOZAVERO_QUIT_AFTER_START=1000 \
-    XDG_CONFIG_HOME="$stage/config" timeout 60 "$stage/usr/bin/vozavero" /NEW \
-    "$stage/my-device.kpx" 2>&1) || true
+    XDG_DATA_HOME="$stage/data" XDG_CONFIG_HOME="$stage/config" timeout 60 \
+    "$stage/usr/bin/vozavero" /NEW "$stage/my-device.kpx" 2>&1) || true
 grep -q "started and shown" <<<"$out" || fail "the staged program did not start:"$'\n'"$out"
 if grep -q "no toolkit catalogues" <<<"$out"; then
     fail "the toolkit's catalogues are missing"

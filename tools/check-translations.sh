@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 # The folders whose texts are translated; services/CMakeLists.txt gives qt_add_translations the
 # same ones.
-folders=(app engine experiment measurement services settings tools/lab)
+folders=(app engine experiment measurement recovery services settings tools/lab)
 lupdate=${LUPDATE:-}
 for candidate in /usr/lib/qt6/bin/lupdate /usr/lib/qt6/libexec/lupdate; do
     if [ -z "$lupdate" ] && [ -x "$candidate" ]; then lupdate=$candidate; fi

@@ -412,6 +412,13 @@ Do you want to replace it?</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryFolder</name>
+    <message>
+        <source>Die Datei lässt sich nicht lesen.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>SaveFailure</name>
     <message>
         <source>Auf dem Datenträger ist nicht mehr genug Platz frei. Bitte Platz schaffen oder einen anderen Speicherort wählen.</source>
@@ -959,6 +966,51 @@ Simulation of the gas pressure in a gas syringe for physics lessons.
     <message>
         <source>Letzte Aufprallwerte</source>
         <translation>Last impacts</translation>
+    </message>
+</context>
+<context>
+    <name>vozavero::RecoveryControl</name>
+    <message>
+        <source>dd.MM.yyyy, HH:mm &apos;Uhr&apos;</source>
+        <extracomment>Date and time of the last saved point, as in &quot;06.12.2026, 11:40 Uhr&quot;.</extracomment>
+        <translation>yyyy-MM-dd, HH:mm</translation>
+    </message>
+    <message>
+        <source>1 Messpunkt</source>
+        <extracomment>The number of measured points after &quot;mit&quot; (dative).</extracomment>
+        <translation>1 measured point</translation>
+    </message>
+    <message>
+        <source>%1 Messpunkten</source>
+        <translation>%1 measured points</translation>
+    </message>
+    <message>
+        <source>Nach einem unerwarteten Programmende ist eine nicht gespeicherte Messreihe vom %1 mit %2 erhalten. Wiederherstellen?
+
+Ja: die Messreihe wiederherstellen. Nein: sie endgültig verwerfen.</source>
+        <translation>After an unexpected end of the program, an unsaved measurement series of %1 with %2 is left. Restore it?
+
+Yes: restore the series. No: discard it for good.</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellungskopie „%1“ ist keine gültige Messreihe. Grund: %2</source>
+        <translation>The recovery copy “%1” is not a valid measurement series. Reason: %2</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellungskopie „%1“ ist keine gültige Messreihe und wurde nach „%2“ verschoben. Grund: %3</source>
+        <translation>The recovery copy “%1” is not a valid measurement series and was moved to “%2”. Reason: %3</translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellungskopie der Messreihe kann nicht geschrieben werden.
+
+%1
+
+Das Programm läuft ohne Wiederherstellungskopie weiter. Speichern Sie die Messreihe mit „Messreihe speichern“, damit bei einem unerwarteten Programmende nichts verloren geht.</source>
+        <translation>The recovery copy of the measurement series cannot be written.
+
+%1
+
+The program goes on without a recovery copy. Save the series with “Save series” so that nothing is lost if the program ends unexpectedly.</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,9 @@ public:
     /// Reads the file at path and offers its folder at the next choice. Null with a
     /// reason in error when it is not a valid saved document.
     std::unique_ptr<ChartDocument> read(const QString& path, QString* error);
+    /// The folder the next choice starts in (empty: the fallback folder).
+    const QString& lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
 
 private:
     QWidget* parent_;

@@ -60,7 +60,7 @@ void QtFrameworkServices::traceMessage(const QString& text) {
                 text);
 }
 
-int QtFrameworkServices::question(const QString& text) {
+int QtFrameworkServices::question(const QString& text, int safeAnswer) {
     QMessageBox box(parent_);
     prepareBox(box, QStringLiteral("frameworkQuestion"), QString(), text);
     box.setIcon(QMessageBox::Question);
@@ -68,10 +68,11 @@ int QtFrameworkServices::question(const QString& text) {
         addButton(box, tr("Ja"), QMessageBox::YesRole, QStringLiteral("frameworkQuestionYes"));
     QPushButton* no =
         addButton(box, tr("Nein"), QMessageBox::NoRole, QStringLiteral("frameworkQuestionNo"));
-    // The one question asked is whether to quit, which loses the measurements: a stray Enter
-    // must not say Yes. Escape and the close box answer No.
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
+    // Whether to quit loses the measurements, so a stray Enter must not say Yes there; whether to
+    // take back a lost series loses them on No. Escape and the close box answer the same.
+    QPushButton* safe = safeAnswer == kAnswerYes ? yes : no;
+    box.setDefaultButton(safe);
+    box.setEscapeButton(safe);
     box.exec();
     return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
 }

@@ -16,7 +16,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text) override;
-    int question(const QString& text) override;
+    int question(const QString& text, int safeAnswer = kAnswerNo) override;
     void setProductInfo(const ProductInfo& info) override { info_ = info; }
     const ProductInfo& productInfo() const override { return info_; }
     void about() override;
