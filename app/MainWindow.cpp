@@ -4,7 +4,6 @@
 
 #include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
-#include "LanguageChoice.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
 #include "UiFonts.h"
@@ -21,18 +20,6 @@
 #include <vector>
 
 namespace vozavero {
-
-MainWindow::Environment MainWindow::Environment::of(FrameworkServices& services, const Clock& clock,
-                                                    RandomSource& random) {
-    Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
-    env.otherInstanceRunning = [] { return false; };
-    env.quit = [] {};
-    env.twips = Twips::ofScreen();
-    return env;
-}
 
 MainWindow::MainWindow(Environment environment, QWidget* parent)
     : QMainWindow(parent)
@@ -101,13 +88,7 @@ MainMenus::Commands MainWindow::menuCommands() {
     c.toggleAutomatic = [this] { automatic_->toggle(); };
     c.automaticOptions = [this] { automatic_->openOptions(); };
     c.about = [this] { services_.about(); };
-    c.chooseLanguage = [this](const QString& language) {
-        if (env_.chooseLanguage) {
-            env_.chooseLanguage(language);
-        } else {
-            LanguageChoice().apply(language);
-        }
-    };
+    c.chooseLanguage = env_.chooseLanguage;
     return c;
 }
 
@@ -124,12 +105,9 @@ ProductInfo MainWindow::productInfo() const {
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
+    if (event->type() != QEvent::LanguageChange) {
+        return;
     }
-}
-
-void MainWindow::retranslate() {
     showTitle();
     cylinder_->retranslate();
     settings_->retranslate();

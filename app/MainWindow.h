@@ -6,8 +6,6 @@
 // blocks listen to it and hand it the user's commands. When the language changes, the window has
 // every block show its texts anew and the experiment retitle its charts.
 #include "AutomaticControl.h"
-#include "Clock.h"
-#include "CommandLine.h"
 #include "CylinderPanel.h"
 #include "Experiment.h"
 #include "ExperimentTimers.h"
@@ -16,41 +14,16 @@
 #include "RecoveryControl.h"
 #include "SeriesFileCommands.h"
 #include "SettingsPanel.h"
-#include "Twips.h"
-#include "framework/FrameworkServices.h"
+#include "WindowEnvironment.h"
 
 #include <QMainWindow>
-#include <functional>
 
 namespace vozavero {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    /// What the window needs from outside; tests pass scripted ones.
-    struct Environment {
-        FrameworkServices* services = nullptr;
-        const Clock* clock = nullptr;
-        RandomSource* random = nullptr;
-        CommandLine commandLine;
-        /// Whether another instance is already running (asked only in start-up step 1).
-        std::function<bool()> otherInstanceRunning;
-        /// Ends the program at once (the loop calls it when quitting was requested).
-        std::function<void()> quit;
-        /// Twips per pixel of the screen.
-        Twips twips;
-        /// Shows the program in another language and remembers the choice; when unset, the
-        /// language changes for this run only.
-        std::function<void(const QString& language)> chooseLanguage;
-        /// This instance (after start-up step 1) and the folder of recovery copies; unset: none.
-        std::function<const SingleInstance*()> instance;
-        QString recoveryFolder;
-
-        /// An environment for a single window on this screen: no other instance, quitting does
-        /// nothing until the caller sets it.
-        static Environment of(FrameworkServices& services, const Clock& clock,
-                              RandomSource& random);
-    };
+    using Environment = WindowEnvironment;
 
     explicit MainWindow(Environment environment, QWidget* parent = nullptr);
 
@@ -85,7 +58,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void retranslate();
     void showTitle();
     /// The product information for the about box, in the language now in effect.
     ProductInfo productInfo() const;
