@@ -14,7 +14,7 @@ TEST(LoopStats, LineHasTheFixedFormWithDotsInEveryLocale) {
     // The toolkit adopts the user's locale for the C library too; a German one must not turn
     // the dots into commas.
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the German locale is needed";
     LoopStats::Sample s;
     s.stepsPerSecond = 19.94;
     s.framesPerSecond = 66.46;

@@ -24,13 +24,15 @@ TEST(Regression, FitsTheLeastSquaresLineOrNoneWithoutTwoDistinctX) {
     const Case cases[] = {
         {fit({{2, 10}, {4, 20}}), 5, 0, 1},
         {fit({{1, 1}, {2, 3}, {3, 2}}), 0.5, 1, 0.25}, // SSres 1.5 of SStot 2
+        // The mean of y (6) is not that of x (2.5): SSres 7.2 of SStot 20.
+        {fit({{1, 3}, {2, 7}, {3, 5}, {4, 9}}), 1.6, 2, 0.64},
         {fit({{1, 7}, {2, 7}, {5, 7}}), 0, 7, 1},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(c.line);
-        EXPECT_DOUBLE_EQ(c.line->slope, c.slope);
-        EXPECT_DOUBLE_EQ(c.line->intercept, c.intercept);
-        EXPECT_DOUBLE_EQ(c.line->rSquared, c.rSquared);
+        EXPECT_NEAR(c.line->slope, c.slope, 1e-12);
+        EXPECT_NEAR(c.line->intercept, c.intercept, 1e-12);
+        EXPECT_NEAR(c.line->rSquared, c.rSquared, 1e-12);
     }
     EXPECT_FALSE(fit({}));
     EXPECT_FALSE(fit({{3, 4}}));
