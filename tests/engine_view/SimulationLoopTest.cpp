@@ -97,8 +97,7 @@ TEST_F(SimulationLoopTest, TicksKeepTheTargetRateOverAMinuteWithOneFramePerTick)
         loop.start();
         runFor(loop, 60.0);
         EXPECT_NEAR(steps / 60.0, 10.0 * s, 0.01 * 10.0 * s) << "speed " << s;
-        EXPECT_NEAR(countedFrames / 60.0, 1000.0 / SimulationLoop::kTickMs, 0.1)
-            << "speed " << s;
+        EXPECT_NEAR(countedFrames / 60.0, 1000.0 / SimulationLoop::kTickMs, 0.1) << "speed " << s;
     }
     EXPECT_EQ(stepSize, 1); // free steps never starve the frames
     EXPECT_EQ(raised, 0);

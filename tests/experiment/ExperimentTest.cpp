@@ -226,7 +226,6 @@ TEST_F(ExperimentTest, AnOpenedSeriesIsShownAsMeasuredWithRecordingOff) {
     EXPECT_EQ(experiment.impactScale().maximum(), 600);
     EXPECT_EQ(experiment.charts().pressureTimeChart().points(),
               other.charts().pressureTimeChart().points());
-
 }
 
 TEST_F(ExperimentTest, PointsCountAsUnsavedFromTheirRecordingToTheNextSaveOpenOrRestart) {
