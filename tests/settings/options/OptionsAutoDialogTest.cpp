@@ -1,6 +1,7 @@
 // The automatic-mode options dialog as the user works it: what an opening shows, choosing the
 // stepped row, typing and scrolling the start conditions, the input aid, and what OK, abort, help
 // and the close box leave behind.
+#include "DefaultLocale.h"
 #include "NumberText.h"
 #include "OptionsDialogFixture.h"
 
@@ -156,48 +157,34 @@ TEST_F(OptionsDialog, OkStoresEveryRowTheSavedCopiesAndTheStartConditions) {
     EXPECT_EQ(autoMode.startConditions.volume, 321.0);
 }
 
-TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOk) {
-    clickOption(SlotCount);
-    dialog.startScrollBar(1)->setValue(25);
-    dialog.show();
-    clickButton("but_Abort");
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.resultOk());
-    EXPECT_EQ(engine.speed, 25.0);
-    EXPECT_FALSE(autoMode.autoConfigured);
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
-    EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
-}
-
-TEST_F(OptionsDialog, HelpShowsItsTextAndUnknownCommandsDoNothing) {
-    dialog.show();
-    for (const char* unknown : {"DIALOG.CANCEL();", "DIALOG.OK()", " DIALOG.OK();", ""}) {
-        dialog.command(unknown);
-    }
-    dialog.command("dialog.Help();"); // case is ignored
-    clickButton("but_Help");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(autoMode.autoConfigured);
-    const QString help = QString::fromUtf8(
-        "Hier legen Sie fest, wie sich die eingestellten Werte über die Zeit verändern sollen");
-    EXPECT_EQ(services.messages, QStringList({help, help}));
-}
-
-TEST_F(OptionsDialog, ReopeningAfterOkShowsTheChosenRowAndAfterAbortForgetsTheChoice) {
+TEST_F(OptionsDialog, ReopeningShowsWhatOkStoredAlsoAfterAutomaticModeWasSwitchedOff) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     clickOption(SlotVolume);
-    typeOver(dialog.periodField(SlotVolume), "2");
-    typeOver(dialog.stepField(SlotVolume), "-25");
+    typeOver(dialog.periodField(SlotVolume), "2,5"); // the user's own format
+    typeOver(dialog.stepField(SlotVolume), "-0.5");  // and the dot
+    clickOption(SlotSpeed);
+    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
+    clickOption(SlotVolume);
     dialog.command("DIALOG.OK();");
+    const AutoModeSettings first = autoMode;
+    experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice
 
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
     EXPECT_TRUE(dialog.periodField(SlotVolume)->isEnabled());
-    EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "2");
-    EXPECT_EQ(dialog.stepField(SlotVolume)->text(), "-25");
+    EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "2,5");
+    EXPECT_EQ(dialog.stepField(SlotVolume)->text(), "-0,5");
+    EXPECT_EQ(typedNumber(dialog.periodField(SlotSpeed)->text()), 1e14);
     EXPECT_FALSE(dialog.periodField(SlotCount)->isEnabled());
     EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0"); // stored as 0 on OK
     EXPECT_FALSE(dialog.resultOk());
+    dialog.command("DIALOG.OK();"); // a second OK keeps the fractions
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
+    EXPECT_EQ(autoMode.autoPeriod, first.autoPeriod);
+    EXPECT_EQ(autoMode.autoStep, first.autoStep);
+    EXPECT_EQ(first.autoPeriod[SlotVolume], 2.5);
 
+    // An aborted choice is forgotten.
     clickOption(SlotCount);
     typeOver(dialog.periodField(SlotCount), "7");
     dialog.command("DIALOG.ABORT();");
@@ -219,45 +206,26 @@ TEST_F(OptionsDialog, ArrowKeysChooseARowAndMoveTheFocusOnToItsPeriod) {
     EXPECT_EQ(dialog.periodField(SlotCount)->text(), "3");
 }
 
-TEST_F(OptionsDialog, FractionsSurviveASecondOkUnderAGermanLocale) {
-    const QLocale previous;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    clickOption(SlotSpeed);
-    typeOver(dialog.periodField(SlotSpeed), "2,5"); // the user's own format
-    typeOver(dialog.stepField(SlotSpeed), "0.5");   // and the dot
-    dialog.command("DIALOG.OK();");
-    const AutoModeSettings first = autoMode;
-    dialog.load(); // the fields now show "2,5" and "0,5"
-    const QString shown[] = {dialog.periodField(SlotSpeed)->text(),
-                             dialog.stepField(SlotSpeed)->text()};
-    dialog.command("DIALOG.OK();");
-    QLocale::setDefault(previous);
-    EXPECT_EQ(shown[0], "2,5");
-    EXPECT_EQ(shown[1], "0,5");
-    EXPECT_EQ(first.autoPeriod[SlotSpeed], 2.5);
-    EXPECT_EQ(first.autoStep[SlotSpeed], 0.5);
-    EXPECT_EQ(autoMode.autoPeriod, first.autoPeriod);
-    EXPECT_EQ(autoMode.autoStep, first.autoStep);
-}
-
-TEST_F(OptionsDialog, AfterAutomaticModeWasSwitchedOffItReopensOnTheLastChosenRow) {
-    clickOption(SlotVolume);
-    typeOver(dialog.periodField(SlotVolume), "3");
-    dialog.command("DIALOG.OK();");
-    experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice
-    dialog.load();
-    EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
-    EXPECT_EQ(dialog.periodField(SlotVolume)->text(), "3");
-    dialog.command("DIALOG.OK();");
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
-}
-
-TEST_F(OptionsDialog, ANumberTypedShorterThanItIsWrittenReopensAsItFits) {
-    clickOption(SlotSpeed);
-    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
-    dialog.command("DIALOG.OK();");
-    dialog.load();
-    EXPECT_EQ(typedNumber(dialog.periodField(SlotSpeed)->text()), 1e14);
+TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsText) {
+    clickOption(SlotCount);
+    dialog.startScrollBar(1)->setValue(25);
+    dialog.show();
+    for (const char* unknown : {"DIALOG.CANCEL();", "DIALOG.OK()", " DIALOG.OK();", ""}) {
+        dialog.command(unknown); // unknown commands do nothing
+    }
+    dialog.command("dialog.Help();"); // case is ignored
+    clickButton("but_Help");
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(services.messages.size(), 2);
+    EXPECT_TRUE(services.messages.value(1).startsWith(
+        QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte")));
+    clickButton("but_Abort");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.resultOk());
+    EXPECT_EQ(engine.speed, 25.0);
+    EXPECT_FALSE(autoMode.autoConfigured);
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
+    EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
 }
 
 TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
