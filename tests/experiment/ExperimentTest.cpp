@@ -172,6 +172,10 @@ TEST_F(ExperimentTest, RegressionIsRefusedUntilTwoDifferentValuesWereMeasured) {
     EXPECT_TRUE(experiment.shownRegression());
     experiment.selectSeries(SeriesArea);
     EXPECT_FALSE(experiment.shownRegression());
+    experiment.selectSeries(SeriesCount);
+    ASSERT_EQ(experiment.showRegression(), Experiment::RegressionRefusal::None);
+    experiment.hideRegression();
+    EXPECT_FALSE(experiment.shownRegression());
 }
 
 TEST_F(ExperimentTest, RestartReturnsToTheConfirmedSettingsWithAnEmptySeries) {

@@ -1,6 +1,7 @@
-// The graph picture: what is drawn lies where the mapping says, at any size, range and pixel
-// ratio; a drawing depends on nothing drawn before; degenerate axes still draw; tick labels are
-// written in the user's number format, apart and inside the picture.
+// The graph picture: what is drawn lies where the mapping says, at any size,
+// range and pixel ratio; a drawing depends on nothing drawn before; degenerate
+// axes still draw; tick labels are written in the user's number format, apart
+// and inside the picture.
 #include "GraphPicture.h"
 #include "DefaultLocale.h"
 
@@ -17,7 +18,8 @@ using chart::ChartAxis;
 
 const QColor kCurveColour(220, 0, 220);
 
-/// A chart with markers only; the small ranges give wider labels ("0,020") than the large.
+/// A chart with markers only; the small ranges give wider labels ("0,020") than
+/// the large.
 Chart markerChart(double xMinimum, double xMaximum, double yMaximum) {
     Chart chart;
     chart.xAxis() = {QStringLiteral("Vozavero"), QStringLiteral("-"), xMinimum, xMaximum};
@@ -28,7 +30,8 @@ Chart markerChart(double xMinimum, double xMaximum, double yMaximum) {
     return chart;
 }
 
-/// A grey picture of size logical pixels at ratio device pixels per logical pixel.
+/// A grey picture of size logical pixels at ratio device pixels per logical
+/// pixel.
 QImage blankPicture(QSize size, double ratio = 1.0) {
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
@@ -41,7 +44,8 @@ bool isCurve(QRgb p) {
            std::abs(qBlue(p) - kCurveColour.blue()) < 30;
 }
 
-/// Centre of all pixels in the curve's colour, in device pixels; (-1, -1) when there are none.
+/// Centre of all pixels in the curve's colour, in device pixels; (-1, -1) when
+/// there are none.
 QPointF curvePixelCentre(const QImage& image) {
     double sumX = 0;
     double sumY = 0;
@@ -59,29 +63,27 @@ QPointF curvePixelCentre(const QImage& image) {
     return n == 0 ? QPointF(-1, -1) : QPointF(sumX / n, sumY / n);
 }
 
-/// Whether a curve-coloured pixel lies within two pixels of at (ratio 1).
-bool curveNear(const QImage& image, QPointF at) {
-    for (int dy = -2; dy <= 2; ++dy) {
-        for (int dx = -2; dx <= 2; ++dx) {
-            const QPoint p = at.toPoint() + QPoint(dx, dy);
-            if (image.rect().contains(p) && isCurve(image.pixel(p))) {
-                return true;
-            }
-        }
-    }
-    return false;
+bool isDark(QRgb p) {
+    return qGray(p) < 100; // dark enough to be text
 }
 
-/// Number of pixels dark enough to be text inside rect (ratio 1).
-int darkPixels(const QImage& image, const QRectF& rect) {
+/// The pixels inside rect (logical pixels) that match.
+int pixelsIn(const QImage& image, const QRectF& rect, bool (*match)(QRgb)) {
+    const double ratio = image.devicePixelRatio();
+    const QRect pixels =
+        QRectF(rect.topLeft() * ratio, rect.size() * ratio).toAlignedRect() & image.rect();
     int n = 0;
-    const QRect pixels = rect.toAlignedRect() & image.rect();
     for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
         for (int x = pixels.left(); x <= pixels.right(); ++x) {
-            n += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+            n += match(image.pixel(x, y)) ? 1 : 0;
         }
     }
     return n;
+}
+
+/// The square of side logical pixels around at.
+QRectF around(QPointF at, double side) {
+    return QRectF(at - QPointF(side, side) / 2, QSizeF(side, side));
 }
 
 } // namespace
@@ -110,7 +112,8 @@ TEST(GraphPicture, MarkerIsDrawnWhereTheMappingSaysAtAnySizeAndRatioWhateverWasD
                 EXPECT_FALSE(picture.lineEnds());
                 EXPECT_TRUE(picture.equationRect().isNull());
 
-                // A finer picture holds the same drawing: the mapping stays, the pixels double.
+                // A finer picture holds the same drawing: the mapping stays, the pixels
+                // double.
                 const QPointF centre = curvePixelCentre(image) / ratio;
                 EXPECT_NEAR(centre.x(), picture.mapX(x), 1.0);
                 EXPECT_NEAR(centre.y(), picture.mapY(y), 1.0);
@@ -178,11 +181,12 @@ TEST(GraphPicture, AJoinedChartRunsThroughItsPointsInListOrder) {
         const QPointF from = mapped(points[i]);
         const QPointF to = mapped(points[i + 1]);
         for (const double t : {0.1, 0.5, 0.9}) {
-            EXPECT_TRUE(curveNear(image, from + t * (to - from))) << i << " at " << t;
+            EXPECT_TRUE(pixelsIn(image, around(from + t * (to - from), 5), isCurve) > 0)
+                << i << " at " << t;
         }
     }
     // Not joined in the order of x.
-    EXPECT_FALSE(curveNear(image, (mapped(points[0]) + mapped(points[2])) / 2));
+    EXPECT_EQ(pixelsIn(image, around((mapped(points[0]) + mapped(points[2])) / 2, 5), isCurve), 0);
 }
 
 TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
@@ -205,7 +209,8 @@ TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
                     EXPECT_DOUBLE_EQ(tick.position, horizontal ? picture.mapX(tick.value)
                                                                : picture.mapY(tick.value));
                     EXPECT_TRUE(inside.contains(tick.labelRect)) << tick.label.toStdString();
-                    EXPECT_GT(darkPixels(image, tick.labelRect), 3) << tick.label.toStdString();
+                    EXPECT_GT(pixelsIn(image, tick.labelRect, isDark), 3)
+                        << tick.label.toStdString();
                     EXPECT_FALSE(tick.label.contains(locale.groupSeparator()))
                         << tick.label.toStdString();
                     if (horizontal) {
@@ -219,32 +224,15 @@ TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
                     }
                 }
             }
-            EXPECT_EQ(picture.yTicks().back().label.size(), 5); // "10000", not "10.000"
+            EXPECT_EQ(picture.yTicks().back().label.size(),
+                      5); // "10000", not "10.000"
         }
     }
 }
-
-namespace {
-
-/// Curve-coloured pixels in the square of side around at (device pixels of image at ratio).
-int curvePixelsAround(const QImage& image, QPointF at, double side, double ratio) {
-    int n = 0;
-    const QRect box =
-        QRectF(at * ratio - QPointF(side, side) * ratio / 2, QSizeF(side, side) * ratio)
-            .toAlignedRect() &
-        image.rect();
-    for (int y = box.top(); y <= box.bottom(); ++y) {
-        for (int x = box.left(); x <= box.right(); ++x) {
-            n += isCurve(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return n;
-}
-
-} // namespace
 
 TEST(GraphPicture, AMarkerOnAnEndOfEitherAxisIsDrawnWhole) {
-    // The count axis' ends and a raised impact axis, as after 50 particles at speed 29.
+    // The count axis' ends and a raised impact axis, as after 50 particles at
+    // speed 29.
     Chart chart = markerChart(2, 50, 260);
     const std::vector<QPointF> points = {{26, 130}, {2, 0}, {50, 0}, {2, 260}, {50, 260}};
     for (const QPointF& p : points) {
@@ -260,10 +248,10 @@ TEST(GraphPicture, AMarkerOnAnEndOfEitherAxisIsDrawnWhole) {
             const auto at = [&](QPointF p) {
                 return QPointF(picture.mapX(p.x()), picture.mapY(p.y()));
             };
-            const int whole = curvePixelsAround(image, at(points[0]), side, ratio);
+            const int whole = pixelsIn(image, around(at(points[0]), side), isCurve);
             ASSERT_GT(whole, 20 * ratio * ratio);
             for (const QPointF& p : points) {
-                EXPECT_GE(curvePixelsAround(image, at(p), side, ratio), whole * 0.9)
+                EXPECT_GE(pixelsIn(image, around(at(p), side), isCurve), whole * 0.9)
                     << p.x() << ", " << p.y();
             }
         }
@@ -282,7 +270,7 @@ TEST(GraphPicture, AnAxisEndThatIsNoTickIsLabelledAndTheLabelBelowGivesWayOnlyWh
                 const GraphPicture::Tick& last = ticks->back();
                 EXPECT_EQ(last.value, end);
                 EXPECT_EQ(last.label, QString::number(end));
-                EXPECT_GT(darkPixels(image, last.labelRect), 3);
+                EXPECT_GT(pixelsIn(image, last.labelRect, isDark), 3);
                 const GraphPicture::Tick& below = (*ticks)[ticks->size() - 2];
                 const QRectF apart = below.labelRect.adjusted(-2, -2, 2, 2);
                 EXPECT_EQ(below.label.isEmpty(), apart.intersects(last.labelRect)) << below.value;
@@ -296,7 +284,8 @@ TEST(GraphPicture, AnAxisEndThatIsNoTickIsLabelledAndTheLabelBelowGivesWayOnlyWh
 }
 
 TEST(GraphPicture, FittedAxesRunFromZeroToAWholeStepAboveTheLargestValue) {
-    // An area sweep: 0.6 to 8.1 impacts per second against 1/area, on axes made for 0..100.
+    // An area sweep: 0.6 to 8.1 impacts per second against 1/area, on axes made
+    // for 0..100.
     Chart chart = markerChart(0, 0.02, 100);
     for (const auto& [x, y] : {std::pair{0.002, 0.6}, {0.005, 2.0}, {0.01, 4.2}, {0.02, 8.1}}) {
         chart.append(x, y);
