@@ -2,6 +2,7 @@
 // modes and the end of the program.
 #include "MainWindow.h"
 
+#include "CylinderView.h"
 #include "GraphPlotter.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     };
     hooks.quitRequested = [this] { return quitRequested_; };
     hooks.quit = [this] { env_.quit(); };
+    hooks.paints = [this] { return cylinder_->gasSpace()->paints(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
 

@@ -105,10 +105,17 @@ QLabel* ReadoutRow::makeReadout(int index, const QRect& rect, QWidget* parent) {
 void ReadoutRow::showLive() {
     const std::int32_t impacts = experiment_.engine().impactCount();
     const std::int32_t interval = experiment_.settings().measuringInterval;
-    setChangedText(readout(0), QString::number(impacts));
-    setChangedText(readout(1), tr("%1 Sek.").arg(interval));
-    const double perSecond = std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
-    setChangedText(readout(2), numberText(perSecond));
+    // Most frames change neither, and then no text is made.
+    if (interval != liveInterval_) {
+        setChangedText(readout(1), tr("%1 Sek.").arg(interval));
+    }
+    if (impacts != liveImpacts_ || interval != liveInterval_) {
+        setChangedText(readout(0), QString::number(impacts));
+        const double perSecond = std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
+        setChangedText(readout(2), numberText(perSecond));
+    }
+    liveImpacts_ = impacts;
+    liveInterval_ = interval;
 }
 
 void ReadoutRow::showClosed(const MeasuringInterval::Closed& closed) {

@@ -46,6 +46,9 @@ private:
 
     const Experiment& experiment_;
     std::array<QLabel*, 5> readouts_{};
+    /// The impacts and the interval the live read-outs show (none at first).
+    std::int32_t liveImpacts_ = -1;
+    std::int32_t liveInterval_ = -1;
 };
 
 } // namespace vozavero
