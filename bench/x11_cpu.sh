@@ -1,32 +1,32 @@
 #!/bin/bash
-# Processor time of the real window in a real X server. Starts Xvfb, then each program in turn
-# with VOZAVERO_LOOP_STATS=1 and measures, from /proc, the share of one core its process used
-# over a steady stretch at the start values and again at 50 particles, speed 30 and width 50.
-# Those settings are made the way a user makes them, with keys (the piston has the focus at
+# Processor time of the real window in a real X server. Starts each program in an Xvfb of its
+# own, with VOZAVERO_LOOP_STATS=1, and measures, from /proc, the share of one core its process
+# used over a steady stretch at the start values and again at 50 particles, speed 30 and width
+# 50. Those settings are made the way a user makes them, with keys (the piston has the focus at
 # start: Home; the count gauge: End; the speed gauge: End). Alongside, it prints the means of the
 # statistics lines of the same stretch, how often per second the main thread and the other
 # threads (the X connection's reader) were woken (their voluntary context switches in /proc), and
 # the machine's load average.
 #
-#   bench/x11_cpu.sh [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d DISPLAY] [PROGRAM ...]
+#   bench/x11_cpu.sh [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d FIRST_DISPLAY] [PROGRAM ...]
 #
 # PROGRAM defaults to build/app/vozavero, else the installed vozavero. Several programs (say the
-# build of main and the build of a branch) are measured by turns, each repeat once each, so that
+# build of main and the build of a branch) run side by side over the same stretches, so that
 # they see the same load; the summary gives the mean, the smallest and the largest share.
 set -euo pipefail
 
 seconds=30
 repeats=1
 warmup=4
-display=":97"
+first_display=97
 while getopts "s:r:w:d:" option; do
     case "$option" in
     s) seconds="$OPTARG" ;;
     r) repeats="$OPTARG" ;;
     w) warmup="$OPTARG" ;;
-    d) display="$OPTARG" ;;
+    d) first_display="${OPTARG#:}" ;;
     *)
-        echo "usage: $0 [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d DISPLAY] [PROGRAM ...]" >&2
+        echo "usage: $0 [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d FIRST_DISPLAY] [PROGRAM ...]" >&2
         exit 2
         ;;
     esac
@@ -49,23 +49,38 @@ for tool in Xvfb xdotool; do
     }
 done
 
+count=${#programs[@]}
+names=()
+for program in "${programs[@]}"; do
+    if [ "$program" = "$(command -v vozavero 2>/dev/null || true)" ]; then
+        names+=("installed")
+    else
+        # The folder above build/app names the source tree: main's, a branch's.
+        names+=("$(basename "$(dirname "$(dirname "$(dirname "$(realpath "$program")")")")")")
+    fi
+done
+
 work="$(mktemp -d)"
-xvfb_pid=""
-app_pid=""
+servers=()
+apps=()
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    for pid in "${apps[@]}" "${servers[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
+for i in $(seq 0 $((count - 1))); do
+    Xvfb ":$((first_display + i))" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb$i.log" 2>&1 &
+    servers+=($!)
 done
-export DISPLAY="$display"
+for i in $(seq 0 $((count - 1))); do
+    for _ in $(seq 50); do
+        DISPLAY=":$((first_display + i))" xdotool getmouselocation >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+done
 ticks_per_second="$(getconf CLK_TCK)"
 
 # Processor time of process $1 so far, in clock ticks (user plus system, all threads).
@@ -74,95 +89,112 @@ cpu_ticks() {
     sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
-# Times each thread of process $1 has slept and been woken so far: "main N other M".
+# Times the threads of process $1 have slept and been woken so far: "MAIN OTHERS".
 thread_wakeups() {
-    local main=0 other=0 task count
+    local main=0 other=0 task switches
     for task in /proc/"$1"/task/*; do
-        count=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status" 2>/dev/null || echo 0)
+        switches=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "$task/status" 2>/dev/null || echo 0)
         if [ "$(basename "$task")" = "$1" ]; then
-            main=$((main + count))
+            main=$((main + switches))
         else
-            other=$((other + count))
+            other=$((other + switches))
         fi
     done
     echo "$main $other"
 }
 
-# Measures the running program for $seconds: prints one result line for setting $1.
-measure() {
-    local name="$1" label="$2" lines0 lines1 t0 t1 c0 c1 w0 w1 load
-    lines0=$(wc -l <"$work/stats")
-    t0=$(date +%s.%N)
-    c0=$(cpu_ticks "$app_pid")
-    w0=$(thread_wakeups "$app_pid")
-    sleep "$seconds"
-    c1=$(cpu_ticks "$app_pid")
-    w1=$(thread_wakeups "$app_pid")
-    t1=$(date +%s.%N)
-    lines1=$(wc -l <"$work/stats")
-    load=$(cut -d' ' -f1-3 /proc/loadavg)
-    sed -n "$((lines0 + 1)),${lines1}p" "$work/stats" | grep '^loop ' | awk \
-        -v name="$name" -v label="$label" -v ticks=$((c1 - c0)) -v hz="$ticks_per_second" \
-        -v t0="$t0" -v t1="$t1" -v load="$load" -v w0="$w0" -v w1="$w1" '
-        {
-            for (i = 2; i <= NF; ++i) {
-                split($i, kv, "=")
-                sub(/%$/, "", kv[2])
-                sum[kv[1]] += kv[2]
-                last[kv[1]] = kv[2]
-            }
-            ++n
-        }
-        END {
-            cpu = ticks / hz / (t1 - t0) * 100
-            split(w0, before, " ")
-            split(w1, after, " ")
-            target = last["speed"] * 10 / last["stepSize"]
-            printf "%-28s %-10s cpu(/proc)=%.2f%%  steps/s=%.2f (target %.1f, %+.2f%%)", \
-                name, label, cpu, sum["steps/s"] / n, target, (sum["steps/s"] / n / target - 1) * 100
-            printf "  frames/s=%.1f", sum["frames/s"] / n
-            if ("painted/s" in sum) printf "  painted/s=%.1f  wakeups/s=%.0f", \
-                sum["painted/s"] / n, sum["wakeups/s"] / n
-            printf "  line cpu=%.2f%%  woken/s main=%.0f others=%.0f", sum["cpu"] / n, \
-                (after[1] - before[1]) / (t1 - t0), (after[2] - before[2]) / (t1 - t0)
-            printf "  count=%s speed=%s width=%s  load %s\n", \
-                last["count"], last["speed"], last["width"], load
-        }' | tee -a "$work/results"
-}
-
-# Waits until the statistics line shows count, speed and width $1 $2 $3.
+# Waits until program $1's statistics line shows count, speed and width $2 $3 $4.
 await_setting() {
     for _ in $(seq 50); do
-        tail -n 1 "$work/stats" | grep -q " count=$1 speed=$2 width=$3 " && return 0
+        tail -n 1 "$work/stats$1" | grep -q " count=$2 speed=$3 width=$4 " && return 0
         sleep 0.2
     done
-    echo "$0: the program did not reach count=$1 speed=$2 width=$3" >&2
-    tail -n 1 "$work/stats" >&2
+    echo "$0: ${names[$1]} did not reach count=$2 speed=$3 width=$4" >&2
+    tail -n 1 "$work/stats$1" >&2
     exit 1
 }
 
+# Measures every running program over the same $seconds; one result line each for setting $1.
+measure() {
+    local label="$1" i t0 t1 load
+    local -a lines0 lines1 c0 c1 w0 w1
+    t0=$(date +%s.%N)
+    for i in $(seq 0 $((count - 1))); do
+        lines0[i]=$(wc -l <"$work/stats$i")
+        c0[i]=$(cpu_ticks "${apps[i]}")
+        w0[i]=$(thread_wakeups "${apps[i]}")
+    done
+    sleep "$seconds"
+    for i in $(seq 0 $((count - 1))); do
+        c1[i]=$(cpu_ticks "${apps[i]}")
+        w1[i]=$(thread_wakeups "${apps[i]}")
+        lines1[i]=$(wc -l <"$work/stats$i")
+    done
+    t1=$(date +%s.%N)
+    load=$(cut -d' ' -f1-3 /proc/loadavg)
+    for i in $(seq 0 $((count - 1))); do
+        sed -n "$((lines0[i] + 1)),${lines1[i]}p" "$work/stats$i" | grep '^loop ' | awk \
+            -v name="${names[i]}" -v repeat="$repeat" -v label="$label" -v hz="$ticks_per_second" \
+            -v ticks=$((c1[i] - c0[i])) -v t0="$t0" -v t1="$t1" -v w0="${w0[i]}" -v w1="${w1[i]}" \
+            -v load="$load" '
+            {
+                for (f = 2; f <= NF; ++f) {
+                    split($f, kv, "=")
+                    sub(/%$/, "", kv[2])
+                    sum[kv[1]] += kv[2]
+                    last[kv[1]] = kv[2]
+                }
+                ++n
+            }
+            END {
+                wall = t1 - t0
+                split(w0, before, " ")
+                split(w1, after, " ")
+                target = last["speed"] * 10 / last["stepSize"]
+                printf "%-16s #%s %-9s cpu(/proc)=%.2f%%  steps/s=%.2f (target %.1f, %+.2f%%)", \
+                    name, repeat, label, ticks / hz / wall * 100, sum["steps/s"] / n, target, \
+                    (sum["steps/s"] / n / target - 1) * 100
+                printf "  frames/s=%.1f", sum["frames/s"] / n
+                if ("painted/s" in sum) printf "  painted/s=%.1f  wakeups/s=%.0f", \
+                    sum["painted/s"] / n, sum["wakeups/s"] / n
+                printf "  line cpu=%.2f%%  woken/s main=%.0f others=%.0f  load %s\n", \
+                    sum["cpu"] / n, (after[1] - before[1]) / wall, (after[2] - before[2]) / wall, load
+            }' | tee -a "$work/results"
+    done
+}
+
 for repeat in $(seq "$repeats"); do
-    for program in "${programs[@]}"; do
-        name="$(basename "$(dirname "$(dirname "$(dirname "$(realpath "$program")")")")")/$(basename "$program")"
-        [ "$program" = "$(command -v vozavero 2>/dev/null || true)" ] && name="installed"
-        : >"$work/stats"
-        VOZAVERO_LOOP_STATS=1 "$program" /NEW 2>"$work/stats" >/dev/null &
-        app_pid=$!
-        window=$(xdotool search --sync --onlyvisible --pid "$app_pid" | head -n 1)
-        await_setting 5 2 250
-        sleep "$warmup"
-        measure "$name #$repeat" "5/2/250"
-        xdotool windowfocus --sync "$window"
+    windows=()
+    for i in $(seq 0 $((count - 1))); do
+        : >"$work/stats$i"
+        DISPLAY=":$((first_display + i))" VOZAVERO_LOOP_STATS=1 "${programs[i]}" /NEW \
+            2>"$work/stats$i" >/dev/null &
+        apps[i]=$!
+    done
+    for i in $(seq 0 $((count - 1))); do
+        windows[i]=$(DISPLAY=":$((first_display + i))" \
+            xdotool search --sync --onlyvisible --pid "${apps[i]}" | head -n 1)
+        await_setting "$i" 5 2 250
+    done
+    sleep "$warmup"
+    measure "5/2/250"
+    for i in $(seq 0 $((count - 1))); do
+        export DISPLAY=":$((first_display + i))"
+        xdotool windowfocus --sync "${windows[i]}"
         xdotool key Home
         xdotool key Tab Tab Tab Tab Tab Tab End
         xdotool key Tab Tab End
-        await_setting 50 30 50
-        sleep "$warmup"
-        measure "$name #$repeat" "50/30/50"
-        kill "$app_pid"
-        wait "$app_pid" 2>/dev/null || true
-        app_pid=""
     done
+    for i in $(seq 0 $((count - 1))); do
+        await_setting "$i" 50 30 50
+    done
+    sleep "$warmup"
+    measure "50/30/50"
+    for i in $(seq 0 $((count - 1))); do
+        kill "${apps[i]}"
+        wait "${apps[i]}" 2>/dev/null || true
+    done
+    apps=()
 done
 
 echo
@@ -174,5 +206,5 @@ awk '{
         if (!(key in lo) || $4 < lo[key]) lo[key] = $4
         if (!(key in hi) || $4 > hi[key]) hi[key] = $4
     }
-    END { for (k in sum) printf "  %-40s %.2f %% [%.2f, %.2f]\n", k, sum[k] / n[k], lo[k], hi[k] }' \
+    END { for (k in sum) printf "  %-28s %.2f %% [%.2f, %.2f]\n", k, sum[k] / n[k], lo[k], hi[k] }' \
     "$work/results" | sort

@@ -122,10 +122,7 @@ void CylinderView::drawParticles(const ParticleEngine& engine) {
         changed.push_back(logicalRect(area));
     }
     for (const Placement& p : next) {
-        const QRect area = deviceRect(p);
-        blitSprite(deviceSprites_[static_cast<std::size_t>(p.sprite)], frame_,
-                   static_cast<float>(area.x()), static_cast<float>(area.y()));
-        changed.push_back(logicalRect(area));
+        changed.push_back(logicalRect(copySprite(p)));
     }
     placements_.swap(next);
     if (changed.size() > kMostPaintedRects) {
@@ -174,14 +171,15 @@ QRect CylinderView::deviceRect(const Placement& placement) const {
             sprite.height()};
 }
 
+QRect CylinderView::copySprite(const Placement& placement) {
+    const QRect area = deviceRect(placement);
+    blitSprite(deviceSprites_[static_cast<std::size_t>(placement.sprite)], frame_,
+               static_cast<float>(area.x()), static_cast<float>(area.y()));
+    return area;
+}
+
 QRect CylinderView::logicalRect(const QRect& area) const {
-    // At a fractional ratio a logical edge may fall inside a device pixel; the rectangle grows
-    // to logical pixels that start on whole device pixels, so a partial paint copies exactly the
-    // device pixels a whole one would.
-    int grain = 1;
-    while (grain < 4 && std::abs(grain * ratio_ - std::round(grain * ratio_)) > 1e-9) {
-        ++grain;
-    }
+    const int grain = grain_;
     const auto down = [grain, this](int device) {
         const int logical = static_cast<int>(std::floor(device / ratio_));
         return logical - ((logical % grain) + grain) % grain;
@@ -204,6 +202,13 @@ void CylinderView::fitToWidget() {
             deviceSprites_[i] =
                 ratio == 1.0 ? sprites_[i]
                              : spritePictures_[i].at(ratio).convertToFormat(QImage::Format_RGB32);
+        }
+        // At a fractional ratio a logical edge may fall inside a device pixel; changed areas are
+        // then widened to logical pixels that start on whole device pixels (every second one at
+        // 1.5), so that a partial paint copies exactly the device pixels a whole one would.
+        grain_ = 1;
+        while (grain_ < 4 && std::abs(grain_ * ratio - std::round(grain_ * ratio)) > 1e-9) {
+            ++grain_;
         }
         clean_ = QImage();
         remade = true;
@@ -234,9 +239,7 @@ void CylinderView::fitToWidget() {
     // Same size and format, hence the same row layout: one block copy clears the frame.
     std::memcpy(frame_.bits(), clean_.constBits(), static_cast<std::size_t>(clean_.sizeInBytes()));
     for (const Placement& p : placements_) {
-        const QRect area = deviceRect(p);
-        blitSprite(deviceSprites_[static_cast<std::size_t>(p.sprite)], frame_,
-                   static_cast<float>(area.x()), static_cast<float>(area.y()));
+        copySprite(p);
     }
     update();
 }

@@ -71,7 +71,9 @@ private:
     void fitToWidget();
     /// Device pixels of frame_ that a placement's sprite covers.
     QRect deviceRect(const Placement& placement) const;
-    /// Logical pixels whose painting covers the device pixels area, on whole device pixels.
+    /// Copies a placement's sprite into frame_; returns the device pixels it covers.
+    QRect copySprite(const Placement& placement);
+    /// Logical pixels whose painting covers the device pixels area, widened to the grain.
     QRect logicalRect(const QRect& area) const;
 
     ScaledPicture backgroundPicture_;
@@ -79,6 +81,8 @@ private:
     double fixedRatio_ = 0.0;
     /// The ratio clean_ and deviceSprites_ were made for.
     double ratio_ = 0.0;
+    /// Logical pixels per step at which a logical edge falls on a device pixel edge at ratio_.
+    int grain_ = 1;
     QImage background_;
     std::array<QImage, 4> sprites_;
     /// The sprites in device pixels and the frame's format, for the ratio in ratio_.

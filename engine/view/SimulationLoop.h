@@ -7,8 +7,8 @@
 // rules hold without spinning a core, real step cost still starves frames and raises stepSize,
 // and handlers of other events always run between two steps or frames.
 // Between ticks the loop sleeps: a precise single-shot timer wakes it when the pacer will next ask
-// for a step (or a larger step size), no sooner than one display tick after the last tick and no
-// later than kLongestSleep; wake() brings the next tick forward when something outside the loop
+// for a step (or a larger step size), no sooner than kFramePaceMs after the last tick and no later
+// than kLongestSleep; wake() brings the next tick forward when something outside the loop
 // changed what a frame shows. The timer also fires inside the nested event loops of modal boxes,
 // so the particles move on behind every dialog.
 #include "LoopPacer.h"
@@ -50,9 +50,12 @@ public:
     /// frame is drawn after its passes anyway.
     void wake();
 
-    /// Milliseconds of the display's pace: the shortest time between two ticks the loop sets for
-    /// itself.
+    /// Milliseconds of one display tick (about 67 a second): the spacing at which a caller that
+    /// drives the loop tick by tick, as the tests do, lets time pass.
     static constexpr int kTickMs = 15;
+    /// Shortest time between two ticks the loop sets for itself (milliseconds): at most 50
+    /// frames a second, so that at high speeds several steps share one frame.
+    static constexpr int kFramePaceMs = 20;
     /// Longest sleep between two ticks (seconds) when no step falls due sooner. Well below
     /// kLongestReplay, so that only a blocked event loop makes a hold-up.
     static constexpr double kLongestSleep = 0.08;
@@ -91,7 +94,7 @@ private:
     /// Ends the loop when quitting was requested; returns true when it did.
     bool endIfQuitRequested();
     /// Sets the timer for the next tick: when the pacer will next ask for a step, within the
-    /// bounds of the display's pace and kLongestSleep.
+    /// bounds of kFramePaceMs and kLongestSleep.
     void scheduleNextTick();
     /// The virtual time of the first pass, from the present pass on and before limit, at which
     /// the pacer would make a step or raise the step size; limit when there is none. Asks a copy

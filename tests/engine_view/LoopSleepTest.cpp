@@ -1,5 +1,5 @@
 // The loop's sleep between ticks, on a scripted clock whose ticks come exactly when the loop set
-// its timer for: it wakes when the next step falls due, never sooner than one display tick after
+// its timer for: it wakes when the next step falls due, never sooner than the frame pace after
 // the last tick and never later than the longest sleep; sleeping is no hold-up and keeps the
 // rates; a wake brings the next tick forward while the loop runs.
 #include "SimulationLoop.h"
@@ -33,12 +33,12 @@ Slept sleepFor(SimulationLoop& loop, ScriptedClock& clock, double seconds) {
     return slept;
 }
 
-TEST(LoopSleep, TicksComeWithTheStepsBetweenTheDisplaysPaceAndTheLongestSleep) {
+TEST(LoopSleep, TicksComeWithTheStepsBetweenTheFramePaceAndTheLongestSleep) {
     struct Case {
         double speed;
         double fewestTicks, mostTicks; // per second, with a tick of room for rounding
     };
-    const double pace = 1000.0 / SimulationLoop::kTickMs;
+    const double pace = 1000.0 / SimulationLoop::kFramePaceMs;
     const double longest = 1.0 / SimulationLoop::kLongestSleep;
     for (const Case c : {Case{2.0, 19.0, 21.0},      // one tick per step
                          Case{30.0, pace - 1, pace}, // several steps per tick
