@@ -45,4 +45,9 @@ void AutomaticControl::openOptions() {
     guarded([this] { experiment_.runConfirmedAutomatic(); });
 }
 
+QString AutomaticControl::idleText() {
+    return tr("Die Automatik ist eingeschaltet, ändert aber keinen Wert.\nWähle unter „Optionen“ "
+              "eine Größe und eine Zeit größer als 0.");
+}
+
 } // namespace vozavero

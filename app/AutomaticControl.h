@@ -35,6 +35,9 @@ public:
     /// The dialog once it was opened (it is kept between openings).
     OptionsAutoDialog* dialog() const { return dialog_.get(); }
 
+    /// What the box and its menu entry tell while automatic mode is on but steps nothing.
+    static QString idleText();
+
 private:
     Experiment& experiment_;
     FrameworkServices& services_;

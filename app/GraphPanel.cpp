@@ -4,6 +4,7 @@
 
 #include "GraphPlotter.h"
 #include "Guarded.h"
+#include "framework/MarkedButton.h"
 
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -41,7 +42,7 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
         tabs_->addTab(w, caption);
         w->setAccessibleName(caption);
         const int index = kButtonOfPage.at(static_cast<size_t>(page));
-        auto* b = new QPushButton(tr("Ausgleichsgerade"), tabs_);
+        auto* b = new MarkedButton(tr("Ausgleichsgerade"), tabs_);
         b->setObjectName(QStringLiteral("but_LinearRegression(%1)").arg(index));
         b->resize(twips.x(1935), twips.y(315));
         b->setAccessibleDescription(
@@ -64,7 +65,11 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
     plotter_->setToolTip(tr("Klicke hier um die Ansicht umzuschalten"));
     plotter_->setGeometry(twips.rect(180, 6180, 10845, 3075));
     plotter_->setAccessibleName(tr("Graph der Messreihe"));
+    plotter_->setAccessibleDescription(
+        tr("Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü "
+           "zum Kopieren und Drucken."));
     connect(plotter_, &GraphPlotter::clicked, this, &GraphPanel::plotterClicked);
+    connect(plotter_, &GraphPlotter::menuRequested, this, &GraphPanel::plotterMenuRequested);
     connect(plotter_, &GraphPlotter::resized, this, [this] { guarded([this] { redrawGraph(); }); });
     showPage(experiment_.shownSeries());
 

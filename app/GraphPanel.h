@@ -9,6 +9,7 @@
 #include "framework/FrameworkServices.h"
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 
 class QPushButton;
@@ -44,6 +45,8 @@ public:
 signals:
     /// A click on the graph surface (the window switches its view mode).
     void plotterClicked();
+    /// A right-click or long press on the graph surface (the window opens the graph's menu).
+    void plotterMenuRequested(QPoint globalPosition);
 
 private:
     /// Shows the experiment's chosen page without counting it as the user's choice.

@@ -2,8 +2,11 @@
 // the check marks with their owners.
 #include "MainMenus.h"
 
+#include "AutomaticControl.h"
 #include "Guarded.h"
+#include "framework/SwitchBox.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 namespace vozavero {
@@ -100,8 +103,12 @@ void MainMenus::buildViewMenu(QMenuBar* bar) {
 
 void MainMenus::buildEditMenu(QMenuBar* bar) {
     // The edit menu exists with its commands but is never shown nor enabled, so neither its
-    // items nor their shortcuts are offered.
+    // items nor their shortcuts are offered. The graph's context menu offers the same commands,
+    // without shortcuts.
     QMenu* edit = addMenu(bar, QStringLiteral("mnu_Edit"), tr("&Bearbeiten"));
+    graphMenu_ = new QMenu(bar);
+    graphMenu_->setObjectName(QStringLiteral("mnu_Graph"));
+    graphMenu_->setAccessibleName(tr("Graph kopieren und drucken"));
     const struct {
         const char* name;
         QString caption;
@@ -119,13 +126,19 @@ void MainMenus::buildEditMenu(QMenuBar* bar) {
         {"mnu_EditPrintTable", tr("Tabelle &drucken"), {}, commands_.printTable},
     };
     for (const auto& item : items) {
-        if (QLatin1String(item.name) == QLatin1String("mnu_EditCopyTable")) {
+        const QString name = QLatin1String(item.name);
+        const QString graphName =
+            QString(name).replace(QStringLiteral("mnu_Edit"), QStringLiteral("mnu_Graph"));
+        if (name == QLatin1String("mnu_EditCopyTable")) {
             addSeparator(edit, QStringLiteral("mnu_EditSep1"));
+            addSeparator(graphMenu_, QStringLiteral("mnu_GraphSep1"));
         }
-        QAction* a = addItem(edit, QLatin1String(item.name), item.caption, item.shortcut);
+        QAction* a = addItem(edit, name, item.caption, item.shortcut);
         const std::function<void()>* command = &item.command;
         connect(a, &QAction::triggered, this, [command] { (*command)(); });
         a->setEnabled(false);
+        QAction* offered = addItem(graphMenu_, graphName, item.caption);
+        connect(offered, &QAction::triggered, this, [command] { (*command)(); });
     }
     edit->menuAction()->setVisible(false);
     edit->menuAction()->setEnabled(false);
@@ -161,8 +174,10 @@ void MainMenus::buildOptionsMenu(QMenuBar* bar) {
                 [this, seconds] { experiment_.setMeasuringInterval(seconds); });
         intervalActions_.at(i) = a;
     }
+    // Tooltips carry what the entry of automatic mode tells while it steps nothing.
+    options->setToolTipsVisible(true);
     connect(options, &QMenu::aboutToShow, this, [this] {
-        autoActiveAction_->setChecked(experiment_.automatic().on());
+        showAutomaticEntry();
         showSeriesChecks();
     });
 }
@@ -171,6 +186,17 @@ void MainMenus::showViewMode(int mode) {
     for (int i = 0; i < 4; ++i) {
         viewModeActions_.at(static_cast<size_t>(i))->setChecked(i == mode);
     }
+}
+
+void MainMenus::showAutomaticEntry() {
+    // As the box shows it: a tick while something is stepped, the box's partial tick while
+    // automatic mode is on but steps nothing, no mark while it is off.
+    const AutomaticMode& mode = experiment_.automatic();
+    const bool idle = mode.on() && !mode.stepping();
+    autoActiveAction_->setCheckable(!idle);
+    autoActiveAction_->setChecked(mode.stepping());
+    autoActiveAction_->setIcon(idle ? SwitchBox::idleMark(QApplication::style()) : QIcon());
+    autoActiveAction_->setToolTip(idle ? AutomaticControl::idleText() : QString());
 }
 
 void MainMenus::showSeriesChecks() {
@@ -187,6 +213,10 @@ void MainMenus::showIntervalChecks(int seconds) {
 
 void MainMenus::popupIntervalMenu(QPoint globalPosition) {
     intervalMenu_->popup(globalPosition);
+}
+
+void MainMenus::popupGraphMenu(QPoint globalPosition) {
+    graphMenu_->popup(globalPosition);
 }
 
 } // namespace vozavero

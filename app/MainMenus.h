@@ -1,5 +1,6 @@
 #pragma once
-// The menu bar of the main window: its tree, captions, shortcuts and check marks. Each item calls
+// The menu bar of the main window: its tree, captions, shortcuts and check marks, and the graph's
+// context menu, which offers the copy and print commands of the hidden edit menu. Each item calls
 // an operation of the experiment or one of the commands the window hands in; the check marks
 // show their owners' state, read when a menu opens or told when the owner changes.
 #include "Experiment.h"
@@ -40,12 +41,16 @@ public:
     /// Opens the interval menu as a pop-up at globalPosition.
     void popupIntervalMenu(QPoint globalPosition);
     QMenu* intervalMenu() const { return intervalMenu_; }
+    /// Opens the graph's context menu (copy and print) as a pop-up at globalPosition.
+    void popupGraphMenu(QPoint globalPosition);
+    QMenu* graphMenu() const { return graphMenu_; }
 
 private:
     void buildFileMenu(QMenuBar* bar);
     void buildViewMenu(QMenuBar* bar);
     void buildEditMenu(QMenuBar* bar);
     void buildOptionsMenu(QMenuBar* bar);
+    void showAutomaticEntry();
     void showSeriesChecks();
     void showIntervalChecks(int seconds);
 
@@ -56,6 +61,7 @@ private:
     QAction* autoActiveAction_ = nullptr;
     QAction* recordAction_ = nullptr;
     QMenu* intervalMenu_ = nullptr;
+    QMenu* graphMenu_ = nullptr;
     std::array<QAction*, MeasuringInterval::kChoices.size()> intervalActions_{};
 };
 

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "CylinderView.h"
+#include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
 #include "PistonPicture.h"
 #include "ReadoutRow.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     hooks.paints = [this] { return cylinder_->gasSpace()->paints(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
+    new DialogFocusReturn(this);
 
     connect(settings_, &SettingsPanel::automaticToggled, automatic_, &AutomaticControl::boxToggled);
     connect(settings_, &SettingsPanel::optionsRequested, automatic_,
@@ -76,6 +78,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     connect(&settings_->readouts(), &ReadoutRow::intervalMenuRequested, menus_,
             &MainMenus::popupIntervalMenu);
     connect(graph_, &GraphPanel::plotterClicked, this, [this] { setViewMode(viewMode_ + 1); });
+    connect(graph_, &GraphPanel::plotterMenuRequested, menus_, &MainMenus::popupGraphMenu);
     orderTabs();
     // The designed client area lies below the menu bar.
     const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
@@ -148,6 +151,8 @@ bool MainWindow::formLoad() {
     settings_->showRunTimeScales();
     devTrace(QStringLiteral("X-11"));
     showMaximized();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
     experiment_.initialiseParticles(false);
     devTrace(QStringLiteral("X-12"));
     experiment_.applyStartValues();
@@ -157,6 +162,11 @@ bool MainWindow::formLoad() {
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
     timers_->startMeasuring();
+    // A series named on the command line (a double-click on a saved file) opens when the
+    // program runs, as "Messreihe öffnen…" opens it.
+    if (!env_.commandLine.seriesFile().isEmpty()) {
+        files_->openFile(env_.commandLine.seriesFile());
+    }
     return true;
 }
 

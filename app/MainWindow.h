@@ -47,7 +47,8 @@ public:
     explicit MainWindow(Environment environment, QWidget* parent = nullptr);
 
     /// The load handler: single-instance test, start values, gauges, window shown maximised,
-    /// timers armed. Returns false when the program must end (second instance).
+    /// timers armed, then the series named on the command line opened. Returns false when the
+    /// program must end (second instance).
     bool formLoad();
     /// Lays out the blocks for the view mode and the window size, then redraws the graph.
     void arrangeWindow();

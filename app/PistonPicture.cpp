@@ -68,10 +68,7 @@ void PistonPicture::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    QPen pen(palette().color(QPalette::Highlight), 2);
-    pen.setStyle(Qt::DashLine);
-    painter.setPen(pen);
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    FocusMark::draw(painter, QRectF(rect()).adjusted(1, 1, -1, -1), palette(), true);
 }
 
 void PistonPicture::moveEvent(QMoveEvent* event) {

@@ -14,7 +14,10 @@ SeriesFileCommands::SeriesFileCommands(Experiment& experiment, const chart::Grap
     , graph_(graph)
     , services_(services)
     , documentManager_(window)
-    , documentOpener_(window) {}
+    , documentOpener_(window) {
+    // A damaged file's reason names a chart as the printed table does.
+    documentOpener_.setChartTitles(&SeriesCatalogue::titleTextOf);
+}
 
 void SeriesFileCommands::useSystemPrinter() {
     printAdaptor_.useSystemPrinter();
@@ -23,7 +26,9 @@ void SeriesFileCommands::useSystemPrinter() {
 void SeriesFileCommands::saveSeries() {
     // Every save starts from the offered name.
     experiment_.setDefaultFileName(QStringLiteral("teilchen.kpx"));
-    documentManager_.save(experiment_.document(), QString(), true, 0, true);
+    if (documentManager_.save(experiment_.document(), QString(), true, 0, true)) {
+        experiment_.markSeriesSaved();
+    }
 }
 
 void SeriesFileCommands::openSeries() {
@@ -40,10 +45,24 @@ bool SeriesFileCommands::openFile(const QString& path) {
         services_.message(error);
         return false;
     }
+    const auto refused = [&] {
+        services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+        return false;
+    };
+    if (!experiment_.canOpenSeries(*loaded, &error)) {
+        return refused();
+    }
+    // Asked only now, just before the series is replaced: points measured while the file dialog
+    // was open count too, and a file that cannot be opened asks nothing.
+    if (experiment_.hasUnsavedPoints() &&
+        services_.question(tr("Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?")) !=
+            FrameworkServices::kAnswerYes) {
+        return false;
+    }
     bool opened = false;
     guarded([&] { opened = experiment_.openSeries(*loaded, &error); });
     if (!opened && !error.isEmpty()) {
-        services_.message(tr("Die Messreihe konnte nicht geöffnet werden: %1").arg(error));
+        return refused();
     }
     return opened;
 }

@@ -25,12 +25,15 @@ public:
 
     /// Hands the system's current printer to the print adaptor.
     void useSystemPrinter();
-    /// "Messreihe speichern": offers "teilchen.kpx" and writes the whole series.
+    /// "Messreihe speichern": offers "teilchen.kpx" and writes the whole series; once written,
+    /// the series counts as saved.
     void saveSeries();
     /// "Messreihe öffnen…": asks for a saved series and opens it as openFile does.
     void openSeries();
     /// Replaces the series by the one saved at path, shown as if measured; a German message
-    /// tells why when the file cannot be read or is no series. Returns whether it was opened.
+    /// tells why when the file cannot be read or is no series. When the current series holds
+    /// unsaved points, the user is asked first, and No keeps everything as it is. Returns
+    /// whether it was opened.
     bool openFile(const QString& path);
     void copyGraph();
     void printGraph();

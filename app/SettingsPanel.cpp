@@ -2,8 +2,10 @@
 // the experiment, and the experiment's state shown on gauges, boxes and read-outs.
 #include "SettingsPanel.h"
 
+#include "AutomaticControl.h"
 #include "Guarded.h"
 #include "ReadoutRow.h"
+#include "framework/MarkedButton.h"
 #include "framework/TitledFrame.h"
 
 #include <QCheckBox>
@@ -51,19 +53,18 @@ SettingsPanel::SettingsPanel(Experiment& experiment, const Twips& twips, QWidget
 }
 
 void SettingsPanel::buildTopRow(const Twips& twips) {
-    reset_ = new QPushButton(tr("&Neustart"), frame_);
+    reset_ = new MarkedButton(tr("&Neustart"), frame_);
     reset_->setObjectName(QStringLiteral("but_Reset"));
     reset_->setGeometry(twips.rect(120, 360, 1215, 375));
     reset_->setToolTip(tr("Hiermit beginnst Du eine neue Messreihe"));
     connect(reset_, &QPushButton::clicked, this,
             [this] { guarded([this] { experiment_.restartMeasurement(); }); });
 
-    automatic_ = new QCheckBox(tr("Automatik aktiv"), frame_);
+    automatic_ = new SwitchBox(tr("Automatik aktiv"), frame_);
     automatic_->setObjectName(QStringLiteral("opt_Automatic"));
     automatic_->setGeometry(twips.rect(1440, 360, 1395, 375));
-    automatic_->setToolTip(tr("Hiermit aktivierst oder deaktivierst Du das automatische ändern "
-                              "der Werte (siehe Menü 'Optionen')"));
     shrinkToFit(automatic_);
+    showAutomatic();
     connect(automatic_, &QCheckBox::toggled, this, &SettingsPanel::automaticToggled);
 
     record_ = new QCheckBox(tr("Aufzeichnen"), frame_);
@@ -74,7 +75,7 @@ void SettingsPanel::buildTopRow(const Twips& twips) {
     record_->setToolTip(tr("Gibt an, ob die Werte aufgezeichnet werden sollen"));
     connect(record_, &QCheckBox::toggled, this, [this](bool on) { experiment_.setRecording(on); });
 
-    options_ = new QPushButton(tr("&Optionen"), frame_);
+    options_ = new MarkedButton(tr("&Optionen"), frame_);
     options_->setObjectName(QStringLiteral("ctl_Button1"));
     options_->setGeometry(twips.rect(4140, 360, 1215, 375));
     options_->setIcon(QIcon(QStringLiteral(":/pictures/options.png")));
@@ -158,7 +159,17 @@ void SettingsPanel::showImpactReading() {
 }
 
 void SettingsPanel::showAutomatic() {
-    setTick(automatic_, experiment_.automatic().on());
+    // On with nothing to step (no row chosen, or a period that cannot step) shows as a partial
+    // tick, so that the box never claims that values are being changed.
+    const AutomaticMode& mode = experiment_.automatic();
+    const bool idle = mode.on() && !mode.stepping();
+    automatic_->showState(idle        ? SwitchBox::State::Idle
+                          : mode.on() ? SwitchBox::State::On
+                                      : SwitchBox::State::Off);
+    automatic_->setToolTip(idle ? AutomaticControl::idleText()
+                                : tr("Hiermit aktivierst oder deaktivierst Du das automatische "
+                                     "ändern der Werte (siehe Menü 'Optionen')"));
+    automatic_->setAccessibleDescription(idle ? AutomaticControl::idleText() : QString());
 }
 
 void SettingsPanel::showRecording(bool on) {

@@ -7,6 +7,7 @@
 #include "Experiment.h"
 #include "GaugePanel.h"
 #include "Twips.h"
+#include "framework/SwitchBox.h"
 
 #include <QObject>
 #include <array>
@@ -29,7 +30,7 @@ public:
     TitledFrame* frame() const { return frame_; } ///< "frm_Options"
     GaugePanel* gauge(int id) const { return gauges_.at(static_cast<size_t>(id)); }
     QPushButton* resetButton() const { return reset_; }     ///< "but_Reset"
-    QCheckBox* automaticBox() const { return automatic_; }  ///< "opt_Automatic"
+    SwitchBox* automaticBox() const { return automatic_; }  ///< "opt_Automatic"
     QCheckBox* recordBox() const { return record_; }        ///< "opt_Record"
     QPushButton* optionsButton() const { return options_; } ///< "ctl_Button1"
     ReadoutRow& readouts() const { return *readouts_; }
@@ -63,7 +64,7 @@ private:
     Experiment& experiment_;
     TitledFrame* frame_ = nullptr;
     QPushButton* reset_ = nullptr;
-    QCheckBox* automatic_ = nullptr;
+    SwitchBox* automatic_ = nullptr;
     QCheckBox* record_ = nullptr;
     QPushButton* options_ = nullptr;
     ReadoutRow* readouts_ = nullptr;

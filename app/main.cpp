@@ -2,7 +2,8 @@
 // framework services and the main window, whose load handler decides whether the program runs.
 // With the environment variable VOZAVERO_QUIT_AFTER_START set to a number of milliseconds (or to
 // anything else for one second) the window closes itself that long after start-up, so that an
-// installation can be checked to start without a person.
+// installation can be checked to start without a person. "--help" and "--version" are answered
+// before anything needs a display.
 #include "GermanToolkitTexts.h"
 #include "MainWindow.h"
 #include "SingleInstance.h"
@@ -14,6 +15,10 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    if (const std::optional<QString> text = vozavero::CommandLine::information(argc, argv)) {
+        std::fputs(qUtf8Printable(*text), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vozavero"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/app.png")));

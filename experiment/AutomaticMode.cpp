@@ -20,6 +20,12 @@ std::optional<int> AutomaticMode::scheduledInterval(int slot) const {
     return schedule_.at(static_cast<size_t>(slot));
 }
 
+bool AutomaticMode::stepping() const {
+    return on_ &&
+           std::any_of(schedule_.begin(), schedule_.end(),
+                       [](const std::optional<int>& interval) { return interval.has_value(); });
+}
+
 double AutomaticMode::step(QuantityId id) const {
     return settings_.autoStep.at(static_cast<size_t>(Quantity::of(id).slot));
 }

@@ -19,6 +19,9 @@ public:
 
     const AutoModeSettings& settings() const { return settings_; }
     bool on() const { return on_; }
+    /// Whether any slot is scheduled, so that something is stepped: switched on alone is not
+    /// enough when no row is chosen or its period cannot step.
+    bool stepping() const;
     bool configured() const { return settings_.autoConfigured; }
     /// Milliseconds between a slot's steps while it is scheduled; none while it is not.
     std::optional<int> scheduledInterval(int slot) const;

@@ -139,6 +139,9 @@ std::optional<MeasuringInterval::Closed> Experiment::measuringTick() {
         return std::nullopt;
     }
     lastShownRate_ = closed.shownRate;
+    if (closed.recorded) {
+        unsavedPoints_ = true;
+    }
     emit intervalClosed(closed);
     impactScale_.closeInterval(closed.shownRate);
     emit impactReadingChanged();
@@ -161,6 +164,7 @@ void Experiment::restartMeasurement() {
     regressionShown_ = false;
     engine_.setImpactCount(0);
     charts_.clearAll();
+    unsavedPoints_ = false;
     automatic_.restoreSaved();
     const StartConditions& start = automatic_.settings().startConditions;
     EngineCopy& copy = engine_.engineCopy();
@@ -175,10 +179,15 @@ void Experiment::restartMeasurement() {
     emit seriesReplaced();
 }
 
+bool Experiment::canOpenSeries(const chart::ChartDocument& loaded, QString* error) const {
+    return charts_.accepts(loaded, error);
+}
+
 bool Experiment::openSeries(const chart::ChartDocument& loaded, QString* error) {
     if (!charts_.adoptPoints(loaded, error)) {
         return false;
     }
+    unsavedPoints_ = false;
     // The running simulation must not overwrite the loaded points.
     if (settings_.recordingEnabled) {
         setRecording(false);

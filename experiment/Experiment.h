@@ -101,10 +101,18 @@ public:
     /// A new series: fresh particles, interval and counter cleared, the line hidden, the series
     /// emptied, automatic mode and the quantities back to the last confirmed settings.
     void restartMeasurement();
+    /// Whether loaded is a series of this program that openSeries takes; otherwise a German
+    /// reason goes to error.
+    bool canOpenSeries(const chart::ChartDocument& loaded, QString* error) const;
     /// Replaces the series by the points of loaded, shown as if measured: recording switched off,
-    /// the line hidden, the impact scale raised to show every point. False with a German reason
-    /// in error when loaded is no series of this program; nothing changes then.
+    /// the line hidden, the impact scale raised to show every point, nothing unsaved. False with
+    /// a German reason in error when loaded is no series of this program; nothing changes then.
     bool openSeries(const chart::ChartDocument& loaded, QString* error);
+    /// Whether the series holds points recorded since it was last saved, opened or restarted
+    /// (a restart empties it, so it holds nothing to lose).
+    bool hasUnsavedPoints() const { return unsavedPoints_; }
+    /// The series as it is now was written to a file.
+    void markSeriesSaved() { unsavedPoints_ = false; }
     /// Sets the four pressure series' points at the given settings to rate, as if the last
     /// measurement there had given it (the lab keeps a hold's mean rate).
     void setKeyedRate(const EngineCopy& at, double rate);
@@ -176,6 +184,7 @@ private:
     int shownSeries_ = SeriesCount;
     bool regressionShown_ = false;
     RegressionLine regression_;
+    bool unsavedPoints_ = false;
 
     friend class ExperimentProbe;
 };

@@ -1,10 +1,14 @@
 // The graph surface: a persistent picture that the graph picture draws the selected chart on.
 #include "GraphPlotter.h"
 
+#include "framework/PointerKind.h"
+
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyleHints>
 #include <cmath>
 
 namespace vozavero {
@@ -12,6 +16,12 @@ namespace vozavero {
 GraphPlotter::GraphPlotter(QWidget* parent)
     : QWidget(parent) {
     makePicture();
+    holdTimer_.setSingleShot(true);
+    connect(&holdTimer_, &QTimer::timeout, this, [this] {
+        // A long press is no click: lifting the finger afterwards does nothing.
+        clickPending_ = false;
+        emit menuRequested(mapToGlobal(pressPosition_.toPoint()));
+    });
 }
 
 double GraphPlotter::pixelRatio() const {
@@ -58,21 +68,29 @@ void GraphPlotter::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         clickPending_ = true;
         pressPosition_ = event->position();
+        if (byFingerOrPen(event)) {
+            holdTimer_.start(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+        }
         return;
     }
     QWidget::mousePressEvent(event);
 }
 
 void GraphPlotter::mouseMoveEvent(QMouseEvent* event) {
-    // A press that turns into a drag is no click.
-    if (clickPending_ && (event->position() - pressPosition_).manhattanLength() >=
-                             QApplication::startDragDistance()) {
+    // A press that turns into a drag is no click, nor a long press.
+    if ((clickPending_ || holdTimer_.isActive()) &&
+        (event->position() - pressPosition_).manhattanLength() >=
+            QApplication::startDragDistance()) {
         clickPending_ = false;
+        holdTimer_.stop();
     }
     QWidget::mouseMoveEvent(event);
 }
 
 void GraphPlotter::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        holdTimer_.stop();
+    }
     if (event->button() == Qt::LeftButton && clickPending_) {
         clickPending_ = false;
         if (rect().contains(event->position().toPoint())) {
@@ -85,8 +103,18 @@ void GraphPlotter::mouseReleaseEvent(QMouseEvent* event) {
 
 void GraphPlotter::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click arrives as this event; it is no new press, so the
-    // double-click is one click (made by the first press and its release).
+    // double-click is one click (made by the first press and its release). A finger that stays
+    // down on it still asks for the menu.
+    if (event->button() == Qt::LeftButton && byFingerOrPen(event)) {
+        pressPosition_ = event->position();
+        holdTimer_.start(QGuiApplication::styleHints()->mousePressAndHoldInterval());
+    }
     event->accept();
+}
+
+void GraphPlotter::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    emit menuRequested(event->globalPos());
 }
 
 void GraphPlotter::resizeEvent(QResizeEvent* /*event*/) {

@@ -1,7 +1,9 @@
 #pragma once
 // The graph surface ("PLOTTER"): shows a persistent picture that the graph picture draws the
 // selected chart on, with the regression line and its equation. A click on it (released where it
-// was pressed, not dragged; a double-click counts once) asks the window to switch the view mode.
+// was pressed, not dragged; a double-click counts once) asks the window to switch the view mode;
+// a right-click, the menu key or a finger or pen held still on it asks for its context menu
+// instead (and is no click).
 // All positions are logical pixels; the picture itself has the screen's device pixels, so text
 // and lines are sharp on scaled screens.
 #include "GraphPicture.h"
@@ -10,6 +12,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -48,6 +51,8 @@ public:
 
 signals:
     void clicked();
+    /// The context menu is wanted at globalPosition (screen coordinates).
+    void menuRequested(QPoint globalPosition);
     /// The picture was resized; the window redraws the graph.
     void resized();
 
@@ -57,6 +62,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -70,6 +76,9 @@ private:
     /// A left press that may still become a click (not yet released, not dragged).
     bool clickPending_ = false;
     QPointF pressPosition_;
+    /// Runs while a finger or pen rests where it was put down; when it ends, the press asks for
+    /// the context menu.
+    QTimer holdTimer_;
 };
 
 } // namespace vozavero

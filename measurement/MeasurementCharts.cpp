@@ -133,7 +133,7 @@ void MeasurementCharts::setImpactAxisMaximum(double maximum, double timeChartMax
     }
 }
 
-bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, QString* error) {
+bool MeasurementCharts::accepts(const chart::ChartDocument& loaded, QString* error) const {
     const auto refuse = [error](const QString& reason) {
         if (error) {
             *error = reason;
@@ -163,7 +163,13 @@ bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, QString*
             }
         }
     }
+    return true;
+}
 
+bool MeasurementCharts::adoptPoints(const chart::ChartDocument& loaded, QString* error) {
+    if (!accepts(loaded, error)) {
+        return false;
+    }
     for (int c = 0; c < loaded.chartCount(); ++c) {
         chart::Chart& target = document_.chart(c);
         target.clear();

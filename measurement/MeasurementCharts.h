@@ -47,11 +47,13 @@ public:
     /// Clears the points of all eleven charts, in creation order.
     void clearAll();
 
-    /// Takes over the points of a loaded document, which must hold the same eleven charts (same
-    /// names, same order) with finite values of at most kLargestLoadedValue in size and quantity
-    /// values within their file ranges; otherwise nothing changes and a German reason goes to
-    /// error. Axes and curve styles stay these charts' own; the time axes end at max(160 s, last
-    /// time).
+    /// Whether a loaded document can be taken over: the same eleven charts (same names, same
+    /// order) with finite values of at most kLargestLoadedValue in size and quantity values
+    /// within their file ranges. Otherwise a German reason goes to error.
+    bool accepts(const chart::ChartDocument& loaded, QString* error) const;
+    /// Takes over the points of a loaded document that accepts takes; otherwise nothing changes
+    /// and the reason goes to error. Axes and curve styles stay these charts' own; the time axes
+    /// end at max(160 s, last time).
     bool adoptPoints(const chart::ChartDocument& loaded, QString* error);
 
     /// The largest impact rate any chart holds (0 when none).

@@ -15,28 +15,10 @@ constexpr double kNoise = 1e-9;
 constexpr int kDigits = 3;
 const QString kMinus = QStringLiteral("\u2212");
 
-// |value| with kDigits significant digits in fixed notation (never an exponent), without
-// trailing zeros, with the locale's decimal separator and no group separator.
+// |value| as significantDigits writes it, with the locale's decimal separator.
 QString magnitudeText(double value, const QLocale& locale) {
-    const double magnitude = std::fabs(value);
-    if (magnitude < kNoise) {
-        return QStringLiteral("0");
-    }
-    const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
-    const int decimals = std::max(0, kDigits - 1 - exponent);
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(magnitude, 'f', decimals);
-    const QString point = plain.decimalPoint();
-    if (decimals > 0 && text.contains(point)) {
-        while (text.endsWith(u'0')) {
-            text.chop(1);
-        }
-        if (text.endsWith(point)) {
-            text.chop(point.size());
-        }
-    }
-    return text;
+    QString text = significantDigits(std::fabs(value) < kNoise ? 0.0 : std::fabs(value));
+    return text.replace(u'.', locale.decimalPoint());
 }
 
 bool isNegative(double value) {
@@ -100,6 +82,14 @@ std::optional<RegressionLine> computeRegression(const chart::Chart& chart) {
     }
     line.rSquared = total == 0.0 ? 1.0 : std::clamp(1.0 - residual / total, 0.0, 1.0);
     return line;
+}
+
+QString significantDigits(double value) {
+    const double magnitude = std::fabs(value);
+    const int exponent = magnitude == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(magnitude)));
+    const int decimals = std::max(0, kDigits - 1 - exponent);
+    const double factor = std::pow(10.0, kDigits - 1 - exponent);
+    return QString::number(std::round(value * factor) / factor, 'f', decimals);
 }
 
 QString regressionText(const RegressionLine& line, const QLocale& locale) {

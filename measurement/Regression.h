@@ -19,8 +19,12 @@ struct RegressionLine {
 /// x are equal (the slope is undefined).
 std::optional<RegressionLine> computeRegression(const chart::Chart& chart);
 
-/// "y = 1,09·x + 0,64   R² = 0,993" with the locale's decimal separator, three significant
-/// digits.
+/// value rounded to three significant digits and written in fixed notation with a dot and a
+/// "-" sign: "1.15", "-1.00", "0.00123", "1040" (never an exponent), trailing zeros kept.
+QString significantDigits(double value);
+
+/// "y = 1,09·x + 0,640   R² = 0,993": the digits of significantDigits with the locale's decimal
+/// separator, a real minus sign, and coefficients that are rounding noise written as 0.
 QString regressionText(const RegressionLine& line, const QLocale& locale = QLocale());
 
 } // namespace vozavero

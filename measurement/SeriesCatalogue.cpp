@@ -131,6 +131,15 @@ QString SeriesCatalogue::titleText(const Entry& entry) {
     return translated(entry.title);
 }
 
+QString SeriesCatalogue::titleTextOf(const QString& name) {
+    for (const Entry& entry : kCharts) {
+        if (name == QLatin1String(entry.name)) {
+            return titleText(entry);
+        }
+    }
+    return {};
+}
+
 QString SeriesCatalogue::axisTitleText(const Axis& axis) {
     return translated(axis.title);
 }

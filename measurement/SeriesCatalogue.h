@@ -78,6 +78,8 @@ public:
     static const Page& page(int kind);
 
     static QString titleText(const Entry& entry);
+    /// The title of the chart saved under name in a file; empty for a name of no chart here.
+    static QString titleTextOf(const QString& name);
     static QString axisTitleText(const Axis& axis);
     static QString tabCaptionText(const Page& page);
     static QString menuCaptionText(const Page& page);

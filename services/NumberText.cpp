@@ -88,6 +88,20 @@ QString numberText(double value, int decimals, const QLocale& locale) {
     return numberText(std::isfinite(rounded) ? rounded : value, locale);
 }
 
+QString fittedNumberText(double value, int characters, const QLocale& locale) {
+    QString text = numberText(value, locale);
+    for (int decimals = decimalsOf(value) - 1; text.size() > characters && decimals >= 0;
+         --decimals) {
+        text = numberText(value, decimals, locale);
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::OmitLeadingZeroInExponent);
+    for (int digits = 15; text.size() > characters && digits >= 1; --digits) {
+        text = plain.toString(value, 'g', digits);
+    }
+    return text;
+}
+
 int decimalsOf(double value) {
     if (!std::isfinite(value) || value == 0.0) {
         return 0;

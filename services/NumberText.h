@@ -25,6 +25,11 @@ QString numberText(double value, const QLocale& locale = QLocale());
 /// "6.5", not "6.49999999999999".
 QString numberText(double value, int decimals, const QLocale& locale = QLocale());
 
+/// As numberText, but at most characters long where it can be: a longer text is rounded to as
+/// many decimals as fit ("6,49999999999999" in six characters is "6,5"), and a number whose whole
+/// digits alone are too many is written with an exponent ("1e+14", or "1E+14" in German).
+QString fittedNumberText(double value, int characters, const QLocale& locale = QLocale());
+
 /// How many digits after the decimal point the shortest text of value has (0.5 has 1, 0.001
 /// has 3, 250 has 0, 1e-7 has 7); at most 15.
 int decimalsOf(double value);

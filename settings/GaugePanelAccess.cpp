@@ -97,8 +97,7 @@ void GaugePanel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-    painter.drawRect(QRectF(box_->geometry()).adjusted(-2, -2, 2, 2));
+    FocusMark::draw(painter, QRectF(box_->geometry()).adjusted(-2, -2, 2, 2), palette());
 }
 
 void GaugePanel::announceValueIfChanged() {

@@ -2,10 +2,12 @@
 // the right end inside the frame, and the text stops short of it.
 #include "NumberField.h"
 
+#include "framework/PointerKind.h"
+
 #include <QInputDevice>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointingDevice>
 #include <QStyle>
 #include <QToolButton>
 
@@ -30,16 +32,6 @@ QIcon padIcon() {
         }
     }
     return QIcon(picture);
-}
-
-bool byFingerOrPen(const QMouseEvent* event) {
-    const QPointingDevice* device = event->pointingDevice();
-    if (device == nullptr) {
-        return false;
-    }
-    const QInputDevice::DeviceType type = device->type();
-    return type == QInputDevice::DeviceType::TouchScreen ||
-           type == QInputDevice::DeviceType::Stylus || type == QInputDevice::DeviceType::Airbrush;
 }
 
 } // namespace
@@ -67,6 +59,18 @@ NumberField::NumberField(QWidget* parent)
 int NumberField::widthFor(const QString& text) const {
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     return fontMetrics().horizontalAdvance(text) + 2 * (frame + kTextMargin) + kButtonWidth + 1;
+}
+
+int NumberField::widthForLongestNumber() const {
+    // Digits, signs, both decimal points and the exponent's letter.
+    const QString characters = QStringLiteral("0123456789+-.,e") + locale().decimalPoint();
+    QChar widest = u'0';
+    for (const QChar c : characters) {
+        if (fontMetrics().horizontalAdvance(c) > fontMetrics().horizontalAdvance(widest)) {
+            widest = c;
+        }
+    }
+    return widthFor(QString(maxLength(), widest));
 }
 
 void NumberField::resizeEvent(QResizeEvent* event) {

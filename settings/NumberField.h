@@ -17,6 +17,9 @@ public:
     QToolButton* padButton() const { return padButton_; }
     /// Width in pixels a field needs to show text whole beside its pad button.
     int widthFor(const QString& text) const;
+    /// Width in pixels a field needs to show every number it can hold whole: maxLength()
+    /// characters of the widest one a number is written with.
+    int widthForLongestNumber() const;
 
 signals:
     /// The user asked for the number pad: a tap by touch or pen inside the field, or the pad

@@ -6,6 +6,7 @@
 #include "RoundHalfEven.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -80,7 +81,8 @@ void OptionsAutoDialog::load() {
     // Each text runs the start-condition handling, which may change the engine's copy again.
     for (int row = 0; row < 3; ++row) {
         scro_.at(static_cast<size_t>(row))
-            ->setText(numberText(copyValue(experiment_.engine().engineCopy(), rowQuantity(row))));
+            ->setText(fittedNumberText(
+                copyValue(experiment_.engine().engineCopy(), rowQuantity(row)), kFieldLength));
     }
 
     const AutoModeSettings& autoMode = experiment_.automatic().settings();
@@ -93,9 +95,10 @@ void OptionsAutoDialog::load() {
         }
         // Before the first OK nothing was ever stored, which shows as empty fields.
         const bool stored = autoMode.autoConfigured;
-        zeit_.at(slot)->setText(stored ? numberText(autoMode.autoPeriod.at(slot)).trimmed()
-                                       : QString());
-        anz_.at(slot)->setText(stored ? numberText(autoMode.autoStep.at(slot)).trimmed()
+        // A number typed shorter than it is written (".12345", "1e14") is shown as it fits.
+        zeit_.at(slot)->setText(
+            stored ? fittedNumberText(autoMode.autoPeriod.at(slot), kFieldLength) : QString());
+        anz_.at(slot)->setText(stored ? fittedNumberText(autoMode.autoStep.at(slot), kFieldLength)
                                       : QString());
     }
     centreOnScreen();
@@ -119,6 +122,7 @@ void OptionsAutoDialog::selectOption(int index) {
         anz_.at(slot)->setEnabled(selected);
     }
     if (index == kNoOption) {
+        showPeriodHint();
         return;
     }
     QLineEdit* period = zeit_.at(static_cast<size_t>(index));
@@ -129,6 +133,7 @@ void OptionsAutoDialog::selectOption(int index) {
     if (typedNumber(step->text()) == 0.0) {
         step->setText(QStringLiteral("1"));
     }
+    showPeriodHint();
     if (!loading_ && isVisible()) {
         period->setFocus(Qt::OtherFocusReason);
         // Choosing the row with an arrow key gives the focus back to the option after this
@@ -143,6 +148,18 @@ void OptionsAutoDialog::selectOption(int index) {
             },
             Qt::QueuedConnection);
     }
+}
+
+void OptionsAutoDialog::showPeriodHint() {
+    bool cannotStep = false;
+    for (size_t slot = 0; slot < 3; ++slot) {
+        QLineEdit* period = zeit_.at(slot);
+        const bool refused = auto_.at(slot)->isChecked() &&
+                             !AutomaticMode::timerInterval(typedNumber(period->text()));
+        period->setAccessibleDescription(refused ? periodHint_->text() : QString());
+        cannotStep = cannotStep || refused;
+    }
+    periodHint_->setVisible(cannotStep);
 }
 
 void OptionsAutoDialog::setStartValue(int row, double value) {

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QScrollBar;
@@ -20,6 +21,9 @@ namespace vozavero {
 class OptionsAutoDialog : public QDialog {
     Q_OBJECT
 public:
+    /// Characters every number field holds.
+    static constexpr int kFieldLength = 6;
+
     /// Edits the start conditions and confirms the choice through experiment; services provides
     /// the input aid and messages.
     OptionsAutoDialog(Experiment& experiment, FrameworkServices& services, const Twips& twips,
@@ -40,6 +44,9 @@ public:
     QRadioButton* option(int index) const { return auto_.at(static_cast<size_t>(index)); }
     QLineEdit* periodField(int slot) const { return zeit_.at(static_cast<size_t>(slot)); }
     QLineEdit* stepField(int slot) const { return anz_.at(static_cast<size_t>(slot)); }
+    /// "Die Zeit muss größer als 0 sein", shown under the period column while the chosen row's
+    /// period cannot step.
+    QLabel* periodHint() const { return periodHint_; }
 
 private:
     /// The option "Keine automatische Veränderung", after the three quantity slots.
@@ -59,6 +66,9 @@ private:
     void resetFields();
     /// Selects option index (0..2 a quantity slot, 3 none) and enables its row's fields.
     void selectOption(int index);
+    /// Shows the period hint while the chosen row's period is one that never steps (no number,
+    /// 0, negative, or too short for a timer), and hides it otherwise.
+    void showPeriodHint();
     /// The start-condition row's text changed: clamp and store, move the scroll bar, and show
     /// the clamped number unless the user is still typing.
     void startTextChanged(int row);
@@ -85,6 +95,7 @@ private:
     std::array<QRadioButton*, 4> auto_{}; ///< slots 0 count, 1 volume, 2 speed, 3 none
     std::array<QLineEdit*, 3> zeit_{};    ///< period fields by slot
     std::array<QLineEdit*, 3> anz_{};     ///< step fields by slot
+    QLabel* periodHint_ = nullptr;
 };
 
 } // namespace vozavero

@@ -35,27 +35,8 @@ constexpr double kOptionLeft = 240;
 /// Pixels kept free between a field and the words or controls beside it.
 constexpr int kClearance = 3;
 
-/// The widest texts each kind of field must show whole: start values are whole numbers up to
-/// 500 or halves; periods and steps may be thousandths or negative.
-QStringList startSamples() {
-    double widest = 0.0;
-    for (const Quantity& q : Quantity::all()) {
-        widest = std::max(widest, q.startCondition.high);
-    }
-    return {QString::number(widest), QStringLiteral("12,5")};
-}
-const QStringList kAutoSamples{QStringLiteral("0,001"), QStringLiteral("-2,5"),
-                               QStringLiteral("100")};
-
-int widthFor(const NumberField* field, const QStringList& samples) {
-    int width = 0;
-    for (const QString& text : samples) {
-        width = std::max(width, field->widthFor(text));
-    }
-    return width;
-}
-
 const QColor kFieldColour(192, 255, 255);
+const QColor kHintColour(176, 0, 0);
 
 /// Object names and places of a start-condition row (0 count, 1 speed, 2 volume).
 struct StartRow {
@@ -95,6 +76,8 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 NumberField* numberField(QWidget* parent, const QString& name) {
     auto* field = new NumberField(parent);
     field->setObjectName(name);
+    // Enough for "99999", "-0,125" or "499,75"; every field is as wide as its longest number.
+    field->setMaxLength(OptionsAutoDialog::kFieldLength);
     // Cyan only while the field can be edited; a disabled field takes the style's grey.
     QPalette p = field->palette();
     p.setColor(QPalette::Active, QPalette::Base, kFieldColour);
@@ -163,8 +146,7 @@ void OptionsAutoDialog::buildStartConditions() {
 
         NumberField* field = numberField(this, indexed("Scro", row));
         // At least the designed width, wider where the face needs it; the scroll bar gives way.
-        const int fieldWidth =
-            std::max(twips_.x(kStartFieldWidth), widthFor(field, startSamples()));
+        const int fieldWidth = std::max(twips_.x(kStartFieldWidth), field->widthForLongestNumber());
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
@@ -222,6 +204,7 @@ void OptionsAutoDialog::buildAutomatic() {
         const QString stepCaption = q.inputAidText();
         NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
         connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
+        connect(period, &QLineEdit::textChanged, this, [this] { showPeriodHint(); });
         connect(period, &NumberField::padRequested, this, [this, period] {
             services_.inputAid(period, QStringLiteral("Sekunden"));
             period->selectAll();
@@ -236,6 +219,12 @@ void OptionsAutoDialog::buildAutomatic() {
         });
         anz_[static_cast<size_t>(slot)] = step;
     }
+
+    periodHint_ = label(this, "lab_PeriodHint", tr("Die Zeit muss größer als 0 sein"));
+    QPalette red = periodHint_->palette();
+    red.setColor(QPalette::WindowText, kHintColour);
+    periodHint_->setPalette(red);
+    periodHint_->hide();
 }
 
 void OptionsAutoDialog::buildCommandBar() {
@@ -265,7 +254,7 @@ void OptionsAutoDialog::buildCommandBar() {
 }
 
 void OptionsAutoDialog::placeAutomaticFields() {
-    const int fieldWidth = widthFor(static_cast<NumberField*>(zeit_[0]), kAutoSamples);
+    const int fieldWidth = static_cast<NumberField*>(zeit_[0])->widthForLongestNumber();
     const int fieldHeight = twips_.y(kFieldHeight);
     const int needed = fieldWidth + 2 * kClearance;
     std::array<GapOption*, 3> options{};
@@ -295,6 +284,17 @@ void OptionsAutoDialog::placeAutomaticFields() {
         anz_.at(slot)->setGeometry(option->x() + start + (end - start - fieldWidth) / 2, top,
                                    fieldWidth, fieldHeight);
     }
+
+    // The hint stands under the period column, below the last row, and moves left only as far
+    // as its text needs to end inside the window.
+    int rowsBottom = 0;
+    for (const GapOption* option : options) {
+        rowsBottom = std::max(rowsBottom, option->geometry().bottom());
+    }
+    const int hintWidth = periodHint_->sizeHint().width();
+    const int hintLeft = std::min(zeit_[0]->x(), width() - twips_.x(120) - hintWidth);
+    periodHint_->setGeometry(hintLeft, rowsBottom + 1 + kClearance, hintWidth,
+                             periodHint_->sizeHint().height());
 }
 
 } // namespace vozavero

@@ -56,11 +56,6 @@ QString ValueControl::controlDescription() const {
              numberText(controlMaximum()));
 }
 
-void ValueControl::markFocusReason(int reason) {
-    focusMarked_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-                   reason == Qt::ShortcutFocusReason;
-}
-
 bool ValueControl::takeKeyPress(QWidget& self, QKeyEvent& event) {
     const bool commandKey =
         (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;

@@ -3,6 +3,8 @@
 // keyboard and from assistive technology: its value and range, its spoken name, and setting a
 // value the way a pointer would set it. The step keys are turned into whole target values here,
 // so that every keyboard change is a value the pointer could have given too.
+#include "framework/FocusMark.h"
+
 #include <QString>
 #include <optional>
 
@@ -40,20 +42,19 @@ public:
     bool applyStepKey(int key);
 
 protected:
-    /// The focus mark shows only for keyboard work: when the focus came by Tab, Backtab or a
-    /// shortcut, or once a key was pressed; a mouse click or the window's activation alone
-    /// leaves the control unmarked. Call from focusInEvent, keyPressEvent and focusOutEvent.
-    void markFocusReason(int reason);
-    void markKeyPressed() { focusMarked_ = true; }
+    /// The focus mark shows only for keyboard work (FocusMark). Call from focusInEvent,
+    /// keyPressEvent and focusOutEvent.
+    void markFocusReason(int reason) { focusMark_.focusIn(reason); }
+    void markKeyPressed() { focusMark_.keyPressed(); }
     /// What the control's keyPressEvent does first: shows the focus mark on self and applies a
     /// step key unless Ctrl, Alt or Meta is held (those belong to the menus). Returns whether the
     /// key was used; the control passes other keys to its base class.
     bool takeKeyPress(QWidget& self, QKeyEvent& event);
-    void clearFocusMark() { focusMarked_ = false; }
-    bool focusMarked() const { return focusMarked_; }
+    void clearFocusMark() { focusMark_.focusOut(); }
+    bool focusMarked() const { return focusMark_.shown(); }
 
 private:
-    bool focusMarked_ = false;
+    FocusMark focusMark_;
 };
 
 } // namespace vozavero

@@ -3,6 +3,7 @@
 
 #include "SaveFailure.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -44,6 +45,28 @@ bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* er
         return failed(errno);
     }
     return true;
+}
+
+bool AtomicFile::makeFolder(const QString& path, QString* error) {
+    if (QFileInfo(path).isDir()) {
+        return true;
+    }
+    int cause = SaveFailure::checkFolder(path);
+    if (cause == 0) {
+        errno = 0;
+        if (QDir().mkpath(path)) {
+            return true;
+        }
+        // A folder that refuses a new folder in it without saying why is one that may not be
+        // written to.
+        cause = errno != 0 ? errno : EACCES;
+    }
+    if (error) {
+        *error = QCoreApplication::translate("AtomicFile",
+                                             "Der Ordner „%1“ konnte nicht angelegt werden.\n\n%2")
+                     .arg(QDir::toNativeSeparators(path), SaveFailure::folderReason(cause, path));
+    }
+    return false;
 }
 
 } // namespace vozavero::chart

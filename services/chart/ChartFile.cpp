@@ -83,8 +83,9 @@ QString ChartFile::toText(const ChartDocument& doc) {
     return out;
 }
 
-std::unique_ptr<ChartDocument> ChartFile::fromText(const QString& text, QString* error) {
-    ChartFileReader reader(text);
+std::unique_ptr<ChartDocument> ChartFile::fromText(const QString& text, QString* error,
+                                                   const ChartTitles& titles) {
+    ChartFileReader reader(text, titles);
     auto doc = reader.read();
     if (!doc && error) {
         *error = reader.error();
@@ -92,30 +93,43 @@ std::unique_ptr<ChartDocument> ChartFile::fromText(const QString& text, QString*
     return doc;
 }
 
-std::unique_ptr<ChartDocument> ChartFile::fromBytes(QByteArrayView bytes, QString* error) {
+std::unique_ptr<ChartDocument> ChartFile::fromBytes(QByteArrayView bytes, QString* error,
+                                                    const ChartTitles& titles) {
     const QByteArrayView bom("\xEF\xBB\xBF");
     if (bytes.startsWith(bom)) {
         bytes = bytes.sliced(bom.size());
     }
     // Stateless: a sequence cut off at the end counts as an error instead of waiting for more.
     // A second byte order mark stays in the text as a character and so spoils the first line.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
-                                                     QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        if (error) {
-            *error = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
+    const auto decode = [](QByteArrayView part, QString& text) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(part);
+        return !decoder.hasError();
+    };
+    QString text;
+    if (!decode(bytes, text)) {
+        // Bad bytes in a last line without line feed alone are a file cut off inside a
+        // character: the lines before it are read, and the cut line stays unreadable, so that
+        // the reader tells where the file ends.
+        const qsizetype complete = bytes.lastIndexOf('\n') + 1;
+        if (complete == 0 || complete == bytes.size() || !decode(bytes.first(complete), text)) {
+            if (error) {
+                *error = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
+            }
+            return nullptr;
         }
-        return nullptr;
+        text += QChar(QChar::ReplacementCharacter);
     }
-    return fromText(text, error);
+    return fromText(text, error, titles);
 }
 
 bool ChartFile::save(const ChartDocument& doc, const QString& path, QString* error) {
     return AtomicFile::write(path, toText(doc).toUtf8(), error);
 }
 
-std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* error) {
+std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* error,
+                                               const ChartTitles& titles) {
     const auto failed = [&](const QString& reason) -> std::unique_ptr<ChartDocument> {
         if (error) {
             *error = QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden: %2")
@@ -128,7 +142,7 @@ std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* err
         return failed(file.errorString());
     }
     QString reason;
-    auto doc = fromBytes(file.readAll(), &reason);
+    auto doc = fromBytes(file.readAll(), &reason, titles);
     if (!doc) {
         return failed(reason);
     }

@@ -3,6 +3,7 @@
 // described in docs/kpx-format.md): every chart with its axes, curve style and points at full
 // double precision. Writing is atomic: a failed save leaves an existing file untouched.
 #include "ChartDocument.h"
+#include "ChartFileReader.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -14,15 +15,19 @@ class ChartFile {
 public:
     /// Writes doc to path. On failure returns false and puts a German reason into error.
     static bool save(const ChartDocument& doc, const QString& path, QString* error = nullptr);
-    /// Reads a document from path; null with a German reason in error when it cannot.
-    static std::unique_ptr<ChartDocument> load(const QString& path, QString* error = nullptr);
+    /// Reads a document from path; null with a German reason in error when it cannot. titles
+    /// names the charts in a reason.
+    static std::unique_ptr<ChartDocument> load(const QString& path, QString* error = nullptr,
+                                               const ChartTitles& titles = {});
     /// The file text for doc (what save writes).
     static QString toText(const ChartDocument& doc);
     /// Parses file text; null with a reason in error when it is not a valid document.
-    static std::unique_ptr<ChartDocument> fromText(const QString& text, QString* error = nullptr);
+    static std::unique_ptr<ChartDocument> fromText(const QString& text, QString* error = nullptr,
+                                                   const ChartTitles& titles = {});
     /// Parses the bytes of a file (UTF-8, a byte order mark at the start skipped); null with a
     /// reason in error when they are not a valid document.
-    static std::unique_ptr<ChartDocument> fromBytes(QByteArrayView bytes, QString* error = nullptr);
+    static std::unique_ptr<ChartDocument> fromBytes(QByteArrayView bytes, QString* error = nullptr,
+                                                    const ChartTitles& titles = {});
 };
 
 } // namespace vozavero::chart

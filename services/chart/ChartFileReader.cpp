@@ -1,180 +1,23 @@
-// The strict reader of the ".kpx" text: splitting into lines, the record sequence, and the exact
-// form of every kind of field (texts with their escapes, decimal numbers, whole numbers, colours).
+// The strict reader of the ".kpx" text: splitting into lines, the record sequence, the fields
+// in their exact forms, and the reasons for a file that is refused.
 #include "ChartFileReader.h"
 
-#include <QColor>
-#include <QLocale>
+#include "ChartFileFields.h"
+
 #include <algorithm>
-#include <cmath>
 #include <limits>
 #include <optional>
 
 namespace vozavero::chart {
-
-namespace {
-
-/// Whole numbers longer than this are refused before they could overflow (18 digits fit).
-constexpr qsizetype kMaxWholeDigits = 18;
-
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-/// Value of an ASCII hexadecimal digit in either case; -1 for any other character.
-int hexValue(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9') {
-        return u - u'0';
-    }
-    if (u >= u'a' && u <= u'f') {
-        return u - u'a' + 10;
-    }
-    if (u >= u'A' && u <= u'F') {
-        return u - u'A' + 10;
-    }
-    return -1;
-}
-
-/// "0" or a digit 1..9 followed by digits: no sign, no blanks, no leading zeros.
-std::optional<qint64> wholeNumber(QStringView field) {
-    if (field.isEmpty() || field.size() > kMaxWholeDigits ||
-        (field.size() > 1 && field.front() == u'0')) {
-        return std::nullopt;
-    }
-    qint64 value = 0;
-    for (const QChar c : field) {
-        if (!isAsciiDigit(c)) {
-            return std::nullopt;
-        }
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
-}
-
-/// Whether field has the form of a decimal number: an optional "-", digits, optionally "." and
-/// digits, optionally "e" or "E", an optional sign and digits.
-bool isDecimal(QStringView field) {
-    qsizetype i = 0;
-    const qsizetype n = field.size();
-    const auto digits = [&] {
-        const qsizetype start = i;
-        while (i < n && isAsciiDigit(field[i])) {
-            ++i;
-        }
-        return i > start;
-    };
-    if (i < n && field[i] == u'-') {
-        ++i;
-    }
-    if (!digits()) {
-        return false;
-    }
-    if (i < n && field[i] == u'.') {
-        ++i;
-        if (!digits()) {
-            return false;
-        }
-    }
-    if (i < n && (field[i] == u'e' || field[i] == u'E')) {
-        ++i;
-        if (i < n && (field[i] == u'+' || field[i] == u'-')) {
-            ++i;
-        }
-        if (!digits()) {
-            return false;
-        }
-    }
-    return i == n;
-}
-
-/// A number as the format allows it; none when the form is wrong or the value lies outside
-/// double precision (it would read as infinity, or as zero although it has non-zero digits).
-std::optional<double> decimal(QStringView field) {
-    if (field == u"inf") {
-        return std::numeric_limits<double>::infinity();
-    }
-    if (field == u"-inf") {
-        return -std::numeric_limits<double>::infinity();
-    }
-    if (field == u"nan") {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (!isDecimal(field)) {
-        return std::nullopt;
-    }
-    bool ok = false;
-    const double value = QLocale::c().toDouble(field, &ok);
-    if (!ok || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-/// "#rrggbb" or "#aarrggbb" with hexadecimal digits in either case.
-std::optional<QColor> colour(QStringView field) {
-    if ((field.size() != 7 && field.size() != 9) || field.front() != u'#') {
-        return std::nullopt;
-    }
-    QRgb argb = 0;
-    for (const QChar c : field.mid(1)) {
-        const int digit = hexValue(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        argb = argb * 16 + static_cast<QRgb>(digit);
-    }
-    if (field.size() == 7) {
-        argb |= 0xff000000u;
-    }
-    return QColor::fromRgba(argb);
-}
-
-/// Undoes the escapes of a text field; none for a raw carriage return or a backslash that
-/// starts no known escape.
-std::optional<QString> unescaped(QStringView field) {
-    QString text;
-    text.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        const QChar c = field[i];
-        if (c == u'\r') {
-            return std::nullopt;
-        }
-        if (c != u'\\') {
-            text += c;
-            continue;
-        }
-        if (++i == field.size()) {
-            return std::nullopt;
-        }
-        switch (field[i].unicode()) {
-        case u'\\':
-            text += u'\\';
-            break;
-        case u't':
-            text += u'\t';
-            break;
-        case u'n':
-            text += u'\n';
-            break;
-        case u'r':
-            text += u'\r';
-            break;
-        default:
-            return std::nullopt;
-        }
-    }
-    return text;
-}
-
-} // namespace
 
 const QString& ChartFileReader::magic() {
     static const QString word = QStringLiteral("VOZAVERO-KPX");
     return word;
 }
 
-ChartFileReader::ChartFileReader(const QString& text)
-    : lines_(text.split(u'\n')) {
+ChartFileReader::ChartFileReader(const QString& text, ChartTitles titles)
+    : lines_(text.split(u'\n'))
+    , titles_(std::move(titles)) {
     // A final line feed leaves one empty piece behind it, which is no line.
     if (!lines_.isEmpty() && lines_.back().isEmpty()) {
         lines_.removeLast();
@@ -183,6 +26,12 @@ ChartFileReader::ChartFileReader(const QString& text)
         if (line.endsWith(u'\r')) {
             line.chop(1);
         }
+    }
+    // Only "end" may go without its line feed; any other last line without one was cut off
+    // where the file ends, so it is no line to be read.
+    if (!text.isEmpty() && !text.endsWith(u'\n') && lines_.back() != QLatin1String("end")) {
+        fragment_ = lines_.takeLast();
+        cut_ = true;
     }
 }
 
@@ -200,19 +49,23 @@ std::unique_ptr<ChartDocument> ChartFileReader::read() {
         return nullptr;
     }
     doc->setDefaultFileName(value);
+    // Counts are not held against the lines that follow: a file that ends before its count is
+    // reached is told as one that ends early.
     qint64 charts = 0;
-    if (!record(QStringLiteral("charts"), 1) || !whole(fields_[0], 0, remaining(), charts)) {
+    if (!record(QStringLiteral("charts"), 1) || !whole(fields_[0], 0, kMostCount, charts)) {
         return nullptr;
     }
+    chartsDeclared_ = charts;
     for (qint64 c = 0; c < charts; ++c) {
         if (!readChart(*doc)) {
             return nullptr;
         }
+        ++chartsDone_;
     }
     if (!record(QStringLiteral("end"), 0)) {
         return nullptr;
     }
-    if (remaining() > 0) {
+    if (remaining() > 0 || cut_) {
         fail(QStringLiteral("Nach dem Ende der Messreihe folgen weitere Zeilen."));
         return nullptr;
     }
@@ -226,18 +79,69 @@ bool ChartFileReader::fail(const QString& reason) {
     return false;
 }
 
+QString ChartFileReader::endedEarly() const {
+    // Only whole lines count as read: a cut-off last line is no line.
+    const QString where = next_ == 0 ? tr("Die Datei endet vorzeitig schon in ihrer ersten Zeile")
+                                     : tr("Die Datei endet vorzeitig (nach Zeile %1)").arg(next_);
+    if (chartsDeclared_ < 0) {
+        return where + tr(", noch vor dem ersten Diagramm.");
+    }
+    const qint64 missingCharts = chartsDeclared_ - chartsDone_;
+    if (!inChart_) {
+        if (missingCharts == 0) {
+            return where + tr(": Es fehlt die Schlusszeile „end“.");
+        }
+        if (missingCharts == chartsDeclared_) {
+            return where + (missingCharts == 1
+                                ? tr("; das Diagramm fehlt.")
+                                : tr("; es fehlen alle %1 Diagramme.").arg(missingCharts));
+        }
+        return where + (missingCharts == 1
+                            ? tr("; es fehlt eines der %1 Diagramme.").arg(chartsDeclared_)
+                            : tr("; es fehlen %1 der %2 Diagramme.")
+                                  .arg(missingCharts)
+                                  .arg(chartsDeclared_));
+    }
+    const QString title = chartTitle();
+    QString text = where;
+    if (pointsDeclared_ < 0) {
+        text += tr(" mitten in den Angaben zum Diagramm „%1“; seine Messpunkte fehlen.").arg(title);
+    } else {
+        const qint64 missing = pointsDeclared_ - pointsRead_;
+        text += missing == 1 ? tr("; es fehlt 1 Messpunkt von „%1“.").arg(title)
+                             : tr("; es fehlen %1 Messpunkte von „%2“.").arg(missing).arg(title);
+    }
+    const qint64 later = missingCharts - 1;
+    if (later == 1) {
+        text += tr(" Außerdem fehlt ein weiteres Diagramm.");
+    } else if (later > 1) {
+        text += tr(" Außerdem fehlen %1 weitere Diagramme.").arg(later);
+    }
+    return text;
+}
+
+QString ChartFileReader::chartTitle() const {
+    const QString title = titles_ ? titles_(chartName_) : QString();
+    if (!title.isEmpty()) {
+        return title;
+    }
+    return chartName_.isEmpty() ? tr("Nr. %1").arg(chartsDone_ + 1) : chartName_;
+}
+
 bool ChartFileReader::readVersion() {
     const QString notOurs = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
     if (remaining() == 0) {
-        return fail(notOurs);
+        // A first line cut off after the magic word belongs to a file of ours that ends early.
+        return fail(cut_ && fragment_.startsWith(magic()) ? endedEarly() : notOurs);
     }
     const QString& first = lines_[next_++];
     if (!first.startsWith(magic() + u' ')) {
         return fail(notOurs);
     }
     const QStringView digits = QStringView(first).mid(magic().size() + 1);
-    const bool wellFormed = !digits.isEmpty() && digits.front() != u'0' &&
-                            std::all_of(digits.begin(), digits.end(), isAsciiDigit);
+    const bool wellFormed =
+        !digits.isEmpty() && digits.front() != u'0' &&
+        std::all_of(digits.begin(), digits.end(), ChartFileFields::isAsciiDigit);
     if (!wellFormed) {
         return fail(notOurs);
     }
@@ -255,12 +159,17 @@ bool ChartFileReader::readChart(ChartDocument& doc) {
         return false;
     }
     Chart& chart = doc.addChart(name);
+    inChart_ = true;
+    chartName_ = name;
+    pointsDeclared_ = -1;
+    pointsRead_ = 0;
     qint64 count = 0;
     if (!readAxis(QStringLiteral("xAxis"), chart.xAxis()) ||
         !readAxis(QStringLiteral("yAxis"), chart.yAxis()) || !readCurve(chart.curve()) ||
-        !record(QStringLiteral("points"), 1) || !whole(fields_[0], 0, remaining(), count)) {
+        !record(QStringLiteral("points"), 1) || !whole(fields_[0], 0, kMostCount, count)) {
         return false;
     }
+    pointsDeclared_ = count;
     for (qint64 i = 0; i < count; ++i) {
         double x = 0;
         double y = 0;
@@ -268,7 +177,9 @@ bool ChartFileReader::readChart(ChartDocument& doc) {
             return false;
         }
         chart.append(x, y);
+        ++pointsRead_;
     }
+    inChart_ = false;
     return true;
 }
 
@@ -281,7 +192,7 @@ bool ChartFileReader::readCurve(CurveStyle& curve) {
     if (!record(QStringLiteral("curve"), 5)) {
         return false;
     }
-    const std::optional<QColor> c = colour(fields_[0]);
+    const std::optional<QColor> c = ChartFileFields::colour(fields_[0]);
     if (!c) {
         return fail(QStringLiteral("Zeile %1 enthält keine gültige Farbe: „%2“.")
                         .arg(next_)
@@ -308,8 +219,7 @@ bool ChartFileReader::record(const QString& key, qsizetype count) {
         return false;
     }
     if (remaining() == 0) {
-        return fail(
-            QStringLiteral("Die Datei ist unvollständig: Es fehlt die Angabe „%1“.").arg(key));
+        return fail(endedEarly());
     }
     fields_ = lines_[next_++].split(u'\t');
     if (fields_.front() != key || fields_.size() != count + 1) {
@@ -327,7 +237,7 @@ bool ChartFileReader::plain(qsizetype count) {
         return false;
     }
     if (remaining() == 0) {
-        return fail(QStringLiteral("Die Datei ist unvollständig: Es fehlen Messwerte."));
+        return fail(endedEarly());
     }
     fields_ = lines_[next_++].split(u'\t');
     if (fields_.size() != count) {
@@ -339,7 +249,7 @@ bool ChartFileReader::plain(qsizetype count) {
 }
 
 bool ChartFileReader::text(const QString& field, QString& out) {
-    std::optional<QString> value = unescaped(field);
+    std::optional<QString> value = ChartFileFields::unescaped(field);
     if (!value) {
         return fail(QStringLiteral("Zeile %1 enthält einen ungültigen Text.").arg(next_));
     }
@@ -348,7 +258,7 @@ bool ChartFileReader::text(const QString& field, QString& out) {
 }
 
 bool ChartFileReader::real(const QString& field, double& out) {
-    const std::optional<double> value = decimal(field);
+    const std::optional<double> value = ChartFileFields::decimal(field);
     if (!value) {
         return fail(QStringLiteral("Zeile %1 enthält keine gültige Zahl: „%2“.")
                         .arg(next_)
@@ -359,7 +269,7 @@ bool ChartFileReader::real(const QString& field, double& out) {
 }
 
 bool ChartFileReader::whole(const QString& field, qint64 lo, qint64 hi, qint64& out) {
-    const std::optional<qint64> value = wholeNumber(field);
+    const std::optional<qint64> value = ChartFileFields::wholeNumber(field);
     if (!value || *value < lo || *value > hi) {
         return fail(QStringLiteral("Zeile %1 enthält einen ungültigen Wert: „%2“.")
                         .arg(next_)

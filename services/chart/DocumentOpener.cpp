@@ -46,7 +46,7 @@ QString DocumentOpener::choose(const QString& fallbackFolder) {
 
 std::unique_ptr<ChartDocument> DocumentOpener::read(const QString& path, QString* error) {
     lastFolder_ = QFileInfo(path).absolutePath();
-    return ChartFile::load(path, error);
+    return ChartFile::load(path, error, titles_);
 }
 
 } // namespace vozavero::chart

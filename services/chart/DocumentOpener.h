@@ -4,6 +4,7 @@
 // never wait for a person; what to do with the document (or the reason it failed) is the
 // caller's.
 #include "ChartDocument.h"
+#include "ChartFileReader.h"
 
 #include <QString>
 #include <functional>
@@ -21,6 +22,8 @@ public:
     explicit DocumentOpener(QWidget* parent = nullptr);
 
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    /// Names the charts by their titles when a reason speaks of one.
+    void setChartTitles(ChartTitles titles) { titles_ = std::move(titles); }
 
     /// Asks for a file, starting in the folder of the last opened file or else in
     /// fallbackFolder, and reads it. Null when the choice was cancelled (error left empty) or
@@ -35,6 +38,7 @@ public:
 private:
     QWidget* parent_;
     FileChooser chooser_;
+    ChartTitles titles_;
     QString lastFolder_;
 };
 

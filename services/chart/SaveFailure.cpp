@@ -2,36 +2,61 @@
 // that finds the common causes before a byte is written.
 #include "SaveFailure.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <cerrno>
 
 namespace vozavero::chart {
+
+namespace {
+
+QString native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QFileInfo SaveFailure::nearestExisting(const QString& folder) {
+    QFileInfo part(QFileInfo(folder).absoluteFilePath());
+    while (!part.exists()) {
+        const QString parent = part.absolutePath();
+        if (parent == part.absoluteFilePath()) {
+            break;
+        }
+        part = QFileInfo(parent);
+    }
+    return part;
+}
 
 int SaveFailure::checkPath(const QString& path) {
     const QFileInfo target(path);
     if (target.isDir()) {
         return EISDIR;
     }
-    // Walk up to the nearest part of the folder path that exists: it must be a folder, and the
-    // target's own folder must exist.
-    QFileInfo folder(target.absolutePath());
+    // The nearest part of the folder path that exists must be a folder, and the target's own
+    // folder must exist.
+    const QFileInfo folder(target.absolutePath());
     if (folder.isDir()) {
         return 0;
     }
-    while (!folder.exists()) {
-        const QString parent = folder.absolutePath();
-        if (parent == folder.absoluteFilePath()) {
-            return ENOENT;
-        }
-        folder = QFileInfo(parent);
-    }
-    return folder.isDir() ? ENOENT : ENOTDIR;
+    return nearestExisting(folder.absoluteFilePath()).isDir() ? ENOENT : ENOTDIR;
+}
+
+int SaveFailure::checkFolder(const QString& folder) {
+    return nearestExisting(folder).isDir() ? 0 : ENOTDIR;
 }
 
 QString SaveFailure::reason(int errorNumber, const QString& path) {
     const QFileInfo target(path);
-    const QString folder = QDir::toNativeSeparators(target.absolutePath());
+    return reasonFor(errorNumber, target.absolutePath(), target.absoluteFilePath());
+}
+
+QString SaveFailure::folderReason(int errorNumber, const QString& folder) {
+    const QString absolute = QFileInfo(folder).absoluteFilePath();
+    return reasonFor(errorNumber, absolute, absolute);
+}
+
+QString SaveFailure::reasonFor(int errorNumber, const QString& folder, const QString& target) {
     switch (errorNumber) {
     case ENOSPC:
     case EDQUOT:
@@ -40,19 +65,30 @@ QString SaveFailure::reason(int errorNumber, const QString& path) {
                               "schaffen oder einen anderen Speicherort wählen.");
     case EACCES:
     case EPERM:
+        // The folder that refuses is the nearest one that exists: a missing folder would be
+        // made inside it.
         return QStringLiteral("Sie haben keine Berechtigung, im Ordner „%1“ zu speichern. Bitte "
                               "einen anderen Speicherort wählen.")
-            .arg(folder);
+            .arg(native(nearestExisting(folder).absoluteFilePath()));
     case EROFS:
         return QStringLiteral("Der Datenträger ist schreibgeschützt. Bitte einen anderen "
                               "Speicherort wählen.");
-    case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(folder);
+    case EEXIST:
+        if (const QFileInfo blocking = nearestExisting(folder);
+            blocking.exists() && !blocking.isDir()) {
+            return QCoreApplication::translate("SaveFailure",
+                                               "„%1“ ist eine Datei, kein Ordner. Bitte einen "
+                                               "anderen Speicherort wählen.")
+                .arg(native(blocking.absoluteFilePath()));
+        }
+        [[fallthrough]];
+    case ENOENT:
+        return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(native(folder));
     case EISDIR:
         return QStringLiteral("„%1“ ist ein Ordner, keine Datei. Bitte einen anderen Dateinamen "
                               "wählen.")
-            .arg(QDir::toNativeSeparators(target.absoluteFilePath()));
+            .arg(native(target));
     case ENAMETOOLONG:
         return QStringLiteral("Der Dateiname ist zu lang.");
     default:

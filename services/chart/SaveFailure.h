@@ -1,8 +1,9 @@
 #pragma once
 // Turns the cause of a failed save into a German sentence for the user: no space left, no
-// permission, a missing folder, a folder where the file should be, and a general sentence for
-// everything else. The cause comes from the system's error number where one is known, and from a
-// look at the target path before anything is written.
+// permission, a missing folder, a file where a folder should be, a folder where the file should
+// be, and a general sentence for everything else. The cause comes from the system's error number
+// where one is known, and from a look at the target path before anything is written.
+#include <QFileInfo>
 #include <QString>
 
 namespace vozavero::chart {
@@ -13,8 +14,20 @@ public:
     /// the path alone: EISDIR for an existing folder, ENOENT for a missing folder, ENOTDIR when a
     /// part of the folder path is a file; 0 when the path looks writable.
     static int checkPath(const QString& path);
+    /// The error number that making the folder folder (with the folders above it) would
+    /// certainly meet: ENOTDIR when it or a part of its path is a file; 0 otherwise.
+    static int checkFolder(const QString& folder);
     /// A German sentence for the error number errorNumber (errno); path names the target file.
     static QString reason(int errorNumber, const QString& path);
+    /// A German sentence for the error number errorNumber met while making the folder folder.
+    static QString folderReason(int errorNumber, const QString& folder);
+
+private:
+    /// The sentence for a file target (a file) in folder, or for the folder itself (target ==
+    /// folder).
+    static QString reasonFor(int errorNumber, const QString& folder, const QString& target);
+    /// The nearest part of the absolute path folder that exists, folder itself included.
+    static QFileInfo nearestExisting(const QString& folder);
 };
 
 } // namespace vozavero::chart

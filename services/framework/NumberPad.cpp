@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -17,9 +18,13 @@ namespace vozavero {
 
 namespace {
 
-// The program reads "." as decimal point, so the pad always writes ".".
-constexpr QChar kPoint = u'.';
+constexpr QChar kDot = u'.';
 constexpr QChar kMinus = u'-';
+
+QString decimalPoint() {
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QString(kDot) : point;
+}
 
 QFont scaledFont(QFont font, double factor, bool bold = false) {
     if (font.pointSizeF() > 0) {
@@ -35,7 +40,8 @@ QFont scaledFont(QFont font, double factor, bool bold = false) {
 
 NumberPad::NumberPad(const QString& caption, const QString& text, QWidget* parent)
     : QDialog(parent)
-    , text_(text) {
+    , point_(decimalPoint())
+    , text_(QString(text).replace(kDot, point_)) {
     setObjectName(QStringLiteral("numberPad"));
     setWindowTitle(caption);
     setModal(true);
@@ -65,7 +71,7 @@ NumberPad::NumberPad(const QString& caption, const QString& text, QWidget* paren
     }
     QPushButton* minus = addKey(QStringLiteral("\u2212"), QStringLiteral("numberPadMinus"));
     QPushButton* zero = addKey(QStringLiteral("0"), QStringLiteral("numberPadKey0"));
-    QPushButton* point = addKey(QString(kPoint), QStringLiteral("numberPadPoint"));
+    QPushButton* point = addKey(point_, QStringLiteral("numberPadPoint"));
     keys->addWidget(minus, 3, 0);
     keys->addWidget(zero, 3, 1);
     keys->addWidget(point, 3, 2);
@@ -160,6 +166,10 @@ QString NumberPad::magnitude() const {
     return isNegative() ? text_.mid(1) : text_;
 }
 
+bool NumberPad::hasPoint() const {
+    return magnitude().contains(point_) || magnitude().contains(kDot);
+}
+
 void NumberPad::setText(const QString& text) {
     replacing_ = false;
     if (text.size() <= maxLength_) {
@@ -194,13 +204,13 @@ void NumberPad::typeDigit(int digit) {
 
 void NumberPad::typePoint() {
     if (replacing_) {
-        setText(QStringLiteral("0") + kPoint);
-    } else if (magnitude().contains(kPoint)) {
+        setText(QStringLiteral("0") + point_);
+    } else if (hasPoint()) {
         return;
     } else if (magnitude().isEmpty()) {
-        setText(text_ + u'0' + kPoint);
+        setText(text_ + u'0' + point_);
     } else {
-        setText(text_ + kPoint);
+        setText(text_ + point_);
     }
 }
 

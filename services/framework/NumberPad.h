@@ -2,10 +2,14 @@
 // The on-screen number pad of the input aid: a modal box with big keys for a whiteboard where no
 // keyboard is at hand. It edits a copy of a text field's text and writes it back only on OK.
 //
+// Decimal numbers are written with the user's decimal separator, as the fields show them ("2,5"
+// under a German locale); a "." in the text it is given is shown as that separator too, which
+// the fields read alike.
+//
 // Editing rules, chosen to behave like a pocket calculator:
-// - The pad opens with the whole text marked, so the first digit or "." replaces it.
+// - The pad opens with the whole text marked, so the first digit or decimal point replaces it.
 // - A digit typed onto a lone "0" (or "-0") replaces that zero.
-// - "." starts "0." on an empty number and is ignored when the number already has one.
+// - The decimal point starts "0," on an empty number and is ignored when the number has one.
 // - "−" toggles a leading minus sign; on an empty text it starts a negative number.
 // - "←" removes the last character, "C" empties the text.
 // A physical keyboard works as well: digits, "." and "," (both as decimal point), "-",
@@ -27,6 +31,7 @@ public:
     static constexpr int kKeySize = 64;
 
     /// caption names the quantity being typed ("Sekunden", "Anzahl", ...); text is the start text.
+    /// The decimal separator is that of the default locale at construction.
     NumberPad(const QString& caption, const QString& text, QWidget* parent = nullptr);
 
     /// Opens a pad on the text of field and, when it is closed with OK, writes the result into
@@ -63,9 +68,12 @@ private:
     /// The text without its leading minus sign.
     QString magnitude() const;
     bool isNegative() const { return text_.startsWith(u'-'); }
+    bool hasPoint() const;
     void setText(const QString& text);
     void showText();
 
+    /// The user's decimal separator.
+    QString point_;
     QString text_;
     bool replacing_ = true;
     int maxLength_ = 32767;

@@ -40,11 +40,14 @@ protected:
 
     /// Builds the window and runs its load handler; returns what the handler returned.
     bool start(const QString& commandLine = {}, bool otherInstance = false) {
+        return start(CommandLine(commandLine), otherInstance);
+    }
+    bool start(const CommandLine& commandLine, bool otherInstance = false) {
         MainWindow::Environment env;
         env.services = &services;
         env.clock = &clock;
         env.random = &random;
-        env.commandLine = CommandLine(commandLine);
+        env.commandLine = commandLine;
         env.otherInstanceRunning = [otherInstance] { return otherInstance; };
         env.quit = [this] { ++quitCalls; };
         env.twips = Twips{15.0, 15.0};

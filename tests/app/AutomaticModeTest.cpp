@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -18,8 +19,11 @@ class AutomaticModeTest : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
-    /// Opens the options flow and, inside the modal dialog, selects the slot with period and step,
-    /// sets the start conditions and presses OK (or aborts when ok is false).
+    /// The option "Keine automatische Veränderung".
+    static constexpr int kNoRow = 3;
+
+    /// Opens the options flow and, inside the modal dialog, selects the slot (or kNoRow) with
+    /// period and step, sets the start conditions and presses OK (or aborts when ok is false).
     void configure(int slot, const QString& period, const QString& step, double count, double speed,
                    double volume, bool ok = true) {
         int seen = 0;
@@ -28,8 +32,10 @@ protected:
             ASSERT_NE(d, nullptr);
             ++seen;
             d->option(slot)->click();
-            d->periodField(slot)->setText(period);
-            d->stepField(slot)->setText(step);
+            if (slot != kNoRow) {
+                d->periodField(slot)->setText(period);
+                d->stepField(slot)->setText(step);
+            }
             d->startField(0)->setText(QLocale().toString(count));
             d->startField(1)->setText(QLocale().toString(speed));
             d->startField(2)->setText(QLocale().toString(volume));
@@ -159,6 +165,38 @@ TEST_F(AutomaticModeTest, ZeroAndNegativePeriodsNeverStep) {
     configure(kCountSlot, "100000", "1", 5, 2, 250);
     EXPECT_TRUE(timer(kCountSlot)->isActive());
     EXPECT_EQ(timer(kCountSlot)->interval(), 100000000);
+}
+
+TEST_F(AutomaticModeTest, OnWithNothingToStepShowsAPartialTickInBoxAndMenuAlike) {
+    auto* box = find<QCheckBox>("opt_Automatic");
+    QAction* entry = find<QAction>("mnu_OptionsAutoActive");
+    const auto shown = [&] {
+        emit find<QMenu>("mnu_Options")->aboutToShow();
+        return std::tuple(box->checkState(), entry->isChecked(), !entry->icon().isNull());
+    };
+    const auto idle = std::tuple(Qt::PartiallyChecked, false, true);
+    for (const char* period : {"abc", "0", "-3"}) {
+        configure(kCountSlot, period, "1", 5, 2, 250);
+        EXPECT_EQ(shown(), idle) << period;
+        EXPECT_EQ(box->toolTip(), AutomaticControl::idleText());
+        EXPECT_EQ(entry->toolTip(), AutomaticControl::idleText());
+    }
+    configure(kNoRow, {}, {}, 5, 2, 250);
+    EXPECT_EQ(shown(), idle);
+
+    // A click on the partial tick switches off; checking again steps nothing until the dialog
+    // is confirmed again, and the menu entry switches off too.
+    box->click();
+    EXPECT_EQ(shown(), std::tuple(Qt::Unchecked, false, false));
+    EXPECT_FALSE(window->experiment().automatic().on());
+    box->click();
+    EXPECT_EQ(shown(), idle);
+    entry->trigger();
+    EXPECT_EQ(shown(), std::tuple(Qt::Unchecked, false, false));
+
+    configure(kCountSlot, "2", "1", 5, 2, 250);
+    EXPECT_EQ(shown(), std::tuple(Qt::Checked, true, false));
+    EXPECT_NE(box->toolTip(), AutomaticControl::idleText());
 }
 
 TEST_F(AutomaticModeTest, RestartReturnsToTheConfirmedStartConditions) {

@@ -1,8 +1,12 @@
-// The two switches and the single-instance lock.
+// The two switches, the series file named beside them, the answers to --help and --version of
+// both programs, and the single-instance lock.
 #include "CommandLine.h"
 #include "SingleInstance.h"
+#include "vozavero_version.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -31,6 +35,61 @@ TEST(CommandLine, DevIsFoundInAnyCase) {
 TEST(CommandLine, ArgumentsAreJoinedWithoutTheProgramName) {
     const CommandLine c = CommandLine::fromArguments({"/usr/bin/vozavero", "-dev", "/NEW"});
     EXPECT_EQ(c.text(), QString("-dev /NEW"));
+}
+
+TEST(CommandLine, AFileNamedOnTheCommandLineIsTheSeriesAndSwitchesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Klasse/NEW-dev"));
+    // A file of any name that exists, here in a folder whose name holds both switches.
+    const QString existing = dir.filePath("Klasse/NEW-dev/messung");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString relative = QDir::current().absoluteFilePath("reihe.KPX");
+
+    struct Case {
+        QStringList arguments;
+        QString text;
+        QString seriesFile;
+    };
+    const Case cases[] = {
+        {{"/home/klasse/my-device.kpx"}, "", "/home/klasse/my-device.kpx"}, // need not exist
+        {{existing}, "", existing},
+        {{"-dev", "reihe.KPX", "/NEW"}, "-dev /NEW", relative},
+        {{"/tmp/a.kpx", "/tmp/b-dev.kpx"}, "", "/tmp/a.kpx"}, // the first one is opened
+        {{"a-dEvb", dir.filePath("Klasse")}, "a-dEvb " + dir.filePath("Klasse"), ""}, // a folder
+    };
+    for (const Case& c : cases) {
+        const CommandLine line = CommandLine::fromArguments(QStringList{"vozavero"} + c.arguments);
+        EXPECT_EQ(line.text(), c.text) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.seriesFile(), c.seriesFile) << c.arguments.join(' ').toStdString();
+    }
+    EXPECT_FALSE(CommandLine::fromArguments({"vozavero", existing}).showsTrace());
+    EXPECT_FALSE(CommandLine::fromArguments({"vozavero", existing}).allowsSecondInstance());
+}
+
+TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndExitZero) {
+    // Without a display the window program aborts as soon as it creates its application.
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    noDisplay.remove("DISPLAY");
+    noDisplay.remove("WAYLAND_DISPLAY");
+    noDisplay.insert("QT_QPA_PLATFORM", "xcb");
+    const auto run = [&noDisplay](const QString& program, const QStringList& arguments) {
+        QProcess p;
+        p.setProcessEnvironment(noDisplay);
+        p.start(program, arguments);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    EXPECT_EQ(run(VOZAVERO_PATH, {"--version"}), "vozavero " VOZAVERO_VERSION "\n");
+    EXPECT_EQ(run(VOZAVERO_LAB_PATH, {"--version"}), "vozavero-lab " VOZAVERO_VERSION "\n");
+    // Also beside the switches and a file, and whatever else runs.
+    const QString help = run(VOZAVERO_PATH, {"/NEW", "x.kpx", "--help"});
+    EXPECT_TRUE(help.startsWith("Aufruf: vozavero [/NEW] [-DEV] [DATEI.kpx]\n"))
+        << help.toStdString();
+    EXPECT_TRUE(help.contains("öffnet eine gespeicherte Messreihe")) << help.toStdString();
 }
 
 TEST(SingleInstance, EveryInstanceCountsAsRunningUntilItEndsAndCrashedOnesDoNot) {

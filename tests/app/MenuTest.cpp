@@ -1,5 +1,6 @@
 // The menu bar: tree and captions, shortcuts (including the hidden edit menu's, which must not
-// fire), check marks refreshed when a menu opens, and the about box.
+// fire), the graph's context menu with the edit menu's commands, check marks refreshed when a
+// menu opens, and the about box.
 #include "AppFixture.h"
 
 #include <QAction>
@@ -102,6 +103,28 @@ TEST_F(MenuTest, HiddenEditMenuShortcutsDoNotFire) {
     EXPECT_EQ(triggered, 0);
 }
 
+TEST_F(MenuTest, ARightClickOnTheGraphOffersTheEditCommandsAndKeepsTheView) {
+    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 5, 100.0 / 3.0);
+    QApplication::clipboard()->setText("unverändert");
+    auto* plotter = find<QWidget>("PLOTTER");
+    const int mode = window->viewMode();
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
+                      plotter->mapTo(window.get(), plotter->rect().center()));
+
+    QMenu* menu = find<QMenu>("mnu_Graph");
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(captions(menu),
+              QStringList({"&Graphik kopieren", "Graph &drucken", "-",
+                           "&Stöße (Tabelle) in die Zwischenablage", "Tabelle &drucken"}));
+    EXPECT_EQ(window->viewMode(), mode);
+    find<QAction>("mnu_GraphCopyTable")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              window->experiment().charts().pressureTimeChart().tableText());
+    menu->close();
+    // The edit menu itself stays hidden.
+    EXPECT_FALSE(find<QMenu>("mnu_Edit")->menuAction()->isVisible());
+}
+
 TEST_F(MenuTest, PrintsWithoutAPrinterSayWhereTheirNumberedPdfFilesAre) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -132,7 +155,10 @@ TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {
     find<QAction>("mnu_OptionsGraphTab(2)")->trigger();
     EXPECT_EQ(tabs->currentIndex(), 2);
 
-    window->experiment().confirmAutomaticChoice({}, {5, 2, 250}); // configured once
+    AutomaticChoice stepCount;
+    stepCount.active = {true, false, false};
+    stepCount.period = {1.0, 0.0, 0.0};
+    window->experiment().confirmAutomaticChoice(stepCount, {5, 2, 250}); // configured once
     find<QCheckBox>("opt_Automatic")->setChecked(true);
     emit find<QMenu>("mnu_Options")->aboutToShow();
     EXPECT_TRUE(find<QAction>("mnu_OptionsAutoActive")->isChecked());

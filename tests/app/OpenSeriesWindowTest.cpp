@@ -63,6 +63,7 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     closeInterval(7);
     ASSERT_NE(points(), measured);
 
+    services.answers = {FrameworkServices::kAnswerYes}; // the 7 impacts are not saved
     open(path);
     EXPECT_TRUE(services.messages.isEmpty());
     EXPECT_EQ(points(), measured);
@@ -95,6 +96,43 @@ TEST_F(OpenSeriesWindowTest, OpenedSeriesIsShownAsMeasuredAndRecordingPauses) {
     ASSERT_EQ(offeredFolders.size(), 2);
     EXPECT_EQ(offeredFolders[1], QFileInfo(path).absolutePath());
     EXPECT_EQ(time.count(), 3); // cancelled: nothing changed
+}
+
+TEST_F(OpenSeriesWindowTest, OpeningOverUnsavedPointsAsksAndNoKeepsEverything) {
+    const QString empty = saveAs(QStringLiteral("leer.kpx"));
+    const QString saved = dir.filePath(QStringLiteral("gesichert.kpx"));
+    closeInterval(50);
+    const auto measured = points();
+    const QStringList asked{
+        QStringLiteral("Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?")};
+
+    services.answers = {FrameworkServices::kAnswerNo};
+    open(empty);
+    EXPECT_EQ(services.questions, asked);
+    EXPECT_EQ(points(), measured);
+    EXPECT_TRUE(window->experiment().settings().recordingEnabled);
+
+    // A cancelled save keeps asking; a save through the window asks no more.
+    QString target;
+    window->files().documentManager().setFileChooser([&target](const QString&) { return target; });
+    find<QAction>("mnu_FileSave")->trigger();
+    services.questions.clear();
+    open(empty);
+    EXPECT_EQ(services.questions, asked);
+    target = saved;
+    find<QAction>("mnu_FileSave")->trigger();
+    services.questions.clear();
+    open(empty);
+    EXPECT_TRUE(services.questions.isEmpty());
+    EXPECT_NE(points(), measured);
+
+    // Points measured after the opening are asked about again, and Ja opens.
+    find<QCheckBox>("opt_Record")->setChecked(true);
+    closeInterval(30);
+    services.answers = {FrameworkServices::kAnswerYes};
+    open(saved);
+    EXPECT_EQ(services.questions, asked);
+    EXPECT_EQ(points(), measured);
 }
 
 TEST_F(OpenSeriesWindowTest, LoadedRatesAboveTheImpactScaleRaiseIt) {
@@ -141,6 +179,47 @@ TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouche
         EXPECT_TRUE(window->experiment().settings().recordingEnabled);
         EXPECT_EQ(window->experiment().impactScale().maximum(), axisMax);
     }
+}
+
+TEST_F(OpenSeriesWindowTest, AFileThatEndsEarlyNamesTheChartByItsTitle) {
+    const QStringList lines =
+        chart::ChartFile::toText(window->experiment().charts().document()).split(u'\n').mid(0, 6);
+    open(write(QStringLiteral("abgebrochen.kpx"), (lines.join(u'\n') + u'\n').toUtf8()));
+    ASSERT_EQ(services.messages.size(), 1);
+    const QString title = SeriesCatalogue::titleText(SeriesCatalogue::chart(ChartId::PressureTime));
+    EXPECT_TRUE(services.messages[0].contains(
+        QStringLiteral("Die Datei endet vorzeitig (nach Zeile 6) mitten in den Angaben zum "
+                       "Diagramm „%1“")
+            .arg(title)))
+        << services.messages[0].toStdString();
+}
+
+TEST_F(OpenSeriesWindowTest, ASeriesNamedOnTheCommandLineOpensWhenTheProgramRuns) {
+    closeInterval(50);
+    const auto measured = points();
+    // The "-dev" in the name starts no trace.
+    const QString path = saveAs(QStringLiteral("my-device.kpx"));
+    const CommandLine withFile = CommandLine::fromArguments({QStringLiteral("vozavero"), path});
+
+    ASSERT_TRUE(start(withFile));
+    EXPECT_TRUE(services.messages.isEmpty()) << services.messages.join(u' ').toStdString();
+    EXPECT_EQ(points(), measured);
+    EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
+
+    // Beside a running instance the start is refused as ever, and nothing is opened.
+    ASSERT_FALSE(start(withFile, true));
+    EXPECT_EQ(services.messages, QStringList{"Vorlix läuft bereits oder wird noch geladen."});
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
+
+    // A file that cannot be read is reported, and the program runs on with its empty series.
+    services.messages.clear();
+    ASSERT_TRUE(start(CommandLine::fromArguments(
+        {QStringLiteral("vozavero"), dir.filePath(QStringLiteral("fehlt.kpx"))})));
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.messages[0].contains(QStringLiteral("nicht gelesen werden")))
+        << services.messages[0].toStdString();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
 }
 
 } // namespace vozavero

@@ -118,6 +118,7 @@ TEST_F(ExperimentTest, AutomaticModeSchedulesOnlyActiveSlotsWithAPeriodThatCanSt
     EXPECT_EQ(experiment.settings().particleCount, 7.0);
     EXPECT_EQ(experiment.cylinderWidth(), 200.0);
     EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_TRUE(experiment.automatic().stepping());
     EXPECT_EQ(experiment.automatic().scheduledInterval(slot(QuantityId::Count)), 2500);
     EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Volume)));
     EXPECT_EQ(experiment.shownSeries(), SeriesCount); // the stepped quantity's series
@@ -128,6 +129,15 @@ TEST_F(ExperimentTest, AutomaticModeSchedulesOnlyActiveSlotsWithAPeriodThatCanSt
     // Checking again starts nothing until the dialog is confirmed or the series restarts.
     experiment.setAutomaticOn(true);
     EXPECT_FALSE(experiment.automatic().scheduledInterval(slot(QuantityId::Count)));
+    EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_FALSE(experiment.automatic().stepping()); // on, but nothing to step
+
+    // The chosen row with a period of 0 is on without stepping as well.
+    choice.period = {0.0, 3.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {7, 3, 200});
+    experiment.runConfirmedAutomatic();
+    EXPECT_TRUE(experiment.automatic().on());
+    EXPECT_FALSE(experiment.automatic().stepping());
 
     // Periods that round to no time, negative ones and no number leave the quantity unstepped.
     EXPECT_FALSE(AutomaticMode::timerInterval(0.0004));
@@ -245,6 +255,39 @@ TEST_F(ExperimentTest, AnOpenedSeriesIsShownAsMeasuredWithRecordingOff) {
     EXPECT_FALSE(experiment.openSeries(notASeries, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(experiment.charts().pressureTimeChart().count(), 1);
+}
+
+TEST_F(ExperimentTest, PointsCountAsUnsavedFromTheirRecordingToTheNextSaveOpenOrRestart) {
+    EXPECT_FALSE(experiment.hasUnsavedPoints()); // nothing measured yet
+    experiment.setRecording(false);
+    closeInterval(20);
+    EXPECT_FALSE(experiment.hasUnsavedPoints()); // an interval that recorded no row
+    experiment.setRecording(true);
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    experiment.markSeriesSaved();
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+
+    // A file that is no series leaves the points unsaved; an opened series has nothing unsaved.
+    QString error;
+    chart::ChartDocument notASeries(QStringLiteral("Vozavero"));
+    EXPECT_FALSE(experiment.canOpenSeries(notASeries, &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(experiment.openSeries(notASeries, &error));
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    Experiment other{random, clock};
+    other.start();
+    EXPECT_TRUE(experiment.canOpenSeries(other.document(), &error));
+    ASSERT_TRUE(experiment.openSeries(other.document(), &error));
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
+
+    experiment.setRecording(true);
+    closeInterval(20);
+    EXPECT_TRUE(experiment.hasUnsavedPoints());
+    experiment.restartMeasurement(); // the series is empty again
+    EXPECT_FALSE(experiment.hasUnsavedPoints());
 }
 
 TEST(PacedRunTest, MakesTenStepsPerSecondPerSpeedUnitAndTicksEverySecond) {

@@ -1,13 +1,18 @@
 // vozavero-lab as a user runs it: bad command lines end with code 2, one line of reason and no
 // files; seeded sweeps of count, speed and area give the proportions of the gas law; the table
 // and the saved series agree.
+#include "GraphPicture.h"
 #include "chart/ChartFile.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace vozavero {
 namespace {
@@ -18,8 +23,12 @@ struct LabRun {
     QString err;
 };
 
-LabRun runLab(const QStringList& arguments) {
+/// Runs the lab; childSetUp runs in the child before the program starts.
+LabRun runLab(const QStringList& arguments, const std::function<void()>& childSetUp = {}) {
     QProcess p;
+    if (childSetUp) {
+        p.setChildProcessModifier(childSetUp);
+    }
     p.start(QStringLiteral(VOZAVERO_LAB_PATH), arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
@@ -34,9 +43,9 @@ TEST(LabRunnerTest, BadArgumentsEndWithCodeTwoAndWriteNothing) {
         {},
         sweep,                                                            // no --out
         {"--vary", "volume", "--from", "5", "--to", "50", "--step", "5"}, // unknown quantity
-        sweep + QStringList{"--count", "7"},   // the varied quantity fixed
-        sweep + QStringList{"--speed", "31"},  // fixed value out of range
-        sweep + QStringList{"--speed", "2,5"}, // comma decimal
+        sweep + QStringList{"--count", "7"},     // the varied quantity fixed
+        sweep + QStringList{"--speed", "31"},    // fixed value out of range
+        sweep + QStringList{"--speed", "2.5.0"}, // not one number
         sweep + QStringList{"--seconds", "0"},
         sweep + QStringList{"--seconds", "12"}, // not a multiple of 5 s
         sweep + QStringList{"--interval", "4"},
@@ -62,6 +71,57 @@ TEST(LabRunnerTest, BadArgumentsEndWithCodeTwoAndWriteNothing) {
         EXPECT_TRUE(r.out.isEmpty()) << shown.toStdString();
         EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
         EXPECT_FALSE(QDir(out).exists()) << shown.toStdString();
+    }
+}
+
+TEST(LabRunnerTest, AFolderOrFileThatCannotBeWrittenGivesItsCauseInOneGermanLine) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // Open to everybody, so that a run under another user reaches the locked folder inside.
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                          QFileDevice::ExeOther);
+    const QString file = dir.filePath(QStringLiteral("datei"));
+    QFile(file).open(QIODevice::WriteOnly);
+    const QString locked = dir.filePath(QStringLiteral("gesperrt"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                      QFileDevice::ReadOther | QFileDevice::ExeOther);
+    // The superuser may write anywhere: the run is then made as the user "nobody".
+    const auto asOtherUser = [] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) {
+            ::_exit(126);
+        }
+    };
+    // A limit on the size of files makes writes beyond it fail as on a full disk.
+    const auto smallDisk = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{2048, 2048};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    };
+    const struct {
+        QString out;
+        std::function<void()> setUp;
+        QString cause;
+    } cases[] = {
+        {file, {}, QStringLiteral("„%1“ ist eine Datei, kein Ordner.").arg(file)},
+        {file + QStringLiteral("/neu"), {}, QStringLiteral("„%1“ ist eine Datei").arg(file)},
+        {locked + QStringLiteral("/neu"), asOtherUser,
+         QStringLiteral("keine Berechtigung, im Ordner „%1“").arg(locked)},
+        {dir.filePath(QStringLiteral("voll")), smallDisk,
+         QStringLiteral("nicht mehr genug Platz frei")},
+    };
+    for (const auto& c : cases) {
+        const LabRun r = runLab({"--vary", "count", "--from", "5", "--to", "10", "--step", "5",
+                                 "--seconds", "5", "--out", c.out},
+                                c.setUp);
+        EXPECT_EQ(r.exitCode, 1) << c.out.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("vozavero-lab: "))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.cause)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
+        for (const char* english : {"denied", "No space", "directory", "File too large"}) {
+            EXPECT_FALSE(r.err.contains(QLatin1String(english))) << r.err.toStdString();
+        }
     }
 }
 
@@ -132,6 +192,26 @@ TEST(LabRunnerTest, TableAndSavedSeriesHoldTheSamePointsAndTheSameSeedRepeats) {
     }
     EXPECT_EQ(doc->chart(0).count(), 25); // every 2-second interval on the time chart
     EXPECT_TRUE(QFileInfo(dir.filePath("a/graph.png")).size() > 0);
+}
+
+TEST(LabRunnerTest, TheGraphPictureFitsItsAxesToTheSweep) {
+    QTemporaryDir dir;
+    sweep(dir.path(),
+          {"--vary", "area", "--from", "50", "--to", "500", "--step", "90", "--seconds", "20"});
+    const auto saved = chart::ChartFile::load(dir.filePath(QStringLiteral("series.kpx")));
+    ASSERT_TRUE(saved);
+    const chart::Chart& inverseArea = saved->chart(6); // impacts against 1/area
+    const std::optional<RegressionLine> line = computeRegression(inverseArea);
+    ASSERT_TRUE(line);
+
+    // graph.png is the picture drawn with fitted axes, the line and its equation.
+    GraphPicture fitted;
+    fitted.setFitToData(true);
+    QImage expected(800, 500, QImage::Format_RGB32);
+    fitted.draw(inverseArea, line, expected);
+    const QImage written(dir.filePath(QStringLiteral("graph.png")));
+    EXPECT_TRUE(written.convertToFormat(QImage::Format_RGB32) == expected);
+    EXPECT_LT(fitted.layout().yScale().maximum(), 20); // not the 0..100 of the window
 }
 
 } // namespace

@@ -250,3 +250,116 @@ TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
 }
 
 } // namespace vozavero
+
+namespace vozavero {
+namespace {
+
+/// Curve-coloured pixels in the square of side around at (device pixels of image at ratio).
+int curvePixelsAround(const QImage& image, QPointF at, double side, double ratio) {
+    int n = 0;
+    const QRect box =
+        QRectF(at * ratio - QPointF(side, side) * ratio / 2, QSizeF(side, side) * ratio)
+            .toAlignedRect() &
+        image.rect();
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            n += isCurve(image.pixel(x, y)) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+} // namespace
+
+TEST(GraphPicture, AMarkerOnAnEndOfEitherAxisIsDrawnWhole) {
+    // The count axis' ends and a raised impact axis, as after 50 particles at speed 29.
+    Chart chart = markerChart(2, 50, 260);
+    const std::vector<QPointF> points = {{26, 130}, {2, 0}, {50, 0}, {2, 260}, {50, 260}};
+    for (const QPointF& p : points) {
+        chart.append(p.x(), p.y());
+    }
+    GraphPicture picture;
+    for (const QSize size : {QSize(300, 150), QSize(700, 260), QSize(800, 500)}) {
+        for (const double ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << size.width() << " ratio " << ratio);
+            QImage image = blankPicture(size, ratio);
+            picture.draw(chart, std::nullopt, image);
+            const double side = picture.layout().markerDiameter() + 4;
+            const auto at = [&](QPointF p) {
+                return QPointF(picture.mapX(p.x()), picture.mapY(p.y()));
+            };
+            const int whole = curvePixelsAround(image, at(points[0]), side, ratio);
+            ASSERT_GT(whole, 20 * ratio * ratio);
+            for (const QPointF& p : points) {
+                EXPECT_GE(curvePixelsAround(image, at(p), side, ratio), whole * 0.9)
+                    << p.x() << ", " << p.y();
+            }
+        }
+    }
+}
+
+TEST(GraphPicture, AnAxisEndThatIsNoTickIsLabelledAndTheLabelBelowGivesWayOnlyWhenTheyTouch) {
+    for (const double end : {148.0, 260.0, 173.0}) {
+        Chart chart = markerChart(0, end, end);
+        for (const QSize size : {QSize(300, 150), QSize(700, 260), QSize(1600, 700)}) {
+            SCOPED_TRACE(testing::Message() << end << " " << size.width());
+            GraphPicture picture;
+            QImage image = blankPicture(size);
+            picture.draw(chart, std::nullopt, image);
+            for (const auto* ticks : {&picture.xTicks(), &picture.yTicks()}) {
+                const GraphPicture::Tick& last = ticks->back();
+                EXPECT_EQ(last.value, end);
+                EXPECT_EQ(last.label, QString::number(end));
+                EXPECT_GT(darkPixels(image, last.labelRect), 3);
+                const GraphPicture::Tick& below = (*ticks)[ticks->size() - 2];
+                const QRectF apart = below.labelRect.adjusted(-2, -2, 2, 2);
+                EXPECT_EQ(below.label.isEmpty(), apart.intersects(last.labelRect)) << below.value;
+                for (size_t i = 0; i + 2 < ticks->size(); ++i) {
+                    EXPECT_FALSE((*ticks)[i].label.isEmpty()) << (*ticks)[i].value;
+                }
+            }
+            EXPECT_DOUBLE_EQ(picture.yTicks().back().position, picture.plotArea().top());
+        }
+    }
+}
+
+TEST(GraphPicture, FittedAxesRunFromZeroToAWholeStepAboveTheLargestValue) {
+    // An area sweep: 0.6 to 8.1 impacts per second against 1/area, on axes made for 0..100.
+    Chart chart = markerChart(0, 0.02, 100);
+    for (const auto& [x, y] : {std::pair{0.002, 0.6}, {0.005, 2.0}, {0.01, 4.2}, {0.02, 8.1}}) {
+        chart.append(x, y);
+    }
+    GraphPicture picture;
+    picture.setFitToData(true);
+    for (const QSize size : {QSize(800, 500), QSize(300, 150)}) {
+        SCOPED_TRACE(size.width());
+        QImage image = blankPicture(size);
+        picture.draw(chart, RegressionLine{416, -0.127, 0.998}, image);
+        const GraphLayout& layout = picture.layout();
+        for (const AxisScale* scale : {&layout.xScale(), &layout.yScale()}) {
+            const double mantissa =
+                scale->step() / std::pow(10.0, std::floor(std::log10(scale->step())));
+            EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                        std::abs(mantissa - 5) < 1e-9)
+                << scale->step();
+            EXPECT_EQ(scale->minimum(), 0.0);
+            EXPECT_TRUE(scale->endsOnTick());
+        }
+        EXPECT_GE(layout.yScale().maximum(), 8.1);
+        EXPECT_LT(layout.yScale().maximum(), 8.1 + layout.yScale().step());
+        EXPECT_NEAR(layout.xScale().maximum(), 0.02, 1e-12);
+        // The largest value stands high in the plot, not on its floor.
+        EXPECT_LT(picture.mapY(8.1) - picture.plotArea().top(), picture.plotArea().height() * 0.2);
+        // The line spans the axis as drawn.
+        ASSERT_TRUE(picture.lineEnds());
+        EXPECT_DOUBLE_EQ(picture.lineEnds()->x1(), picture.plotArea().left());
+        EXPECT_DOUBLE_EQ(picture.lineEnds()->x2(), picture.plotArea().right());
+    }
+    // The window keeps the chart's own axes.
+    GraphPicture window;
+    QImage image = blankPicture(QSize(800, 500));
+    window.draw(chart, std::nullopt, image);
+    EXPECT_EQ(window.layout().yScale().maximum(), 100.0);
+}
+
+} // namespace vozavero

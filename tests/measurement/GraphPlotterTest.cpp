@@ -1,8 +1,11 @@
 // The graph surface: the regression line on the chart's own mapping, the placing of its
-// equation, and the click and resize signals.
+// equation, and the click, context menu and resize signals.
 #include "GraphPlotter.h"
 
+#include <QGuiApplication>
+#include <QPointingDevice>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -74,6 +77,40 @@ TEST_F(GraphPlotterTest, AScaledScreenGetsAFinerPictureWithTheSameLogicalMapping
         redNearMiddle = redNearMiddle || isLineRed(p);
     }
     EXPECT_TRUE(redNearMiddle);
+}
+
+TEST_F(GraphPlotterTest, ARightClickOrAFingerHeldStillAsksForTheMenuAndIsNoClick) {
+    QSignalSpy clicked(&plotter, &GraphPlotter::clicked);
+    QSignalSpy menu(&plotter, &GraphPlotter::menuRequested);
+    plotter.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&plotter));
+    // Through the window, which turns a right press into a context menu event.
+    QTest::mouseClick(plotter.windowHandle(), Qt::RightButton, {}, QPoint(30, 40));
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.takeFirst().at(0).toPoint(), plotter.mapToGlobal(QPoint(30, 40)));
+
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint at(200, 100);
+    const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    QTest::touchEvent(&plotter, screen).press(0, at, &plotter);
+    QTest::qWait(hold / 2); // a tap, lifted early, stays a click
+    QTest::touchEvent(&plotter, screen).release(0, at, &plotter);
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(menu.count(), 0);
+
+    QTest::touchEvent(&plotter, screen).press(0, at, &plotter);
+    EXPECT_TRUE(menu.wait(hold * 3));
+    QTest::touchEvent(&plotter, screen).release(0, at, &plotter);
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.takeFirst().at(0).toPoint(), plotter.mapToGlobal(at));
+    EXPECT_EQ(clicked.count(), 1);
+
+    // A mouse held still is a click, as it always was.
+    QTest::mousePress(&plotter, Qt::LeftButton, {}, at);
+    QTest::qWait(hold * 3 / 2);
+    QTest::mouseRelease(&plotter, Qt::LeftButton, {}, at);
+    EXPECT_EQ(clicked.count(), 2);
+    EXPECT_EQ(menu.count(), 0);
 }
 
 TEST_F(GraphPlotterTest, LeftClickAsksForTheNextViewAndResizeRenewsThePicture) {

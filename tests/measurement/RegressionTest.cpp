@@ -40,14 +40,25 @@ TEST(Regression, FitsTheLeastSquaresLineOrNoneWithoutTwoDistinctX) {
 }
 
 TEST(Regression, EquationInGermanWithThreeSignificantDigits) {
+    // The digits the lab prints, with its dot and the sign inside each number.
+    EXPECT_EQ(significantDigits(1.1523), "1.15");
+    EXPECT_EQ(significantDigits(-1.0), "-1.00");
+    EXPECT_EQ(significantDigits(0.000444), "0.000444");
+    EXPECT_EQ(significantDigits(1040.4), "1040");
+    EXPECT_EQ(significantDigits(12512.3), "12500");
+    EXPECT_EQ(significantDigits(0.0), "0.00");
+
+    // The same digits on the graph, with the user's decimal separator and a real minus sign.
     const QLocale german(QLocale::German, QLocale::Germany);
-    EXPECT_EQ(regressionText({1.0912, 0.64, 0.99312}, german), "y = 1,09·x + 0,64   R² = 0,993");
-    EXPECT_EQ(regressionText({2, -3, 1}, german), "y = 2·x − 3   R² = 1");
-    EXPECT_EQ(regressionText({-0.5, 0, 0.25}, german), "y = −0,5·x + 0   R² = 0,25");
+    EXPECT_EQ(regressionText({1.1523, -1.0, 0.98212}, german), "y = 1,15·x − 1,00   R² = 0,982");
+    EXPECT_EQ(regressionText({1.0912, 0.64, 0.99312}, german), "y = 1,09·x + 0,640   R² = 0,993");
+    EXPECT_EQ(regressionText({-0.5, 0, 0.25}, german), "y = −0,500·x + 0,00   R² = 0,250");
     // No group separator and no exponent for large slopes (1/area charts), noise is 0.
-    EXPECT_EQ(regressionText({12512.3, 1e-15, 0.9996}, german), "y = 12512·x + 0   R² = 1");
-    EXPECT_EQ(regressionText({0.0012345, 9.996, 0.5}, german), "y = 0,00123·x + 10   R² = 0,5");
-    EXPECT_EQ(regressionText({1.5, 2, 1}, QLocale(QLocale::English)), "y = 1.5·x + 2   R² = 1");
+    EXPECT_EQ(regressionText({12512.3, 1e-15, 0.9996}, german), "y = 12500·x + 0,00   R² = 1,000");
+    EXPECT_EQ(regressionText({0.0012345, -4e-16, 0.5}, german),
+              "y = 0,00123·x + 0,00   R² = 0,500");
+    EXPECT_EQ(regressionText({1.5, 2, 1}, QLocale(QLocale::English)),
+              "y = 1.50·x + 2.00   R² = 1.00");
 }
 
 } // namespace

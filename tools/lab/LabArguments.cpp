@@ -1,6 +1,7 @@
 // Parsing and checking the command line of vozavero-lab; German one-line reasons.
 #include "LabArguments.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 #include <cmath>
@@ -14,15 +15,21 @@ QString rangeText(const ValueRange& r) {
     return QStringLiteral("%1 bis %2").arg(r.low).arg(r.high);
 }
 
-QString outOfRange(const QString& option, const Quantity& q) {
-    return QStringLiteral("%1 muss eine Zahl von %2 sein (%3).")
-        .arg(option, rangeText(q.labArgument), q.nameText());
+QString outOfRange(const QString& option, const Quantity& q, const QString& given) {
+    return QCoreApplication::translate("LabArguments",
+                                       "%1 muss eine Zahl von %2 sein (%3), nicht „%4“.")
+        .arg(option, rangeText(q.labArgument), q.nameText(), given.left(40));
 }
 
-// A number with a dot as decimal separator, finite.
-std::optional<double> number(const QString& text) {
+// The whole text as one finite number, with a dot or a comma as decimal separator ("2.5" and
+// "2,5" alike, whatever the language setting: a command line has no lists a comma could split).
+std::optional<double> number(QString text) {
+    if (text.trimmed() != text || text.count(u',') + text.count(u'.') > 1) {
+        return std::nullopt;
+    }
+    text.replace(u',', u'.');
     bool ok = false;
-    const double v = text.trimmed() == text ? text.toDouble(&ok) : 0.0;
+    const double v = text.toDouble(&ok);
     if (!ok || !std::isfinite(v)) {
         return std::nullopt;
     }
@@ -51,7 +58,8 @@ std::optional<qulonglong> whole(const QString& text, qulonglong most) {
 QString LabArguments::usage() {
     return QStringLiteral("Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S "
                           "[--count N] [--speed V] [--width W] [--seconds T] [--interval I] "
-                          "[--seed K] --out DIR");
+                          "[--seed K] --out DIR\n"
+                          "       vozavero-lab --help | --version");
 }
 
 std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QString* error) {
@@ -73,6 +81,10 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         const QString& option = arguments[i];
         if (option == QStringLiteral("--help") || option == QStringLiteral("-h")) {
             result.helpWanted = true;
+            return result;
+        }
+        if (option == QStringLiteral("--version")) {
+            result.versionWanted = true;
             return result;
         }
         if (!kOptions.contains(option)) {
@@ -114,7 +126,7 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         }
         const std::optional<double> v = number(given.value(option));
         if (!v || !q.labArgument.contains(*v)) {
-            return fail(outOfRange(option, q));
+            return fail(outOfRange(option, q, given.value(option)));
         }
         plan.fixed.at(static_cast<size_t>(q.id)) = *v;
     }
@@ -123,7 +135,8 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
          {std::pair{"--from", &plan.from}, std::pair{"--to", &plan.to}}) {
         const std::optional<double> v = number(given.value(QLatin1String(option)));
         if (!v || !varied->labArgument.contains(*v)) {
-            return fail(outOfRange(QLatin1String(option), *varied));
+            return fail(
+                outOfRange(QLatin1String(option), *varied, given.value(QLatin1String(option))));
         }
         *target = *v;
     }

@@ -14,6 +14,7 @@ struct LabArguments {
     SweepPlan plan;
     QString outDir;
     bool helpWanted = false;
+    bool versionWanted = false;
 
     /// Parses the arguments after the program name. Empty with a one-line German reason in
     /// error when they are not a valid sweep.

@@ -26,24 +26,14 @@ std::optional<QString> LabOutput::equation(const SweepPlan& plan, Experiment& ex
         return std::nullopt;
     }
     const RegressionLine line = *experiment.shownRegression();
-    // Three significant digits, never in exponent form: 1040 rather than 1.04e+03.
-    const auto text = [](double v) {
-        const int magnitude = v == 0.0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(v))));
-        const int decimals = std::max(0, 2 - magnitude);
-        const double factor = std::pow(10.0, 2 - magnitude);
-        return QString::number(std::round(v * factor) / factor, 'f', decimals);
-    };
     return QStringLiteral("y = %1·x + %2   R² = %3")
-        .arg(text(line.slope), text(line.intercept), text(line.rSquared));
+        .arg(significantDigits(line.slope), significantDigits(line.intercept),
+             significantDigits(line.rSquared));
 }
 
 bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
                       QString* error) {
-    if (!QDir().mkpath(dir)) {
-        if (error) {
-            *error = QStringLiteral("Der Ordner „%1“ kann nicht angelegt werden.")
-                         .arg(QDir::toNativeSeparators(dir));
-        }
+    if (!chart::AtomicFile::makeFolder(dir, error)) {
         return false;
     }
     const QDir out(dir);
@@ -58,7 +48,10 @@ bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& exp
 
     equation(plan, experiment);
     QImage image(kGraphWidth, kGraphHeight, QImage::Format_RGB32);
+    // The window's axes have room for every setting; the lab's picture fits its axes to the
+    // values of its sweep.
     GraphPicture picture;
+    picture.setFitToData(true);
     picture.draw(experiment.charts().chartFor(plan.seriesKind()), experiment.shownRegression(),
                  image);
     QByteArray png;

@@ -54,6 +54,10 @@ int main(int argc, char* argv[]) {
         std::printf("%s\n", qUtf8Printable(LabArguments::usage()));
         return 0;
     }
+    if (args->versionWanted) {
+        std::printf("vozavero-lab %s\n", VOZAVERO_VERSION);
+        return 0;
+    }
 
     // The graph is drawn into a picture; no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,7 +77,10 @@ int main(int argc, char* argv[]) {
     }
 
     if (!LabOutput::write(args->outDir, args->plan, experiment, &error)) {
-        std::fprintf(stderr, "vozavero-lab: %s\n", qUtf8Printable(error));
+        // The window's message has the failure and its cause as two paragraphs; here they
+        // make one line.
+        std::fprintf(stderr, "vozavero-lab: %s\n",
+                     qUtf8Printable(error.replace(QStringLiteral("\n\n"), QStringLiteral(" "))));
         return 1;
     }
     const std::optional<QString> line = LabOutput::equation(args->plan, experiment);

@@ -101,6 +101,12 @@ TEST(ChartFile, ForeignTruncatedAndDamagedFilesAreRejectedWithAReason) {
     // Cut after every character; a cut just before the final line feed leaves a complete file.
     for (qsizetype cut = 0; cut < valid.size() - 1; ++cut) {
         bad << valid.left(cut);
+        // Cut anywhere after the magic word, it says that it ends early.
+        QString error;
+        if (cut >= 12 && !ChartFile::fromText(valid.left(cut), &error)) {
+            EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei endet vorzeitig")))
+                << cut << ' ' << error.toStdString();
+        }
     }
     for (const QString& text : bad) {
         QString error;
@@ -267,4 +273,59 @@ TEST(ChartFile, EveryDocumentedFormReads) {
     ASSERT_TRUE(parsed) << error.toStdString();
     EXPECT_EQ(parsed->chartCount(), 2);
     EXPECT_EQ(parsed->chart(0).y(3), 40.8);
+}
+
+TEST(ChartFile, AFileThatEndsEarlySaysWhereAndWhatIsMissing) {
+    ChartDocument doc(QStringLiteral("Vozavero"));
+    for (const auto& [name, points] : {std::pair{"a", 2}, {"b", 3}, {"c", 0}}) {
+        Chart& chart = doc.addChart(QLatin1String(name));
+        chart.yAxis().title = QStringLiteral("Stöße");
+        for (int i = 0; i < points; ++i) {
+            chart.append(i, 10 + i);
+        }
+    }
+    // Lines: 1-4 header, 5-11 chart a, 12-19 chart b, 20-24 chart c, 25 "end".
+    const QStringList lines = ChartFile::toText(doc).split(u'\n');
+    ASSERT_EQ(lines.size(), 26);
+    const auto firstLines = [&](int n) { return lines.mid(0, n).join(u'\n') + u'\n'; };
+    const auto titles = [](const QString& name) {
+        return name == QLatin1String("a") ? QStringLiteral("Stöße im Lauf der Zeit") : QString();
+    };
+    const QString start = QStringLiteral("Die Datei endet vorzeitig (nach Zeile %1)");
+    const struct {
+        QString text;
+        QString reason;
+    } cases[] = {
+        {firstLines(2), start.arg(2) + ", noch vor dem ersten Diagramm."},
+        {firstLines(4), start.arg(4) + "; es fehlen alle 3 Diagramme."},
+        {firstLines(6), start.arg(6) + " mitten in den Angaben zum Diagramm „Stöße im Lauf der "
+                                       "Zeit“; seine Messpunkte fehlen. Außerdem fehlen 2 "
+                                       "weitere Diagramme."},
+        {firstLines(10), start.arg(10) + "; es fehlt 1 Messpunkt von „Stöße im Lauf der Zeit“. "
+                                         "Außerdem fehlen 2 weitere Diagramme."},
+        {firstLines(11), start.arg(11) + "; es fehlen 2 der 3 Diagramme."},
+        {firstLines(17), start.arg(17) + "; es fehlen 2 Messpunkte von „b“. Außerdem fehlt ein "
+                                         "weiteres Diagramm."},
+        {firstLines(19), start.arg(19) + "; es fehlt eines der 3 Diagramme."},
+        {firstLines(24), start.arg(24) + ": Es fehlt die Schlusszeile „end“."},
+        // A line cut off inside is no line.
+        {firstLines(17) + "1\t1", start.arg(17) + "; es fehlen 2 Messpunkte von „b“. Außerdem "
+                                                  "fehlt ein weiteres Diagramm."},
+        {firstLines(24) + "en", start.arg(24) + ": Es fehlt die Schlusszeile „end“."},
+        {QStringLiteral("VOZAVERO-KPX 1"),
+         "Die Datei endet vorzeitig schon in ihrer ersten Zeile, noch vor dem ersten Diagramm."},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(ChartFile::fromText(c.text, &error, titles));
+        EXPECT_EQ(error, c.reason);
+    }
+
+    // A file cut inside a character: the lines before it are read.
+    QString error;
+    EXPECT_FALSE(ChartFile::fromBytes(firstLines(6).toUtf8() + "yAxis\tSt\xC3", &error, titles));
+    EXPECT_TRUE(error.startsWith(start.arg(6) + " mitten in den Angaben")) << error.toStdString();
+    // Without titles the chart's name in the file stands in.
+    EXPECT_FALSE(ChartFile::fromText(firstLines(10), &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("von „a“"))) << error.toStdString();
 }

@@ -1,6 +1,8 @@
 // Tests of saving onto a full disk, into missing folders, onto folders and over files named
-// without suffix: the earlier file always stays byte for byte, and the user reads why in German.
+// without suffix, and of making folders for files: the earlier file always stays byte for byte,
+// and the user reads why in German.
 #include "chart/SaveFailure.h"
+#include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
 #include "chart/DocumentManager.h"
 
@@ -15,6 +17,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+using vozavero::chart::AtomicFile;
 using vozavero::chart::ChartDocument;
 using vozavero::chart::ChartFile;
 using vozavero::chart::DocumentManager;
@@ -148,14 +151,15 @@ TEST(SaveFailure, TheCommonCausesReadAsGermanSentences) {
         const char* words;
     } cases[] = {
         {dir.filePath(QStringLiteral("fehlt/noch/reihe.kpx")), ENOENT, "gibt es nicht"},
-        {file + QStringLiteral("/reihe.kpx"), ENOTDIR, "gibt es nicht"},
+        {file + QStringLiteral("/reihe.kpx"), ENOTDIR, "datei.kpx“ ist eine Datei, kein Ordner"},
+        {file + QStringLiteral("/neu/reihe.kpx"), ENOTDIR, "datei.kpx“ ist eine Datei"},
         {folder, EISDIR, "ist ein Ordner"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SaveFailure::checkPath(c.path), c.expected) << c.path.toStdString();
         QString error;
         EXPECT_FALSE(ChartFile::save(doc, c.path, &error));
-        EXPECT_TRUE(error.contains(QLatin1String(c.words))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.words))) << error.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("konnte nicht gespeichert werden")));
         expectGerman(error);
     }
@@ -176,6 +180,37 @@ TEST(SaveFailure, TheCommonCausesReadAsGermanSentences) {
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
     }
+}
+
+TEST(SaveFailure, AFolderForFilesIsMadeOrItsCauseIsToldInGerman) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("datei"));
+    ASSERT_TRUE(writeBytes(file, "alt"));
+
+    const QString nested = dir.filePath(QStringLiteral("a/b/c"));
+    EXPECT_TRUE(AtomicFile::makeFolder(nested));
+    EXPECT_TRUE(QFileInfo(nested).isDir());
+    EXPECT_TRUE(AtomicFile::makeFolder(nested)); // there already
+
+    for (const QString& folder : {file, file + QStringLiteral("/unter/ordner")}) {
+        EXPECT_EQ(SaveFailure::checkFolder(folder), ENOTDIR);
+        QString error;
+        EXPECT_FALSE(AtomicFile::makeFolder(folder, &error));
+        EXPECT_TRUE(error.startsWith(QStringLiteral("Der Ordner „%1“ konnte nicht angelegt werden.")
+                                         .arg(QDir::toNativeSeparators(folder))))
+            << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("„%1“ ist eine Datei, kein Ordner.")
+                                       .arg(QDir::toNativeSeparators(file))))
+            << error.toStdString();
+        expectGerman(error);
+    }
+    EXPECT_EQ(fileBytes(file), QByteArray("alt"));
+    // A refusal names the nearest folder that exists: the one a missing folder would go into.
+    EXPECT_TRUE(
+        SaveFailure::folderReason(EACCES, dir.filePath(QStringLiteral("x/y")))
+            .contains(QStringLiteral("im Ordner „%1“").arg(QDir::toNativeSeparators(dir.path()))));
+    EXPECT_TRUE(SaveFailure::folderReason(ENOSPC, nested).contains(QStringLiteral("Platz")));
 }
 
 TEST(SaveFailure, ANameWithoutSuffixAsksBeforeReplacingTheFileWithTheSuffix) {

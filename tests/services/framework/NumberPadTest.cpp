@@ -1,5 +1,7 @@
-// The on-screen number pad: editing by its keys and by the keyboard, and where it opens.
+// The on-screen number pad: editing by its keys and by the keyboard, the user's decimal
+// separator, and where it opens.
 #include "framework/NumberPad.h"
+#include "DefaultLocale.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -32,6 +34,7 @@ TEST(NumberPad, ClickedKeysEditTheText) {
     // The marked start text is replaced by the first digit or point and kept without a key; one
     // decimal point only; a lone zero gives way to the next digit; minus toggles the sign, also
     // of the start text; backspace removes the last character and clear empties the text.
+    const DefaultLocale english(QLocale::c());
     const struct {
         const char* start;
         const char* keys;
@@ -55,7 +58,25 @@ TEST(NumberPad, ClickedKeysEditTheText) {
     EXPECT_EQ(limited.text(), "123");
 }
 
+TEST(NumberPad, DecimalsFollowTheUsersSeparatorAsTheFieldsDo) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    NumberPad pad(QStringLiteral("Geschwindigkeit"), QStringLiteral("0.5"));
+    pad.show();
+    EXPECT_EQ(pad.text(), "0,5"); // a dot typed into the field is shown the same way
+    EXPECT_EQ(pad.findChild<QPushButton*>("numberPadPoint")->text(), ",");
+    tap(&pad, QStringLiteral("1.5."));
+    EXPECT_EQ(pad.text(), "1,5");
+    QTest::keyClicks(&pad, QStringLiteral(".,2"));
+    EXPECT_EQ(pad.text(), "1,52");
+
+    NumberPad typed(QStringLiteral("Sekunden"), QStringLiteral("2"));
+    typed.show();
+    tap(&typed, QStringLiteral("C."));
+    EXPECT_EQ(typed.text(), "0,");
+}
+
 TEST(NumberPad, KeyboardTypesDigitsCommaMinusAndDeletes) {
+    const DefaultLocale english(QLocale::c());
     NumberPad pad(QStringLiteral("Sekunden"), QStringLiteral("5"));
     pad.show();
     QTest::keyClicks(&pad, QStringLiteral("3,5"));

@@ -64,5 +64,21 @@ TEST(NumberText, DecimalsOfAStepAndValuesRoundedToThem) {
     EXPECT_EQ(numberText(1e300, 3, QLocale::c()), numberText(1e300, QLocale::c()));
 }
 
+TEST(NumberText, FittedTextsRoundOnlyWhatIsTooLong) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    double sum = 5.0;
+    for (int i = 0; i < 15; ++i) {
+        sum += 0.1;
+    }
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{99999, "99999"}, {-0.125, "-0,125"},    {sum, "6,5"},    {0.12345, "0,1235"},
+                 {1e14, "1E+14"},  {123456789, "1,2E+8"}, {1e-7, "1E-07"}, {-0.00004, "-4E-05"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fittedNumberText(c.value, 6, german), QString::fromUtf8(c.text)) << c.value;
+    }
+}
+
 } // namespace
 } // namespace vozavero

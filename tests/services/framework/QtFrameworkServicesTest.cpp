@@ -118,10 +118,12 @@ TEST_F(QtFrameworkServicesTest, InputAidWritesThePadTextIntoTheFieldOnlyOnOk) {
     const struct {
         const char* way;
         std::function<void(QWidget*)> close;
-        const char* result;
+        QString result;
     } cases[] = {
-        {"OK", [](QWidget* box) { click(box, "numberPadOk"); }, "12.5"},
-        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Enter); }, "12.5"},
+        // Written with the user's decimal separator, as the fields show numbers.
+        {"OK", [](QWidget* box) { click(box, "numberPadOk"); }, QLocale().toString(12.5)},
+        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Enter); },
+         QLocale().toString(12.5)},
         {"Abbrechen", [](QWidget* box) { click(box, "numberPadCancel"); }, "0"},
         {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, "0"},
     };

@@ -1,82 +1,18 @@
 // The automatic-mode options dialog as the user works it: what an opening shows, choosing the
 // stepped row, typing and scrolling the start conditions, the input aid, and what OK, abort, help
 // and the close box leave behind.
-#include "OptionsAutoDialog.h"
-#include "ScriptedServices.h"
-#include "SeededRandom.h"
-#include "SimulatedClock.h"
+#include "NumberText.h"
+#include "OptionsDialogFixture.h"
 
 #include <QApplication>
-#include <QLineEdit>
-#include <QPointingDevice>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
-#include <QTest>
 #include <QTimer>
-#include <QToolButton>
-#include <gtest/gtest.h>
 #include <vector>
 
 using namespace vozavero;
 
 namespace {
-
-const int SlotCount = Quantity::of(QuantityId::Count).slot;
-const int SlotSpeed = Quantity::of(QuantityId::Speed).slot;
-const int SlotVolume = Quantity::of(QuantityId::Volume).slot;
-
-class OptionsDialog : public ::testing::Test {
-protected:
-    SimulatedClock clock{36000};
-    SeededRandom random{1};
-    Experiment experiment{random, clock};
-    /// What the dialog reads and writes, as the experiment holds it now.
-    const AutoModeSettings& autoMode = experiment.automatic().settings();
-    const EngineCopy& engine = experiment.engine().engineCopy();
-    ScriptedServices services;
-    OptionsAutoDialog dialog{experiment, services, Twips{}};
-
-    OptionsDialog() {
-        experiment.start();
-        dialog.load();
-    }
-    /// Start conditions the window's settings left in the engine's copy.
-    void setEngineCopy(double count, double speed, double volume) {
-        experiment.editStartCondition(QuantityId::Count, count);
-        experiment.editStartCondition(QuantityId::Speed, speed);
-        experiment.editStartCondition(QuantityId::Volume, volume);
-    }
-
-    /// Replaces the field's whole text by typing text, one keystroke at a time.
-    static void typeOver(QLineEdit* field, const QString& text) {
-        field->selectAll();
-        QTest::keyClicks(field, text);
-    }
-    /// Clicks the round indicator of option index, where no field lies over the caption.
-    void clickOption(int index) {
-        QRadioButton* option = dialog.option(index);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    }
-    static void clickField(QLineEdit* field) {
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
-    }
-    /// A finger on the touch screen, lifted again, over the field of the shown dialog.
-    void tapField(QLineEdit* field) {
-        static QPointingDevice* screen = QTest::createTouchDevice();
-        const QPoint at = field->mapTo(&dialog, QPoint(6, field->height() / 2));
-        QTest::touchEvent(&dialog, screen).press(0, at, &dialog);
-        QTest::touchEvent(&dialog, screen).release(0, at, &dialog);
-        QCoreApplication::processEvents();
-    }
-    static QToolButton* padButton(QLineEdit* field) {
-        return field->findChild<QToolButton*>("numberPadButton");
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
-    }
-};
 
 TEST_F(OptionsDialog, FirstOpeningSelectsNoRowAndShowsTheEnginesStartValues) {
     EXPECT_TRUE(dialog.option(3)->isChecked());
@@ -316,61 +252,12 @@ TEST_F(OptionsDialog, AfterAutomaticModeWasSwitchedOffItReopensOnTheLastChosenRo
     EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
 }
 
-/// How many pixels of image within columns from..to have colour (or do not, when same is false).
-int countPixels(const QImage& image, int from, int to, const QColor& colour, bool same = true) {
-    int count = 0;
-    for (int x = std::max(0, from); x <= std::min(to, image.width() - 1); ++x) {
-        for (int y = 0; y < image.height(); ++y) {
-            count += (image.pixelColor(x, y) == colour) == same;
-        }
-    }
-    return count;
-}
-
-TEST_F(OptionsDialog, FieldsLookDisabledFitTheirTextAndKeepClearOfTheCaptions) {
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    const QColor cyan(192, 255, 255);
-    const auto cyanPixels = [&cyan](QLineEdit* field) {
-        return countPixels(field->grab().toImage(), 0, field->width(), cyan);
-    };
-    EXPECT_GT(cyanPixels(dialog.startField(0)), 0);
-    EXPECT_EQ(cyanPixels(dialog.periodField(SlotCount)), 0); // disabled with its row
-    clickOption(SlotCount);
-    EXPECT_GT(cyanPixels(dialog.periodField(SlotCount)), 0);
-
-    // Room for the widest usual numbers beside the pad button, with decimal commas.
-    const QStringList startTexts{"500", "12,5"};
-    const QStringList automaticTexts{"0,001", "-2,5", "100"};
-    for (int i = 0; i < 3; ++i) {
-        for (QLineEdit* field :
-             {dialog.startField(i), dialog.periodField(i), dialog.stepField(i)}) {
-            for (const QString& text :
-                 field == dialog.startField(i) ? startTexts : automaticTexts) {
-                field->setText(text);
-                field->setCursorPosition(0); // unscrolled: the cursor stands where text starts
-                const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-                EXPECT_LE(cursor.center().x() + field->fontMetrics().horizontalAdvance(text),
-                          padButton(field)->x())
-                    << field->objectName().toStdString() << " " << text.toStdString();
-            }
-        }
-    }
-
-    // The period and step fields lie over blanks of their option's caption: the caption as
-    // drawn has no ink under a field or within two pixels of it.
-    for (int slot = 0; slot < 3; ++slot) {
-        QRadioButton* option = dialog.option(slot);
-        const QImage caption = option->grab().toImage();
-        const QColor paper = caption.pixelColor(caption.width() - 1, 0);
-        for (const QLineEdit* field : {dialog.periodField(slot), dialog.stepField(slot)}) {
-            const int from = field->x() - option->x() - 2;
-            const int to = field->geometry().right() - option->x() + 2;
-            EXPECT_EQ(countPixels(caption, from, to, paper, false), 0)
-                << field->objectName().toStdString();
-            EXPECT_GT(from, 40) << field->objectName().toStdString(); // after the round button
-        }
-    }
+TEST_F(OptionsDialog, ANumberTypedShorterThanItIsWrittenReopensAsItFits) {
+    clickOption(SlotSpeed);
+    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
+    dialog.command("DIALOG.OK();");
+    dialog.load();
+    EXPECT_EQ(typedNumber(dialog.periodField(SlotSpeed)->text()), 1e14);
 }
 
 TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
