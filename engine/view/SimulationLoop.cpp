@@ -126,7 +126,7 @@ void SimulationLoop::scheduleNextTick() {
     const double due = std::clamp(nextStepDue(latest), earliest, latest);
     // Rounded up, so that the tick never comes before the step it is for: an early tick would
     // find nothing to do and need another one. (Less a hair, so that a sum a hair above a whole
-    // millisecond, such as 20.0000000004, is not rounded up to the next.)
+    // millisecond, such as 25.0000000004, is not rounded up to the next.)
     const double ms = std::ceil((due - now) * 1000.0 - 1e-6);
     timer_.start(ms > 0.0 ? static_cast<int>(ms) : 0);
 }
