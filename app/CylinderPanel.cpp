@@ -34,11 +34,11 @@ CylinderPanel::CylinderPanel(Experiment& experiment, const Twips& twips, QWidget
     : QObject(parent)
     , experiment_(experiment)
     , twips_(twips) {
-    frame_ = new TitledFrame(tr("Simulation des Kolbenprobers"), parent);
+    frame_ = new TitledFrame(QString(), parent);
     frame_->setObjectName(QStringLiteral("frm_KolbenHolder"));
     frame_->setGeometry(twips.rect(120, 120, 10995, 3150));
-    frame_->setAccessibleName(frame_->caption());
     buildPictures();
+    retranslate();
     connect(&experiment_, &Experiment::quantitiesChanged, this, &CylinderPanel::showVolume);
 }
 
@@ -48,10 +48,6 @@ void CylinderPanel::buildPictures() {
     syringe_ = new PictureBox(drawing, frame_);
     syringe_->setObjectName(QStringLiteral("frm_Kolben"));
     syringe_->setGeometry(48, 24, 677, 177);
-    syringe_->setAccessibleName(tr("Kolbenprober"));
-    syringe_->setAccessibleDescription(
-        tr("Zeichnung des Kolbenprobers. Ein Druck mit der Maus oder dem Finger neben dem "
-           "Gasraum stellt den Schieber dorthin."));
 
     const QColor field(226, 231, 237);
     const std::array<ScaledPicture, 4> sprites = {
@@ -70,10 +66,7 @@ void CylinderPanel::buildPictures() {
                                  sprites, syringe_);
     gasSpace_->setObjectName(QStringLiteral("Bild"));
     gasSpace_->setGeometry(43, 11, roundTo<int>(experiment_.cylinderWidth()), 151);
-    gasSpace_->setAccessibleName(tr("Gasraum"));
     experiment_.setCylinderHeight(gasSpace_->height());
-    const QString volumeTip = tr("Du kannst mit der Maus das Volumen des Kolbenprobers ändern.");
-    gasSpace_->setToolTip(volumeTip);
 
     const ScaledPicture plunger =
         picture(QStringLiteral(":/pictures/schieber.png"), {130, 150}, Qt::gray);
@@ -87,7 +80,6 @@ void CylinderPanel::buildPictures() {
     piston_->setObjectName(QStringLiteral("pic_Schieber"));
     piston_->setGeometry(gasSpace_->x() + gasSpace_->width(), 12, plunger.size().width(),
                          plunger.size().height());
-    piston_->setToolTip(volumeTip);
 
     connect(gasSpace_, &CylinderView::pointer, this,
             [this](double x, double y) { interiorPointer(x, y); });
@@ -95,6 +87,19 @@ void CylinderPanel::buildPictures() {
             [this](double x, double y) { containerPointer(x, y); });
     connect(piston_, &PictureBox::pointer, this,
             [this](double x, double y) { containerPointer(x + piston_->x(), y + piston_->y()); });
+}
+
+void CylinderPanel::retranslate() {
+    frame_->setCaption(tr("Simulation des Kolbenprobers"));
+    frame_->setAccessibleName(frame_->caption());
+    syringe_->setAccessibleName(tr("Kolbenprober"));
+    syringe_->setAccessibleDescription(
+        tr("Zeichnung des Kolbenprobers. Ein Druck mit der Maus oder dem Finger neben dem "
+           "Gasraum stellt den Schieber dorthin."));
+    gasSpace_->setAccessibleName(tr("Gasraum"));
+    const QString volumeTip = tr("Du kannst mit der Maus das Volumen des Kolbenprobers ändern.");
+    gasSpace_->setToolTip(volumeTip);
+    piston_->setToolTip(volumeTip);
 }
 
 void CylinderPanel::drawParticles() {

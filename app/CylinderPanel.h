@@ -32,6 +32,8 @@ public:
     void drawParticles();
     /// Keeps the piston glued to the right edge of the gas space.
     void placePiston();
+    /// Shows the caption, names and tool tips in the language now in effect.
+    void retranslate();
 
 private:
     void buildPictures();

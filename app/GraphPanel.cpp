@@ -6,10 +6,12 @@
 #include "Guarded.h"
 #include "framework/MarkedButton.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace vozavero {
 
@@ -33,20 +35,14 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
     QPalette p = tabs_->palette();
     p.setColor(QPalette::Window, kWindowColour);
     tabs_->setPalette(p);
-    tabs_->setAccessibleName(tr("Datenreihen"));
-    tabs_->tabBar()->setAccessibleName(tr("Datenreihe wählen"));
     for (int page = 0; page < SeriesCatalogue::kPageCount; ++page) {
         auto* w = new QWidget;
         w->setObjectName(QStringLiteral("tab_View_page(%1)").arg(page));
-        const QString caption = SeriesCatalogue::tabCaptionText(SeriesCatalogue::page(page));
-        tabs_->addTab(w, caption);
-        w->setAccessibleName(caption);
+        tabs_->addTab(w, QString());
         const int index = kButtonOfPage.at(static_cast<size_t>(page));
-        auto* b = new MarkedButton(tr("Ausgleichsgerade"), tabs_);
+        auto* b = new MarkedButton(QString(), tabs_);
         b->setObjectName(QStringLiteral("but_LinearRegression(%1)").arg(index));
         b->resize(twips.x(1935), twips.y(315));
-        b->setAccessibleDescription(
-            tr("Zeichnet die Ausgleichsgerade durch die Messwerte der gewählten Datenreihe"));
         connect(b, &QPushButton::clicked, this, [this] { showRegression(); });
         buttons_.at(static_cast<size_t>(index)) = b;
     }
@@ -62,12 +58,8 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
 
     plotter_ = new GraphPlotter(parent);
     plotter_->setObjectName(QStringLiteral("PLOTTER"));
-    plotter_->setToolTip(tr("Klicke hier um die Ansicht umzuschalten"));
     plotter_->setGeometry(twips.rect(180, 6180, 10845, 3075));
-    plotter_->setAccessibleName(tr("Graph der Messreihe"));
-    plotter_->setAccessibleDescription(
-        tr("Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü "
-           "zum Kopieren und Drucken."));
+    retranslate();
     connect(plotter_, &GraphPlotter::clicked, this, &GraphPanel::plotterClicked);
     connect(plotter_, &GraphPlotter::menuRequested, this, &GraphPanel::plotterMenuRequested);
     connect(plotter_, &GraphPlotter::resized, this, [this] { guarded([this] { redrawGraph(); }); });
@@ -78,6 +70,35 @@ GraphPanel::GraphPanel(Experiment& experiment, FrameworkServices& services, cons
     connect(&experiment_, &Experiment::regressionChanged, this, redraw);
     connect(&experiment_, &Experiment::seriesReplaced, this, redraw);
     connect(&experiment_, &Experiment::intervalClosed, this, redraw);
+    connect(&experiment_, &Experiment::chartsRetitled, this, redraw);
+}
+
+void GraphPanel::retranslate() {
+    tabs_->setAccessibleName(tr("Datenreihen"));
+    tabs_->tabBar()->setAccessibleName(tr("Datenreihe wählen"));
+    for (int page = 0; page < SeriesCatalogue::kPageCount; ++page) {
+        const QString caption = SeriesCatalogue::tabCaptionText(SeriesCatalogue::page(page));
+        tabs_->setTabText(page, caption);
+        tabs_->widget(page)->setAccessibleName(caption);
+    }
+    for (QPushButton* b : buttons_) {
+        b->setText(tr("Ausgleichsgerade"));
+        b->setAccessibleDescription(
+            tr("Zeichnet die Ausgleichsgerade durch die Messwerte der gewählten Datenreihe"));
+    }
+    plotter_->setToolTip(tr("Klicke hier um die Ansicht umzuschalten"));
+    plotter_->setAccessibleName(tr("Graph der Messreihe"));
+    plotter_->setAccessibleDescription(
+        tr("Ein Klick schaltet die Ansicht um; ein Rechtsklick oder langes Drücken öffnet ein Menü "
+           "zum Kopieren und Drucken."));
+    // The tab bar names its scroll buttons only when it is made, in the toolkit's words.
+    const std::pair<const char*, const char*> scrollButtons[] = {
+        {"ScrollLeftButton", "Scroll Left"}, {"ScrollRightButton", "Scroll Right"}};
+    for (const auto& [name, text] : scrollButtons) {
+        if (auto* button = tabs_->tabBar()->findChild<QToolButton*>(QLatin1String(name))) {
+            button->setAccessibleName(QCoreApplication::translate("QTabBar", text));
+        }
+    }
 }
 
 std::array<QPushButton*, 4> GraphPanel::buttonsByPage() const {

@@ -41,6 +41,8 @@ public:
     void redrawGraph();
     /// Puts each page's button flush with the right edge of the tab control.
     void placeButtons();
+    /// Shows the pages' captions, the buttons and the tool tips in the language now in effect.
+    void retranslate();
 
 signals:
     /// A click on the graph surface (the window switches its view mode).

@@ -22,25 +22,12 @@
 
 namespace vozavero {
 
-MainWindow::Environment MainWindow::Environment::of(FrameworkServices& services, const Clock& clock,
-                                                    RandomSource& random) {
-    Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
-    env.otherInstanceRunning = [] { return false; };
-    env.quit = [] {};
-    env.twips = Twips::ofScreen();
-    return env;
-}
-
 MainWindow::MainWindow(Environment environment, QWidget* parent)
     : QMainWindow(parent)
     , env_(std::move(environment))
     , services_(*env_.services)
     , experiment_(*env_.random, *env_.clock) {
     setObjectName(QStringLiteral("frm_AppMain"));
-    setWindowTitle(tr("Nimbra // Vozavero Simulator"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(bodyFont());
@@ -50,7 +37,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
     QPalette p = client_->palette();
     p.setColor(QPalette::Window, QColor(27, 78, 175));
     client_->setPalette(p);
-    client_->setAccessibleName(windowTitle());
+    showTitle();
     setCentralWidget(client_);
 
     cylinder_ = new CylinderPanel(experiment_, env_.twips, client_);
@@ -66,7 +53,12 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
         }
     };
     hooks.quitRequested = [this] { return quitRequested_; };
-    hooks.quit = [this] { env_.quit(); };
+    hooks.quit = [this] {
+        if (recovery_) {
+            recovery_->discard(); // the orderly end
+        }
+        env_.quit();
+    };
     hooks.paints = [this] { return cylinder_->gasSpace()->paints(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
@@ -98,7 +90,33 @@ MainMenus::Commands MainWindow::menuCommands() {
     c.toggleAutomatic = [this] { automatic_->toggle(); };
     c.automaticOptions = [this] { automatic_->openOptions(); };
     c.about = [this] { services_.about(); };
+    c.chooseLanguage = env_.chooseLanguage;
     return c;
+}
+
+void MainWindow::showTitle() {
+    setWindowTitle(tr("Nimbra // Vozavero Simulator"));
+    client_->setAccessibleName(windowTitle());
+}
+
+ProductInfo MainWindow::productInfo() const {
+    return {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
+            QStringLiteral("Vozavero"), QStringLiteral("Vozavero"),
+            QStringLiteral(VOZAVERO_VERSION), QStringLiteral("Vorlix.hlp")};
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) {
+        return;
+    }
+    showTitle();
+    cylinder_->retranslate();
+    settings_->retranslate();
+    graph_->retranslate();
+    menus_->retranslate();
+    experiment_.retitleCharts();
+    services_.setProductInfo(productInfo());
 }
 
 void MainWindow::orderTabs() {
@@ -131,11 +149,10 @@ bool MainWindow::formLoad() {
         services_.message(tr("Vorlix läuft bereits oder wird noch geladen."));
         return false;
     }
+    recovery_ = RecoveryControl::create(env_.instance, env_.recoveryFolder, experiment_, *files_,
+                                        services_, this);
     devTrace(QStringLiteral("X-1"));
-    services_.setProductInfo(
-        {tr("Eine Simulation des Gasdrucks im Kolbenprober für den Physikunterricht."),
-         QStringLiteral("Vozavero"), QStringLiteral("Vozavero"), QStringLiteral(VOZAVERO_VERSION),
-         QStringLiteral("Vorlix.hlp")});
+    services_.setProductInfo(productInfo());
     devTrace(QStringLiteral("X-2"));
     devTrace(QStringLiteral("X-3"));
     devTrace(QStringLiteral("X-4"));
@@ -161,12 +178,16 @@ bool MainWindow::formLoad() {
     graph_->redrawGraph();
     timers_->startLoop();
     devTrace(QStringLiteral("X-14"));
-    timers_->startMeasuring();
     // A series named on the command line (a double-click on a saved file) opens when the
     // program runs, as "Messreihe öffnen…" opens it.
     if (!env_.commandLine.seriesFile().isEmpty()) {
         files_->openFile(env_.commandLine.seriesFile());
     }
+    // Then a lost series is offered; measuring starts once the question is answered.
+    if (recovery_) {
+        recovery_->offerLostSeries();
+    }
+    timers_->startMeasuring();
     return true;
 }
 
@@ -227,6 +248,9 @@ void MainWindow::paintEvent(QPaintEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     quitRequested_ = true;
+    if (recovery_) {
+        recovery_->discard(); // the orderly end
+    }
     event->accept();
 }
 

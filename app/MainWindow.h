@@ -3,46 +3,27 @@
 // settings, graph), menus, timers and commands, lays the blocks out for the view mode and the
 // window size, runs the start-up sequence, and holds what belongs to the window alone: the view
 // mode and the request to quit. Every fact of the experiment lives in the experiment; the
-// blocks listen to it and hand it the user's commands.
+// blocks listen to it and hand it the user's commands. When the language changes, the window has
+// every block show its texts anew and the experiment retitle its charts.
 #include "AutomaticControl.h"
-#include "Clock.h"
-#include "CommandLine.h"
 #include "CylinderPanel.h"
 #include "Experiment.h"
 #include "ExperimentTimers.h"
 #include "GraphPanel.h"
 #include "MainMenus.h"
+#include "RecoveryControl.h"
 #include "SeriesFileCommands.h"
 #include "SettingsPanel.h"
-#include "Twips.h"
-#include "framework/FrameworkServices.h"
+#include "WindowEnvironment.h"
 
 #include <QMainWindow>
-#include <functional>
 
 namespace vozavero {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    /// What the window needs from outside; tests pass scripted ones.
-    struct Environment {
-        FrameworkServices* services = nullptr;
-        const Clock* clock = nullptr;
-        RandomSource* random = nullptr;
-        CommandLine commandLine;
-        /// Whether another instance is already running (asked only in start-up step 1).
-        std::function<bool()> otherInstanceRunning;
-        /// Ends the program at once (the loop calls it when quitting was requested).
-        std::function<void()> quit;
-        /// Twips per pixel of the screen.
-        Twips twips;
-
-        /// An environment for a single window on this screen: no other instance, quitting does
-        /// nothing until the caller sets it.
-        static Environment of(FrameworkServices& services, const Clock& clock,
-                              RandomSource& random);
-    };
+    using Environment = WindowEnvironment;
 
     explicit MainWindow(Environment environment, QWidget* parent = nullptr);
 
@@ -66,13 +47,20 @@ public:
     ExperimentTimers& timers() const { return *timers_; }
     SeriesFileCommands& files() const { return *files_; }
     AutomaticControl& automatic() const { return *automatic_; }
+    /// Null when the window keeps no recovery copy.
+    RecoveryControl* recovery() const { return recovery_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    /// A new language: every block shows its texts anew, the charts are retitled.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void showTitle();
+    /// The product information for the about box, in the language now in effect.
+    ProductInfo productInfo() const;
     void devTrace(const QString& label);
     MainMenus::Commands menuCommands();
     /// Top to bottom, and left to right within a row.
@@ -89,6 +77,7 @@ private:
     AutomaticControl* automatic_ = nullptr;
     ExperimentTimers* timers_ = nullptr;
     MainMenus* menus_ = nullptr;
+    RecoveryControl* recovery_ = nullptr;
     int viewMode_ = 0;
     bool quitRequested_ = false;
     bool firstPaintDone_ = false;

@@ -19,6 +19,7 @@ namespace {
 
 /// Makes the label's font smaller, down to 6.5 points, until its text fits its width.
 void shrinkToFit(QLabel* label) {
+    label->setFont(QFont()); // from the frame's face again, for a caption of another language
     QFont f = label->font();
     while (f.pointSizeF() > 6.5 &&
            QFontMetrics(f).horizontalAdvance(label->text()) > label->width()) {
@@ -33,57 +34,92 @@ void setChangedText(QLabel* label, const QString& text) {
     }
 }
 
+/// A caption of the row with its place, and the read-out under it with its place.
+struct Readout {
+    const char* captionName;
+    const char* caption;
+    QRect captionRect; ///< in twips
+    int index;
+    QRect valueRect; ///< in twips
+};
+
+const std::array<Readout, 4> kRow{{
+    {"Bezeichnung5",
+     QT_TRANSLATE_NOOP("vozavero::ReadoutRow", "Letze Aufprallwerte:"),
+     {5490, 60, 1515, 255},
+     4,
+     {5460, 360, 1380, 315}},
+    {"Bezeichnung1",
+     QT_TRANSLATE_NOOP("vozavero::ReadoutRow", "Aktuelle Aufprallwerte:"),
+     {7020, 60, 1695, 195},
+     0,
+     {7065, 360, 1545, 315}},
+    {"Label4",
+     QT_TRANSLATE_NOOP("vozavero::ReadoutRow", "Intervall:"),
+     {8700, 60, 1695, 195},
+     1,
+     {8745, 360, 645, 315}},
+    {"Label5",
+     QT_TRANSLATE_NOOP("vozavero::ReadoutRow", "Stöße pro Sek.:"),
+     {9480, 60, 1395, 195},
+     2,
+     {9525, 360, 1305, 315}},
+}};
+
 } // namespace
 
 ReadoutRow::ReadoutRow(const Experiment& experiment, const Twips& twips, QWidget* frame)
     : QObject(frame)
     , experiment_(experiment) {
-    struct Readout {
-        const char* captionName;
-        QString caption;
-        QRect captionRect;
-        int index;
-        QRect valueRect;
+    const auto pixels = [&twips](const QRect& r) {
+        return twips.rect(r.x(), r.y(), r.width(), r.height());
     };
-    const Readout row[] = {
-        {"Bezeichnung5", tr("Letze Aufprallwerte:"), twips.rect(5490, 60, 1515, 255), 4,
-         twips.rect(5460, 360, 1380, 315)},
-        {"Bezeichnung1", tr("Aktuelle Aufprallwerte:"), twips.rect(7020, 60, 1695, 195), 0,
-         twips.rect(7065, 360, 1545, 315)},
-        {"Label4", tr("Intervall:"), twips.rect(8700, 60, 1695, 195), 1,
-         twips.rect(8745, 360, 645, 315)},
-        {"Label5", tr("Stöße pro Sek.:"), twips.rect(9480, 60, 1395, 195), 2,
-         twips.rect(9525, 360, 1305, 315)},
-    };
-    for (const Readout& r : row) {
-        auto* caption = new QLabel(r.caption, frame);
+    for (size_t i = 0; i < kRow.size(); ++i) {
+        const Readout& r = kRow.at(i);
+        auto* caption = new QLabel(frame);
         caption->setObjectName(QString::fromLatin1(r.captionName));
         // The captions sit in the title band; their height grows to the band's so that the
         // text is never cut.
-        caption->setGeometry(r.captionRect.x(), 0, r.captionRect.width(), TitledFrame::kBandHeight);
+        const QRect rect = pixels(r.captionRect);
+        caption->setGeometry(rect.x(), 0, rect.width(), TitledFrame::kBandHeight);
         TitledFrame::styleBandLabel(caption);
-        shrinkToFit(caption);
-        readouts_.at(static_cast<size_t>(r.index)) = makeReadout(r.index, r.valueRect, frame);
+        captions_.at(i) = caption;
+        readouts_.at(static_cast<size_t>(r.index)) =
+            makeReadout(r.index, pixels(r.valueRect), frame);
     }
     QLabel* interval = readout(1);
-    interval->setToolTip(tr("Klicke hier, um das Messintervall zu ändern"));
     interval->setFocusPolicy(Qt::StrongFocus);
     interval->installEventFilter(this);
+    retranslate();
 
+    connect(&experiment_, &Experiment::intervalClosed, this, &ReadoutRow::showClosed);
+    connect(&experiment_, &Experiment::measuringIntervalChanged, this,
+            [this](int seconds) { announce(1, intervalText(seconds)); });
+}
+
+void ReadoutRow::retranslate() {
+    for (size_t i = 0; i < kRow.size(); ++i) {
+        captions_.at(i)->setText(tr(kRow.at(i).caption));
+        shrinkToFit(captions_.at(i));
+    }
+    readout(1)->setToolTip(tr("Klicke hier, um das Messintervall zu ändern"));
     readout(0)->setAccessibleDescription(tr("Stöße auf den Kolben im laufenden Messintervall"));
-    interval->setAccessibleDescription(
+    readout(1)->setAccessibleDescription(
         tr("Messintervall. Mit der Leertaste oder der Eingabetaste wählst Du ein anderes."));
     readout(2)->setAccessibleDescription(tr("Stöße pro Sekunde im laufenden Messintervall"));
     readout(4)->setAccessibleDescription(
         tr("Stöße pro Sekunde im zuletzt beendeten Messintervall"));
+    // The next frame writes the live values anew, in this language.
+    liveImpacts_ = -1;
+    liveInterval_ = -1;
     // A read-out with a name of its own no longer reports every new text of a frame; it is
     // announced with the closing of each measuring interval instead.
     announce();
-    announce(1, interval->text());
+    announce(1, intervalText(experiment_.settings().measuringInterval));
+}
 
-    connect(&experiment_, &Experiment::intervalClosed, this, &ReadoutRow::showClosed);
-    connect(&experiment_, &Experiment::measuringIntervalChanged, this,
-            [this](int seconds) { announce(1, tr("%1 Sek.").arg(seconds)); });
+QString ReadoutRow::intervalText(int seconds) {
+    return tr("%1 Sek.").arg(seconds);
 }
 
 QLabel* ReadoutRow::makeReadout(int index, const QRect& rect, QWidget* parent) {
@@ -107,7 +143,7 @@ void ReadoutRow::showLive() {
     const std::int32_t interval = experiment_.settings().measuringInterval;
     // Most frames change neither, and then no text is made.
     if (interval != liveInterval_) {
-        setChangedText(readout(1), tr("%1 Sek.").arg(interval));
+        setChangedText(readout(1), intervalText(interval));
     }
     if (impacts != liveImpacts_ || interval != liveInterval_) {
         setChangedText(readout(0), QString::number(impacts));

@@ -26,6 +26,8 @@ public:
     QLabel* readout(int index) const { return readouts_.at(static_cast<size_t>(index)); }
     /// The live read-out of a drawn frame: impacts so far, interval and running rate.
     void showLive();
+    /// Shows the captions, tool tip and spoken texts in the language now in effect.
+    void retranslate();
 
 signals:
     /// ANZ(1) was pressed or asked by key for the interval menu, to open at globalPosition.
@@ -36,6 +38,8 @@ protected:
 
 private:
     QLabel* makeReadout(int index, const QRect& rect, QWidget* parent);
+    /// The interval as its read-out shows it ("5 Sek.").
+    static QString intervalText(int seconds);
     void showClosed(const MeasuringInterval::Closed& closed);
     /// Gives the read-outs that change per interval their spoken text (caption and value).
     void announce();
@@ -46,7 +50,10 @@ private:
 
     const Experiment& experiment_;
     std::array<QLabel*, 5> readouts_{};
-    /// The impacts and the interval the live read-outs show (none at first).
+    /// The captions above the read-outs, from left to right.
+    std::array<QLabel*, 4> captions_{};
+    /// The impacts and the interval the live read-outs show (none at first, or after a change
+    /// of language).
     std::int32_t liveImpacts_ = -1;
     std::int32_t liveInterval_ = -1;
 };

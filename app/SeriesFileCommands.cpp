@@ -25,7 +25,7 @@ void SeriesFileCommands::useSystemPrinter() {
 
 void SeriesFileCommands::saveSeries() {
     // Every save starts from the offered name.
-    experiment_.setDefaultFileName(QStringLiteral("teilchen.kpx"));
+    experiment_.setDefaultFileName(tr("teilchen.kpx"));
     if (documentManager_.save(experiment_.document(), QString(), true, 0, true)) {
         experiment_.markSeriesSaved();
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The commands that take the series out of the program and back in: saving and opening the
-// series file, copying and printing the graph and the impact table, with their German reports.
+// series file, copying and printing the graph and the impact table, with their reports.
 // The file dialogs and printer are the chart component's; the series is the experiment's.
 #include "Experiment.h"
 #include "chart/DocumentManager.h"
@@ -30,10 +30,10 @@ public:
     void saveSeries();
     /// "Messreihe öffnen…": asks for a saved series and opens it as openFile does.
     void openSeries();
-    /// Replaces the series by the one saved at path, shown as if measured; a German message
-    /// tells why when the file cannot be read or is no series. When the current series holds
-    /// unsaved points, the user is asked first, and No keeps everything as it is. Returns
-    /// whether it was opened.
+    /// Replaces the series by the one saved at path, shown as if measured; a message tells why
+    /// when the file cannot be read or is no series. When the current series holds unsaved
+    /// points, the user is asked first, and No keeps everything as it is. Returns whether it was
+    /// opened.
     bool openFile(const QString& path);
     void copyGraph();
     void printGraph();

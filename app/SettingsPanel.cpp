@@ -18,6 +18,7 @@ namespace {
 
 /// Makes a check box's font smaller, down to 6.5 points, until box and caption fit its width.
 void shrinkToFit(QCheckBox* box) {
+    box->setFont(QFont()); // from the frame's face again, for a caption of another language
     QFont f = box->font();
     while (f.pointSizeF() > 6.5 && box->sizeHint().width() > box->width()) {
         f.setPointSizeF(f.pointSizeF() - 0.25);
@@ -37,13 +38,13 @@ void setTick(QCheckBox* box, bool on) {
 SettingsPanel::SettingsPanel(Experiment& experiment, const Twips& twips, QWidget* parent)
     : QObject(parent)
     , experiment_(experiment) {
-    frame_ = new TitledFrame(tr("Einstellungen und Zahlen"), parent);
+    frame_ = new TitledFrame(QString(), parent);
     frame_->setObjectName(QStringLiteral("frm_Options"));
     frame_->setGeometry(twips.rect(120, 3360, 10995, 2355));
-    frame_->setAccessibleName(frame_->caption());
     buildTopRow(twips);
     readouts_ = new ReadoutRow(experiment_, twips, frame_);
     buildGauges(twips);
+    retranslate();
 
     connect(&experiment_, &Experiment::quantitiesChanged, this, &SettingsPanel::showQuantities);
     connect(&experiment_, &Experiment::impactReadingChanged, this,
@@ -53,34 +54,47 @@ SettingsPanel::SettingsPanel(Experiment& experiment, const Twips& twips, QWidget
 }
 
 void SettingsPanel::buildTopRow(const Twips& twips) {
-    reset_ = new MarkedButton(tr("&Neustart"), frame_);
+    reset_ = new MarkedButton(QString(), frame_);
     reset_->setObjectName(QStringLiteral("but_Reset"));
     reset_->setGeometry(twips.rect(120, 360, 1215, 375));
-    reset_->setToolTip(tr("Hiermit beginnst Du eine neue Messreihe"));
     connect(reset_, &QPushButton::clicked, this,
             [this] { guarded([this] { experiment_.restartMeasurement(); }); });
 
-    automatic_ = new SwitchBox(tr("Automatik aktiv"), frame_);
+    automatic_ = new SwitchBox(QString(), frame_);
     automatic_->setObjectName(QStringLiteral("opt_Automatic"));
     automatic_->setGeometry(twips.rect(1440, 360, 1395, 375));
-    shrinkToFit(automatic_);
-    showAutomatic();
     connect(automatic_, &QCheckBox::toggled, this, &SettingsPanel::automaticToggled);
 
-    record_ = new QCheckBox(tr("Aufzeichnen"), frame_);
+    record_ = new QCheckBox(frame_);
     record_->setObjectName(QStringLiteral("opt_Record"));
     record_->setGeometry(twips.rect(2880, 360, 1215, 375));
     record_->setChecked(experiment_.settings().recordingEnabled);
-    shrinkToFit(record_);
-    record_->setToolTip(tr("Gibt an, ob die Werte aufgezeichnet werden sollen"));
     connect(record_, &QCheckBox::toggled, this, [this](bool on) { experiment_.setRecording(on); });
 
-    options_ = new MarkedButton(tr("&Optionen"), frame_);
+    options_ = new MarkedButton(QString(), frame_);
     options_->setObjectName(QStringLiteral("ctl_Button1"));
     options_->setGeometry(twips.rect(4140, 360, 1215, 375));
     options_->setIcon(QIcon(QStringLiteral(":/pictures/options.png")));
-    options_->setAccessibleDescription(tr("Öffnet die Einstellungen der Automatik"));
     connect(options_, &QPushButton::clicked, this, &SettingsPanel::optionsRequested);
+}
+
+void SettingsPanel::retranslate() {
+    frame_->setCaption(tr("Einstellungen und Zahlen"));
+    frame_->setAccessibleName(frame_->caption());
+    reset_->setText(tr("&Neustart"));
+    reset_->setToolTip(tr("Hiermit beginnst Du eine neue Messreihe"));
+    automatic_->setText(tr("Automatik aktiv"));
+    shrinkToFit(automatic_);
+    showAutomatic();
+    record_->setText(tr("Aufzeichnen"));
+    record_->setToolTip(tr("Gibt an, ob die Werte aufgezeichnet werden sollen"));
+    shrinkToFit(record_);
+    options_->setText(tr("&Optionen"));
+    options_->setAccessibleDescription(tr("Öffnet die Einstellungen der Automatik"));
+    readouts_->retranslate();
+    for (GaugePanel* g : gauges_) {
+        g->retranslate();
+    }
 }
 
 void SettingsPanel::buildGauges(const Twips& twips) {

@@ -44,6 +44,8 @@ public:
     /// Turns the bar of a gauge into its value and hands it to the experiment (the bar stays
     /// where the pointer put it).
     void applyGaugeValue(GaugeId gauge);
+    /// Shows every text of the frame, its read-outs and gauges in the language now in effect.
+    void retranslate();
 
 signals:
     /// The user (or the program) changed the tick of "Automatik aktiv".

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <atomic>
 
@@ -24,8 +26,9 @@ std::unique_ptr<QLockFile> lockFile(const QString& path) {
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& folder) {
-    const QDir dir(folder.isEmpty() ? defaultFolder() : folder);
+SingleInstance::SingleInstance(const QString& folder)
+    : folder_(folder.isEmpty() ? defaultFolder() : folder) {
+    const QDir dir(folder_);
     // Two instances starting at once take turns, so that each sees the other.
     const auto guard = lockFile(dir.filePath(QStringLiteral("vozavero.guard")));
     const bool guarded = guard->tryLock(kGuardWaitMs);
@@ -43,16 +46,33 @@ SingleInstance::SingleInstance(const QString& folder) {
 
     // Several objects in one process (tests) each need a file of their own.
     static std::atomic<int> sequence{0};
-    const QString own = QStringLiteral("%1%2-%3%4")
-                            .arg(kPrefix)
-                            .arg(QCoreApplication::applicationPid())
-                            .arg(sequence++)
-                            .arg(kSuffix);
-    lock_ = lockFile(dir.filePath(own));
+    name_ = QStringLiteral("%1%2-%3-%4")
+                .arg(kPrefix)
+                .arg(QCoreApplication::applicationPid())
+                .arg(sequence++)
+                .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+    lock_ = lockFile(dir.filePath(name_ + kSuffix));
     lock_->tryLock(0);
     if (guarded) {
         guard->unlock();
     }
+}
+
+bool SingleInstance::isRunning(const QString& instance) const {
+    if (instance == name_) {
+        return true;
+    }
+    const QString path = QDir(folder_).filePath(instance + kSuffix);
+    if (!instance.startsWith(kPrefix) || !QFileInfo::exists(path)) {
+        return false;
+    }
+    const auto probe = lockFile(path);
+    if (probe->tryLock(0)) {
+        probe->unlock(); // stale: removed, as at the start of an instance
+        return false;
+    }
+    // A lock that cannot be looked at is taken as alive: its files are left alone.
+    return true;
 }
 
 QString SingleInstance::defaultFolder() {

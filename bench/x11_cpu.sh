@@ -1,14 +1,16 @@
 #!/bin/bash
-# Processor time of the real window in a real X server. Starts each program in an Xvfb of its
-# own, with VOZAVERO_LOOP_STATS=1, and measures, from /proc, the share of one core its process
-# used over a steady stretch at the start values and again at 50 particles, speed 30 and width
-# 50. Those settings are made the way a user makes them, with keys (the piston has the focus at
-# start: Home; the count gauge: End; the speed gauge: End). Alongside, it prints the means of the
+# Processor time of the real window in a real X server. Starts each program on a screen of its
+# own of one Xvfb (display :97 unless told), with VOZAVERO_LOOP_STATS=1 and a data folder of its
+# own for each run (so that no recovery copy left behind by an earlier run or on this machine is
+# offered at start), and measures, from /proc, the share of one core its process used over a
+# steady stretch at the start values and again at 50 particles, speed 30 and width 50. Those
+# settings are made the way a user makes them, with keys (the piston has the focus at start:
+# Home; the count gauge: End; the speed gauge: End). Alongside, it prints the means of the
 # statistics lines of the same stretch, how often per second the main thread and the other
 # threads (the X connection's reader) were woken (their voluntary context switches in /proc), and
 # the machine's load average.
 #
-#   bench/x11_cpu.sh [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d FIRST_DISPLAY] [PROGRAM ...]
+#   bench/x11_cpu.sh [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d DISPLAY] [PROGRAM ...]
 #
 # PROGRAM defaults to build/app/vozavero, else the installed vozavero. Several programs (say the
 # build of main and the build of a branch) run side by side over the same stretches, so that
@@ -18,15 +20,15 @@ set -euo pipefail
 seconds=30
 repeats=1
 warmup=4
-first_display=97
+display=97
 while getopts "s:r:w:d:" option; do
     case "$option" in
     s) seconds="$OPTARG" ;;
     r) repeats="$OPTARG" ;;
     w) warmup="$OPTARG" ;;
-    d) first_display="${OPTARG#:}" ;;
+    d) display="${OPTARG#:}" ;;
     *)
-        echo "usage: $0 [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d FIRST_DISPLAY] [PROGRAM ...]" >&2
+        echo "usage: $0 [-s SECONDS] [-r REPEATS] [-w WARMUP] [-d DISPLAY] [PROGRAM ...]" >&2
         exit 2
         ;;
     esac
@@ -61,25 +63,25 @@ for program in "${programs[@]}"; do
 done
 
 work="$(mktemp -d)"
-servers=()
+server=""
 apps=()
 cleanup() {
-    for pid in "${apps[@]}" "${servers[@]}"; do
+    for pid in "${apps[@]}" $server; do
         kill "$pid" 2>/dev/null || true
     done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
+screens=()
 for i in $(seq 0 $((count - 1))); do
-    Xvfb ":$((first_display + i))" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb$i.log" 2>&1 &
-    servers+=($!)
+    screens+=(-screen "$i" 1280x1024x24)
 done
-for i in $(seq 0 $((count - 1))); do
-    for _ in $(seq 50); do
-        DISPLAY=":$((first_display + i))" xdotool getmouselocation >/dev/null 2>&1 && break
-        sleep 0.1
-    done
+Xvfb ":$display" "${screens[@]}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+server=$!
+for _ in $(seq 50); do
+    DISPLAY=":$display" xdotool getmouselocation >/dev/null 2>&1 && break
+    sleep 0.1
 done
 ticks_per_second="$(getconf CLK_TCK)"
 
@@ -167,19 +169,19 @@ for repeat in $(seq "$repeats"); do
     windows=()
     for i in $(seq 0 $((count - 1))); do
         : >"$work/stats$i"
-        DISPLAY=":$((first_display + i))" VOZAVERO_LOOP_STATS=1 "${programs[i]}" /NEW \
-            2>"$work/stats$i" >/dev/null &
+        DISPLAY=":$display.$i" XDG_DATA_HOME="$work/data$repeat.$i" VOZAVERO_LOOP_STATS=1 \
+            "${programs[i]}" /NEW 2>"$work/stats$i" >/dev/null &
         apps[i]=$!
     done
     for i in $(seq 0 $((count - 1))); do
-        windows[i]=$(DISPLAY=":$((first_display + i))" \
+        windows[i]=$(DISPLAY=":$display.$i" \
             xdotool search --sync --onlyvisible --pid "${apps[i]}" | head -n 1)
         await_setting "$i" 5 2 250
     done
     sleep "$warmup"
     measure "5/2/250"
     for i in $(seq 0 $((count - 1))); do
-        export DISPLAY=":$((first_display + i))"
+        export DISPLAY=":$display.$i"
         xdotool windowfocus --sync "${windows[i]}"
         xdotool key Home
         xdotool key Tab Tab Tab Tab Tab Tab End

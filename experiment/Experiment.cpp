@@ -208,6 +208,11 @@ void Experiment::setKeyedRate(const EngineCopy& at, double rate) {
     MeasurementCharts::recordKeyed(charts_.chart(ChartId::PressureSpeed), at.speed, rate);
 }
 
+void Experiment::retitleCharts() {
+    charts_.retitle();
+    emit chartsRetitled();
+}
+
 void Experiment::selectSeries(int kind) {
     SeriesCatalogue::page(kind); // throws for a page that does not exist
     if (kind == shownSeries_) {
@@ -261,6 +266,7 @@ void Experiment::confirmAutomaticChoice(const AutomaticChoice& choice,
     automatic_.confirm(choice, start);
     engine_.engineCopy() = {start.particleCount, start.speed, static_cast<float>(start.volume)};
     emit automaticChanged();
+    emit automaticConfirmed();
 }
 
 void Experiment::runConfirmedAutomatic() {

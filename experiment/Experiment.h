@@ -101,21 +101,26 @@ public:
     /// A new series: fresh particles, interval and counter cleared, the line hidden, the series
     /// emptied, automatic mode and the quantities back to the last confirmed settings.
     void restartMeasurement();
-    /// Whether loaded is a series of this program that openSeries takes; otherwise a German
+    /// Whether loaded is a series of this program that openSeries takes; otherwise a
     /// reason goes to error.
     bool canOpenSeries(const chart::ChartDocument& loaded, QString* error) const;
     /// Replaces the series by the points of loaded, shown as if measured: recording switched off,
     /// the line hidden, the impact scale raised to show every point, nothing unsaved. False with
-    /// a German reason in error when loaded is no series of this program; nothing changes then.
+    /// a reason in error when loaded is no series of this program; nothing changes then.
     bool openSeries(const chart::ChartDocument& loaded, QString* error);
     /// Whether the series holds points recorded since it was last saved, opened or restarted
     /// (a restart empties it, so it holds nothing to lose).
     bool hasUnsavedPoints() const { return unsavedPoints_; }
     /// The series as it is now was written to a file.
     void markSeriesSaved() { unsavedPoints_ = false; }
+    /// The series as it is now is in no file the user chose (a lost series taken back).
+    void markSeriesUnsaved() { unsavedPoints_ = true; }
     /// Sets the four pressure series' points at the given settings to rate, as if the last
     /// measurement there had given it (the lab keeps a hold's mean rate).
     void setKeyedRate(const EngineCopy& at, double rate);
+    /// Gives the charts and their axes their titles in the language now in effect; points,
+    /// names (the keys in a saved file) and ranges stay.
+    void retitleCharts();
 
     // The graph.
     /// The data series page shown (DataSeriesKind, 0..3).
@@ -161,10 +166,14 @@ signals:
     void impactReadingChanged();
     /// The series' points were replaced as a whole (a restart, an opened series).
     void seriesReplaced();
+    /// The charts' titles and axis titles are now those of another language.
+    void chartsRetitled();
     void seriesSelected(int kind);
     void regressionChanged();
     /// On/off or a slot's schedule changed.
     void automaticChanged();
+    /// A choice of the options dialog was confirmed (its OK), after automaticChanged.
+    void automaticConfirmed();
 
 private:
     void setCylinderWidth(double width);

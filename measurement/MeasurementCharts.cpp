@@ -13,7 +13,6 @@ using Catalogue = SeriesCatalogue;
 
 void setAxis(chart::ChartAxis& axis, const Catalogue::Axis& spec, double impactAxisMax) {
     const ValueRange range = Catalogue::range(spec, impactAxisMax);
-    axis.title = Catalogue::axisTitleText(spec);
     axis.unit = QString::fromLatin1(spec.unit);
     axis.minimum = range.low;
     axis.maximum = range.high;
@@ -80,7 +79,16 @@ MeasurementCharts::MeasurementCharts(double impactAxisMax)
         setAxis(c.xAxis(), entry.x, impactAxisMax);
         setAxis(c.yAxis(), entry.y, impactAxisMax);
         setCurve(c.curve(), entry);
+    }
+    retitle();
+}
+
+void MeasurementCharts::retitle() {
+    for (const Catalogue::Entry& entry : Catalogue::charts()) {
+        chart::Chart& c = chart(entry.id);
         c.setTitle(Catalogue::titleText(entry));
+        c.xAxis().title = Catalogue::axisTitleText(entry.x);
+        c.yAxis().title = Catalogue::axisTitleText(entry.y);
     }
 }
 
@@ -141,8 +149,8 @@ bool MeasurementCharts::accepts(const chart::ChartDocument& loaded, QString* err
         return false;
     };
     const QString notASeries =
-        QStringLiteral("Die Datei enthält keine Messreihe dieses Simulators (erwartet werden die "
-                       "elf Diagramme einer Messreihe).");
+        tr("Die Datei enthält keine Messreihe dieses Simulators (erwartet werden die "
+           "elf Diagramme einer Messreihe).");
     if (loaded.chartCount() != document_.chartCount()) {
         return refuse(notASeries);
     }
@@ -155,8 +163,8 @@ bool MeasurementCharts::accepts(const chart::ChartDocument& loaded, QString* err
             for (const auto& [value, v] :
                  {std::pair{entry.x.value, p.x()}, {entry.y.value, p.y()}}) {
                 if (!plausible(value, v)) {
-                    return refuse(QStringLiteral("Die Datei enthält Werte, die keine Messwerte "
-                                                 "sein können („%1“ in „%2“).")
+                    return refuse(tr("Die Datei enthält Werte, die keine Messwerte "
+                                     "sein können („%1“ in „%2“).")
                                       .arg(v)
                                       .arg(source.name()));
                 }

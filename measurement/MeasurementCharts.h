@@ -7,9 +7,13 @@
 #include "SeriesCatalogue.h"
 #include "chart/ChartDocument.h"
 
+#include <QCoreApplication>
+
 namespace vozavero {
 
 class MeasurementCharts {
+    Q_DECLARE_TR_FUNCTIONS(MeasurementCharts)
+
 public:
     /// Creates the document and the eleven charts with axes, ranges, curve colours and styles;
     /// impact axes end at impactAxisMax.
@@ -44,12 +48,16 @@ public:
     /// time chart (which follows the impact gauge's caption) gets timeChartMaximum.
     void setImpactAxisMaximum(double maximum, double timeChartMaximum);
 
+    /// Gives every chart and axis its title from the series table in the language now in effect
+    /// (names, points, ranges and styles stay).
+    void retitle();
+
     /// Clears the points of all eleven charts, in creation order.
     void clearAll();
 
     /// Whether a loaded document can be taken over: the same eleven charts (same names, same
     /// order) with finite values of at most kLargestLoadedValue in size and quantity values
-    /// within their file ranges. Otherwise a German reason goes to error.
+    /// within their file ranges. Otherwise a reason goes to error.
     bool accepts(const chart::ChartDocument& loaded, QString* error) const;
     /// Takes over the points of a loaded document that accepts takes; otherwise nothing changes
     /// and the reason goes to error. Axes and curve styles stay these charts' own; the time axes

@@ -11,7 +11,13 @@
 namespace vozavero {
 
 GapOption::GapOption(const QString& text, QWidget* parent)
-    : QRadioButton(text, parent) {
+    : QRadioButton(parent) {
+    setCaption(text);
+}
+
+void GapOption::setCaption(const QString& text) {
+    setText(text);
+    pieces_.clear();
     static const QRegularExpression runs(QStringLiteral(" {2,}"));
     qsizetype from = 0;
     for (const QRegularExpressionMatch& m : runs.globalMatch(text)) {
@@ -24,6 +30,8 @@ GapOption::GapOption(const QString& text, QWidget* parent)
     if (from < text.size()) {
         pieces_.push_back({text.mid(from)});
     }
+    updateGeometry();
+    update();
 }
 
 int GapOption::gapCount() const {

@@ -13,6 +13,9 @@ class GapOption : public QRadioButton {
 public:
     GapOption(const QString& text, QWidget* parent = nullptr);
 
+    /// Replaces the caption; every run is drawn at its natural width until set again.
+    void setCaption(const QString& text);
+
     /// Number of runs of blanks in the caption.
     int gapCount() const;
     /// Natural width in pixels of run i in the current face.

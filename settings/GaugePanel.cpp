@@ -155,25 +155,18 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     setFocusPolicy(id == GaugeImpacts ? Qt::NoFocus : Qt::StrongFocus);
     installValueAccessibleFactory();
 
-    caption_ = new QLabel(facts.caption, this);
+    caption_ = new QLabel(this);
     caption_->setObjectName(QStringLiteral("Caption"));
-    caption_->adjustSize();
-    caption_->setGeometry(twips.x(kCaptionLeft), twips.y(kCaptionTop), caption_->width(),
-                          twips.y(kReadoutHeight));
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    subCaption_ = new QLabel(QStringLiteral("(%1)").arg(facts.meaning), this);
+    subCaption_ = new QLabel(this);
     subCaption_->setObjectName(QLatin1String(look.subCaptionName));
-    subCaption_->adjustSize();
     subCaption_->move(twips.x(kSubCaptionLeft), twips.y(look.subCaptionTop));
 
     box_ = new QFrame(this);
     box_->setObjectName(indexed("SCROLLBOX", i));
     box_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     box_->setGeometry(twips.rect(kBoxLeft, kBoxTop, kBoxWidth, kBoxHeight));
-    if (look.boxTip != nullptr) {
-        box_->setToolTip(text(look.boxTip));
-    }
     box_->installEventFilter(this);
     acceptTouch(box_);
 
@@ -187,7 +180,6 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
     barPalette.setColor(QPalette::WindowText, Qt::black);
     bar_->setPalette(barPalette);
     bar_->setGeometry(twips.x(look.barLeft), twips.y(kBarTop), 0, twips.y(kBarHeight));
-    bar_->setToolTip(text(look.barTip));
     bar_->installEventFilter(this);
     acceptTouch(bar_);
 
@@ -216,10 +208,30 @@ GaugePanel::GaugePanel(GaugeId id, const Twips& twips, QWidget* parent)
         value_ = new QLabel(QStringLiteral("0"), this);
         value_->setObjectName(indexed("AnzT", facts.readout));
         value_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    retranslate();
+}
+
+void GaugePanel::retranslate() {
+    const GaugeLook& look = lookOf(id_);
+    const GaugeFacts facts = factsOf(id_);
+    caption_->setText(facts.caption);
+    caption_->adjustSize();
+    caption_->setGeometry(twips_.x(kCaptionLeft), twips_.y(kCaptionTop), caption_->width(),
+                          twips_.y(kReadoutHeight));
+    subCaption_->setText(QStringLiteral("(%1)").arg(facts.meaning));
+    // A long meaning is drawn in a smaller face rather than run into the box.
+    fitText(subCaption_, box_->x() - kReadoutGapBeforeBox - subCaption_->x());
+    subCaption_->adjustSize();
+    box_->setToolTip(look.boxTip != nullptr ? text(look.boxTip) : QString());
+    bar_->setToolTip(text(look.barTip));
+    if (value_ != nullptr) {
+        // The read-out fills the room the caption leaves before the box.
         const int left = caption_->x() + caption_->width() + kReadoutGapAfterCaption;
         const int right = box_->x() - kReadoutGapBeforeBox;
-        value_->setGeometry(left, twips.y(look.readoutTop), std::max(0, right - left),
-                            twips.y(kReadoutHeight));
+        value_->setGeometry(left, twips_.y(look.readoutTop), std::max(0, right - left),
+                            twips_.y(kReadoutHeight));
+        fitReadoutText();
     }
 }
 
@@ -269,13 +281,16 @@ void GaugePanel::setValueText(double value, int decimals) {
 }
 
 void GaugePanel::fitReadoutText() {
+    fitText(value_, value_->contentsRect().width());
+}
+
+void GaugePanel::fitText(QLabel* label, int room) const {
     QFont face = font();
-    const int room = value_->contentsRect().width();
     while (face.pointSizeF() > kSmallestReadoutPoints &&
-           QFontMetrics(face).horizontalAdvance(value_->text()) > room) {
+           QFontMetrics(face).horizontalAdvance(label->text()) > room) {
         face.setPointSizeF(face.pointSizeF() - 0.25);
     }
-    value_->setFont(face);
+    label->setFont(face);
 }
 
 void GaugePanel::setScale(const GaugeScale& scale) {

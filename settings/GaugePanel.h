@@ -22,6 +22,10 @@ class GaugePanel : public QFrame, public ValueControl {
 public:
     GaugePanel(GaugeId id, const Twips& twips, QWidget* parent = nullptr);
 
+    /// Shows the captions and tool tips in the language now in effect, the read-out filling the
+    /// room the caption leaves.
+    void retranslate();
+
     GaugeId id() const { return id_; }
     QFrame* box() const { return box_; }            ///< "SCROLLBOX(i)"
     QLabel* bar() const { return bar_; }            ///< "SCROLL(i)"
@@ -102,6 +106,9 @@ private:
     void placeScaleLabels();
     /// Shrinks the read-out's face until its text fits (never below a legible size).
     void fitReadoutText();
+    /// Shrinks the label's face, from the panel's, until its text fits room pixels (never below
+    /// a legible size).
+    void fitText(QLabel* label, int room) const;
 
     GaugeId id_;
     Twips twips_;

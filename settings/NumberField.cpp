@@ -46,14 +46,18 @@ NumberField::NumberField(QWidget* parent)
     padButton_->setCursor(Qt::ArrowCursor);
     // The keyboard reaches the field itself; the button is for a pointer only.
     padButton_->setFocusPolicy(Qt::NoFocus);
-    padButton_->setToolTip(QStringLiteral("Ziffernblock öffnen"));
-    padButton_->setAccessibleName(QStringLiteral("Ziffernblock"));
+    retranslate();
     setTextMargins(0, 0, kButtonWidth, 0);
     connect(padButton_, &QToolButton::clicked, this, [this] {
         if (isEnabled()) {
             emit padRequested();
         }
     });
+}
+
+void NumberField::retranslate() {
+    padButton_->setToolTip(tr("Ziffernblock öffnen"));
+    padButton_->setAccessibleName(tr("Ziffernblock"));
 }
 
 int NumberField::widthFor(const QString& text) const {

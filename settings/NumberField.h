@@ -17,6 +17,8 @@ public:
     QToolButton* padButton() const { return padButton_; }
     /// Width in pixels a field needs to show text whole beside its pad button.
     int widthFor(const QString& text) const;
+    /// Gives the pad button its texts in the language now in effect.
+    void retranslate();
     /// Width in pixels a field needs to show every number it can hold whole: maxLength()
     /// characters of the widest one a number is written with.
     int widthForLongestNumber() const;

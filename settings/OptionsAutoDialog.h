@@ -10,7 +10,11 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <utility>
+#include <vector>
 
+class QAbstractButton;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -48,6 +52,10 @@ public:
     /// period cannot step.
     QLabel* periodHint() const { return periodHint_; }
 
+protected:
+    /// A new language: every text is shown anew and the fields are laid over the new captions.
+    void changeEvent(QEvent* event) override;
+
 private:
     /// The option "Keine automatische Veränderung", after the three quantity slots.
     static constexpr int kNoOption = 3;
@@ -58,6 +66,11 @@ private:
     void buildStartConditions();
     void buildAutomatic();
     void buildCommandBar();
+    /// A label whose text comes from text, shown anew in every language; it fits its words,
+    /// and its height too unless the height is set from outside (fixedHeight).
+    QLabel* caption(const char* name, std::function<QString()> text, bool fixedHeight = false);
+    /// Shows every text in the language now in effect and fits the labels and fields to them.
+    void retranslate();
     /// Lays the period and step fields over the runs of blanks in their option captions, as the
     /// current face measures them.
     void placeAutomaticFields();
@@ -95,6 +108,14 @@ private:
     std::array<QRadioButton*, 4> auto_{}; ///< slots 0 count, 1 volume, 2 speed, 3 none
     std::array<QLineEdit*, 3> zeit_{};    ///< period fields by slot
     std::array<QLineEdit*, 3> anz_{};     ///< step fields by slot
+    struct Caption {
+        QLabel* label;
+        std::function<QString()> text;
+        bool fixedHeight;
+    };
+    std::vector<Caption> captions_;
+    /// The buttons with their source texts (option "none", OK, abort, help).
+    std::vector<std::pair<QAbstractButton*, const char*>> buttonTexts_;
     QLabel* periodHint_ = nullptr;
 };
 

@@ -67,12 +67,6 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    return l;
-}
-
 NumberField* numberField(QWidget* parent, const QString& name) {
     auto* field = new NumberField(parent);
     field->setObjectName(name);
@@ -90,7 +84,6 @@ NumberField* numberField(QWidget* parent, const QString& name) {
 
 void OptionsAutoDialog::build() {
     setObjectName(QStringLiteral("frm_OptionsAuto"));
-    setWindowTitle(QStringLiteral("Automatik - Optionen"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(bodyFont());
     setFixedSize(twips_.x(kClientWidth), twips_.y(kClientHeight));
@@ -99,27 +92,67 @@ void OptionsAutoDialog::build() {
     buildAutomatic();
     buildCommandBar();
     resetFields();
+    retranslate();
+}
+
+QLabel* OptionsAutoDialog::caption(const char* name, std::function<QString()> text,
+                                   bool fixedHeight) {
+    auto* l = new QLabel(this);
+    l->setObjectName(QLatin1String(name));
+    captions_.push_back({l, std::move(text), fixedHeight});
+    return l;
+}
+
+void OptionsAutoDialog::retranslate() {
+    setWindowTitle(tr("Automatik - Optionen"));
+    for (const Caption& c : captions_) {
+        c.label->setText(c.text());
+        if (c.fixedHeight) {
+            c.label->resize(c.label->sizeHint().width(), c.label->height());
+        } else {
+            c.label->adjustSize();
+        }
+    }
+    for (const auto& [button, source] : buttonTexts_) {
+        button->setText(tr(source));
+    }
+    for (const Quantity& q : Quantity::all()) {
+        static_cast<GapOption*>(auto_.at(static_cast<size_t>(q.slot)))
+            ->setCaption(q.automaticRowText());
+    }
+    for (const auto& fields : {scro_, zeit_, anz_}) {
+        for (QLineEdit* field : fields) {
+            static_cast<NumberField*>(field)->retranslate();
+        }
+    }
     placeAutomaticFields();
+    showPeriodHint();
+}
+
+void OptionsAutoDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
 }
 
 void OptionsAutoDialog::buildHeader() {
-    auto* image = label(this, "ctl_Image1", QString());
+    auto* image = new QLabel(this);
+    image->setObjectName(QStringLiteral("ctl_Image1"));
     image->setGeometry(twips_.rect(120, 180, 480, 480));
     image->setPixmap(optionsPicture(style(), image->width()));
 
-    auto* title = label(this, "lab_CatTitle", QStringLiteral("Automatik-Modus"));
+    QLabel* title = caption("lab_CatTitle", [] { return tr("Automatik-Modus"); });
     title->setFont(headerFont(14.25, true));
-    title->adjustSize();
     title->move(twips_.x(780), twips_.y(120));
 
-    auto* description =
-        label(this, "lab_CatDescription",
-              QString::fromUtf8("Legen Sie fest, wie die Werte sich ändern sollen"));
+    QLabel* description = caption("lab_CatDescription", [] {
+        return tr("Legen Sie fest, wie die Werte sich ändern sollen");
+    });
     description->setFont(headerFont(8.25));
     QPalette grey = description->palette();
     grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
     description->setPalette(grey);
-    description->adjustSize();
     description->move(twips_.x(1080), twips_.y(480));
 
     auto* separator = new QFrame(this);
@@ -129,9 +162,8 @@ void OptionsAutoDialog::buildHeader() {
 }
 
 void OptionsAutoDialog::buildStartConditions() {
-    auto* heading = label(this, "Label4", QStringLiteral("Start - Bedingungen"));
+    QLabel* heading = caption("Label4", [] { return tr("Start - Bedingungen"); });
     heading->setFont(bodyFont(8.25, true));
-    heading->adjustSize();
     heading->move(twips_.x(120), twips_.y(960));
 
     const int fieldHeight = twips_.y(kFieldHeight);
@@ -140,9 +172,9 @@ void OptionsAutoDialog::buildStartConditions() {
         const Quantity& q = Quantity::of(static_cast<QuantityId>(row));
         const int top = twips_.y(r.top);
 
-        auto* caption = label(this, r.labelName, q.startCaptionText());
-        caption->setGeometry(twips_.x(kRowLabelLeft), top, caption->sizeHint().width(),
-                             fieldHeight);
+        QLabel* rowCaption = caption(
+            r.labelName, [&q] { return q.startCaptionText(); }, true);
+        rowCaption->setGeometry(twips_.x(kRowLabelLeft), top, 0, fieldHeight);
 
         NumberField* field = numberField(this, indexed("Scro", row));
         // At least the designed width, wider where the face needs it; the scroll bar gives way.
@@ -150,9 +182,8 @@ void OptionsAutoDialog::buildStartConditions() {
         field->setGeometry(twips_.x(kStartFieldLeft), top, fieldWidth, fieldHeight);
         connect(field, &QLineEdit::textChanged, this, [this, row] { startTextChanged(row); });
         connect(field, &QLineEdit::editingFinished, this, [this, row] { confirmStartField(row); });
-        const QString aidCaption = q.inputAidText();
         connect(field, &NumberField::padRequested, this,
-                [this, row, aidCaption] { startFieldClicked(row, aidCaption); });
+                [this, row, &q] { startFieldClicked(row, q.inputAidText()); });
         scro_[static_cast<size_t>(row)] = field;
 
         auto* bar = new QScrollBar(Qt::Horizontal, this);
@@ -171,20 +202,21 @@ void OptionsAutoDialog::buildStartConditions() {
         connect(bar, &QScrollBar::valueChanged, this, [this, row] { startScrollChanged(row); });
         schroll_[static_cast<size_t>(row)] = bar;
 
-        auto* range = label(this, r.rangeName, q.startRangeLabel());
-        range->setGeometry(twips_.x(kRangeLeft), top, range->sizeHint().width(), fieldHeight);
+        QLabel* range = caption(
+            r.rangeName, [&q] { return q.startRangeLabel(); }, true);
+        range->setGeometry(twips_.x(kRangeLeft), top, 0, fieldHeight);
     }
 }
 
 void OptionsAutoDialog::buildAutomatic() {
-    auto* heading = label(this, "Label5", QStringLiteral("Automatik"));
+    QLabel* heading = caption("Label5", [] { return tr("Automatik"); });
     heading->setFont(bodyFont(8.25, true));
-    heading->adjustSize();
     heading->move(twips_.x(120), twips_.y(2700));
 
     const int height = twips_.y(kFieldHeight);
     const int optionWidth = width() - twips_.x(kOptionLeft) - twips_.x(120);
-    auto* none = new QRadioButton(QString::fromUtf8("Keine automatische Veränderung"), this);
+    auto* none = new QRadioButton(this);
+    buttonTexts_.emplace_back(none, QT_TR_NOOP("Keine automatische Veränderung"));
     none->setObjectName(indexed("AUTO", kNoOption));
     none->setGeometry(twips_.x(kOptionLeft), twips_.y(3000), twips_.x(4035), height);
     connect(none, &QRadioButton::clicked, this, [this] { selectOption(kNoOption); });
@@ -193,7 +225,7 @@ void OptionsAutoDialog::buildAutomatic() {
     // Created in the order shown (count, speed, volume), so that the tab order follows the rows.
     for (const Quantity& q : Quantity::all()) {
         const int slot = q.slot;
-        auto* option = new GapOption(q.automaticRowText(), this);
+        auto* option = new GapOption(QString(), this);
         option->setObjectName(indexed("AUTO", slot));
         option->setGeometry(twips_.x(kOptionLeft),
                             twips_.y(kAutoRowTops.at(static_cast<size_t>(slot))), optionWidth,
@@ -201,26 +233,25 @@ void OptionsAutoDialog::buildAutomatic() {
         connect(option, &QRadioButton::clicked, this, [this, slot] { selectOption(slot); });
         auto_[static_cast<size_t>(slot)] = option;
 
-        const QString stepCaption = q.inputAidText();
         NumberField* period = numberField(this, indexed("ZEITINPUT", slot));
         connect(period, &NumberField::focusEntered, period, &QLineEdit::selectAll);
         connect(period, &QLineEdit::textChanged, this, [this] { showPeriodHint(); });
         connect(period, &NumberField::padRequested, this, [this, period] {
-            services_.inputAid(period, QStringLiteral("Sekunden"));
+            services_.inputAid(period, tr("Sekunden"));
             period->selectAll();
         });
         zeit_[static_cast<size_t>(slot)] = period;
 
         NumberField* step = numberField(this, indexed("ANZINPUT", slot));
         connect(step, &NumberField::focusEntered, step, &QLineEdit::selectAll);
-        connect(step, &NumberField::padRequested, this, [this, step, stepCaption] {
-            services_.inputAid(step, stepCaption);
+        connect(step, &NumberField::padRequested, this, [this, step, &q] {
+            services_.inputAid(step, q.inputAidText());
             step->selectAll();
         });
         anz_[static_cast<size_t>(slot)] = step;
     }
 
-    periodHint_ = label(this, "lab_PeriodHint", tr("Die Zeit muss größer als 0 sein"));
+    periodHint_ = caption("lab_PeriodHint", [] { return tr("Die Zeit muss größer als 0 sein"); });
     QPalette red = periodHint_->palette();
     red.setColor(QPalette::WindowText, kHintColour);
     periodHint_->setPalette(red);
@@ -239,12 +270,13 @@ void OptionsAutoDialog::buildCommandBar() {
         const char* name;
         const char* caption;
         const char* command;
-    } commands[] = {{"but_OK", "OK", "DIALOG.OK();"},
-                    {"but_Abort", "Abbrechen", "DIALOG.ABORT();"},
-                    {"but_Help", "Hilfe", "DIALOG.HELP();"}};
+    } commands[] = {{"but_OK", QT_TR_NOOP("OK"), "DIALOG.OK();"},
+                    {"but_Abort", QT_TR_NOOP("Abbrechen"), "DIALOG.ABORT();"},
+                    {"but_Help", QT_TR_NOOP("Hilfe"), "DIALOG.HELP();"}};
     for (const auto& c : commands) {
-        auto* button = new QPushButton(QString::fromUtf8(c.caption), bar);
+        auto* button = new QPushButton(bar);
         button->setObjectName(QLatin1String(c.name));
+        buttonTexts_.emplace_back(button, c.caption);
         // Enter in a number field must not close the dialog.
         button->setAutoDefault(false);
         const QString text = QLatin1String(c.command);

@@ -9,6 +9,8 @@ namespace {
 
 // Blanks between "Sekunden um" and "ändern" in every automatic row: room for the step field.
 constexpr int kStepBlanks = 11;
+/// The blanks on either side of "%1" and "%2" in the captions' text, part of their runs.
+constexpr int kBlanksAroundMarker = 2;
 
 const std::array<Quantity, 3> kQuantities{{
     {QuantityId::Count,
@@ -21,9 +23,10 @@ const std::array<Quantity, 3> kQuantities{{
      QT_TRANSLATE_NOOP("Quantity", "Teilchenzahl"),
      QT_TRANSLATE_NOOP("Quantity", "Stoffmenge"),
      QT_TRANSLATE_NOOP("Quantity", "Teilchenzahl:"),
-     QT_TRANSLATE_NOOP("Quantity", "Teilchenzahl:"),
+     QT_TRANSLATE_NOOP("StartCondition", "Teilchenzahl:"),
      QT_TRANSLATE_NOOP("Quantity", "Von 5 bis 50"),
-     QT_TRANSLATE_NOOP("Quantity", "Teilchenzahl alle"),
+     //: %1 and %2 become the runs of blanks the period and step fields lie over
+     QT_TRANSLATE_NOOP("Quantity", "Teilchenzahl alle %1 Sekunden um %2 ändern"),
      12,
      QT_TRANSLATE_NOOP("Quantity", "Anzahl"),
      {0, 0, 255},
@@ -46,9 +49,10 @@ const std::array<Quantity, 3> kQuantities{{
      QT_TRANSLATE_NOOP("Quantity", "Geschwindigkeit"),
      QT_TRANSLATE_NOOP("Quantity", "Temperatur"),
      QT_TRANSLATE_NOOP("Quantity", "Geschwindigkeit:"),
-     QT_TRANSLATE_NOOP("Quantity", "Geschwindigkeit:"),
+     QT_TRANSLATE_NOOP("StartCondition", "Geschwindigkeit:"),
      QT_TRANSLATE_NOOP("Quantity", "Von 2 bis 30"),
-     QT_TRANSLATE_NOOP("Quantity", "Geschwind. alle"),
+     //: %1 and %2 become the runs of blanks the period and step fields lie over
+     QT_TRANSLATE_NOOP("Quantity", "Geschwind. alle %1 Sekunden um %2 ändern"),
      14,
      QT_TRANSLATE_NOOP("Quantity", "Geschwindigkeit"),
      {11, 164, 11},
@@ -71,9 +75,10 @@ const std::array<Quantity, 3> kQuantities{{
      QT_TRANSLATE_NOOP("Quantity", "Fläche"),
      QT_TRANSLATE_NOOP("Quantity", "Volumen"),
      QT_TRANSLATE_NOOP("Quantity", "Fläche"),
-     QT_TRANSLATE_NOOP("Quantity", "Volumen"),
+     QT_TRANSLATE_NOOP("StartCondition", "Volumen"),
      QT_TRANSLATE_NOOP("Quantity", "Von 50 bis 500"),
-     QT_TRANSLATE_NOOP("Quantity", "Volumen alle"),
+     //: %1 and %2 become the runs of blanks the period and step fields lie over
+     QT_TRANSLATE_NOOP("Quantity", "Volumen alle %1 Sekunden um %2 ändern"),
      19,
      QT_TRANSLATE_NOOP("Quantity", "Fläche"),
      {208, 167, 2},
@@ -115,7 +120,8 @@ QString Quantity::gaugeCaptionText() const {
 }
 
 QString Quantity::startCaptionText() const {
-    return quantityText(startCaption);
+    // A context of their own: the same word may need another form as a row's caption.
+    return QCoreApplication::translate("StartCondition", startCaption);
 }
 
 QString Quantity::startRangeLabel() const {
@@ -123,9 +129,9 @@ QString Quantity::startRangeLabel() const {
 }
 
 QString Quantity::automaticRowText() const {
-    return quantityText(automaticCaption) + QString(automaticBlanks, u' ') +
-           QCoreApplication::translate("Quantity", "Sekunden um") + QString(kStepBlanks, u' ') +
-           QCoreApplication::translate("Quantity", "ändern");
+    return quantityText(automaticCaption)
+        .arg(QString(automaticBlanks - kBlanksAroundMarker, u' '),
+             QString(kStepBlanks - kBlanksAroundMarker, u' '));
 }
 
 QString Quantity::inputAidText() const {

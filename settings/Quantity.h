@@ -57,7 +57,7 @@ struct Quantity {
     /// Page of the tab control (and item of the data-series menu) that plots this quantity.
     int seriesPage;
 
-    /// German name, spoken and shown ("Teilchenzahl").
+    /// Name, spoken and shown ("Teilchenzahl").
     const char* name;
     /// What it stands for in physics ("Stoffmenge").
     const char* meaning;
@@ -67,7 +67,9 @@ struct Quantity {
     const char* startCaption;
     /// The range text beside that row (it reads as designed, not as the clamp).
     const char* startRangeText;
-    /// Beginning of its automatic row's caption ("Teilchenzahl alle") and the blanks after it.
+    /// Its automatic row's caption, "%1" standing for the blanks the period field lies over and
+    /// "%2" for those of the step field ("Teilchenzahl alle %1 Sekunden um %2 ändern"), and the
+    /// number of blanks in the first run (with the blanks on either side of "%1").
     const char* automaticCaption;
     int automaticBlanks;
     /// Caption handed to the number pad for its fields ("Anzahl").
@@ -98,8 +100,8 @@ struct Quantity {
     QString gaugeCaptionText() const;
     QString startCaptionText() const;
     QString startRangeLabel() const;
-    /// The whole caption of the automatic row: its beginning, blanks for the period field,
-    /// "Sekunden um", blanks for the step field and "ändern".
+    /// The whole caption of the automatic row, with runs of blanks for the period and the step
+    /// field.
     QString automaticRowText() const;
     QString inputAidText() const;
     QColor colourValue() const { return colour.colour(); }

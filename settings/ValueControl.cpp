@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "RoundHalfEven.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <Qt>
@@ -51,7 +52,7 @@ QString ValueControl::controlDescription() const {
     if (!controlMeaning().isEmpty()) {
         name += QStringLiteral(" (%1)").arg(controlMeaning());
     }
-    return QStringLiteral("%1, %2, von %3 bis %4")
+    return QCoreApplication::translate("ValueControl", "%1, %2, von %3 bis %4")
         .arg(name, numberText(controlValue()), numberText(controlMinimum()),
              numberText(controlMaximum()));
 }

@@ -31,7 +31,7 @@ public:
     virtual bool controlSettable() const { return true; }
     /// Sets value through the same path as a pointer press at the place that gives it.
     virtual void setControlValue(double value) = 0;
-    /// The German name spoken for the control, for example "Teilchenzahl".
+    /// The name spoken for the control, for example "Teilchenzahl".
     virtual QString controlName() const = 0;
     /// What the value stands for, spoken after the name, for example "Stoffmenge".
     virtual QString controlMeaning() const { return {}; }

@@ -2,15 +2,16 @@
 # Installs the Debian 12 packages that building, running and testing need.
 # Quick when everything is present: it only calls apt-get for what is missing.
 set -euo pipefail
-# qt6-translations-l10n: the toolkit's German dialog texts; desktop-file-utils, appstream,
-# shared-mime-info, xdg-utils with libfile-mimeinfo-perl (its file type look-up), man-db: checks
-# of the install tree; dpkg-dev, file: the Debian package's computed dependencies and changelog;
-# lintian: the check of the package; locales, poppler-utils: the German test run and reading
-# printed PDFs back.
-packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev libgtest-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
-          desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl man-db
-          dpkg-dev file lintian locales poppler-utils)
+# qt6-tools-dev, qt6-l10n-tools: building and checking the program's catalogues
+# (qt_add_translations, lupdate, lrelease); qt6-translations-l10n: the toolkit's German dialog
+# texts; desktop-file-utils, appstream, shared-mime-info, xdg-utils with libfile-mimeinfo-perl (its
+# file type look-up), man-db: checks of the install tree; dpkg-dev, file: the Debian package's
+# computed dependencies and changelog; lintian: the check of the package; locales, poppler-utils:
+# the German test run and reading printed PDFs back.
+packages=(build-essential cmake clang-format qt6-base-dev libqt6opengl6-dev qt6-tools-dev
+          qt6-l10n-tools libgtest-dev libbenchmark-dev xvfb xauth fonts-dejavu-core
+          fonts-liberation2 qt6-translations-l10n desktop-file-utils appstream shared-mime-info
+          xdg-utils libfile-mimeinfo-perl man-db dpkg-dev file lintian locales poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -15,7 +15,7 @@ bool AtomicFile::write(const QString& path, const QByteArray& bytes, QString* er
     const auto failed = [&](int errorNumber) {
         if (error) {
             *error =
-                QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n\n%2")
+                tr("Die Datei „%1“ konnte nicht gespeichert werden.\n\n%2")
                     .arg(QDir::toNativeSeparators(path), SaveFailure::reason(errorNumber, path));
         }
         return false;

@@ -115,7 +115,7 @@ std::unique_ptr<ChartDocument> ChartFile::fromBytes(QByteArrayView bytes, QStrin
         const qsizetype complete = bytes.lastIndexOf('\n') + 1;
         if (complete == 0 || complete == bytes.size() || !decode(bytes.first(complete), text)) {
             if (error) {
-                *error = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
+                *error = tr("Die Datei ist keine Vozavero-Messreihe.");
             }
             return nullptr;
         }
@@ -132,7 +132,7 @@ std::unique_ptr<ChartDocument> ChartFile::load(const QString& path, QString* err
                                                const ChartTitles& titles) {
     const auto failed = [&](const QString& reason) -> std::unique_ptr<ChartDocument> {
         if (error) {
-            *error = QStringLiteral("Die Datei „%1“ konnte nicht gelesen werden: %2")
+            *error = tr("Die Datei „%1“ konnte nicht gelesen werden: %2")
                          .arg(QDir::toNativeSeparators(path), reason);
         }
         return nullptr;

@@ -6,17 +6,20 @@
 #include "ChartFileReader.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
 namespace vozavero::chart {
 
 class ChartFile {
+    Q_DECLARE_TR_FUNCTIONS(ChartFile)
+
 public:
-    /// Writes doc to path. On failure returns false and puts a German reason into error.
+    /// Writes doc to path. On failure returns false and puts a reason into error.
     static bool save(const ChartDocument& doc, const QString& path, QString* error = nullptr);
-    /// Reads a document from path; null with a German reason in error when it cannot. titles
-    /// names the charts in a reason.
+    /// Reads a document from path; null with a reason in error when it cannot. titles names the
+    /// charts in a reason.
     static std::unique_ptr<ChartDocument> load(const QString& path, QString* error = nullptr,
                                                const ChartTitles& titles = {});
     /// The file text for doc (what save writes).

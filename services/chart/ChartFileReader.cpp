@@ -66,7 +66,7 @@ std::unique_ptr<ChartDocument> ChartFileReader::read() {
         return nullptr;
     }
     if (remaining() > 0 || cut_) {
-        fail(QStringLiteral("Nach dem Ende der Messreihe folgen weitere Zeilen."));
+        fail(tr("Nach dem Ende der Messreihe folgen weitere Zeilen."));
         return nullptr;
     }
     return doc;
@@ -129,7 +129,7 @@ QString ChartFileReader::chartTitle() const {
 }
 
 bool ChartFileReader::readVersion() {
-    const QString notOurs = QStringLiteral("Die Datei ist keine Vozavero-Messreihe.");
+    const QString notOurs = tr("Die Datei ist keine Vozavero-Messreihe.");
     if (remaining() == 0) {
         // A first line cut off after the magic word belongs to a file of ours that ends early.
         return fail(cut_ && fragment_.startsWith(magic()) ? endedEarly() : notOurs);
@@ -146,8 +146,8 @@ bool ChartFileReader::readVersion() {
         return fail(notOurs);
     }
     if (digits != QString::number(kFormatVersion)) {
-        return fail(QStringLiteral("Die Datei wurde mit einer neueren Programmversion gespeichert "
-                                   "(Format %1) und kann nicht gelesen werden.")
+        return fail(tr("Die Datei wurde mit einer neueren Programmversion gespeichert "
+                       "(Format %1) und kann nicht gelesen werden.")
                         .arg(digits.left(20)));
     }
     return true;
@@ -194,9 +194,8 @@ bool ChartFileReader::readCurve(CurveStyle& curve) {
     }
     const std::optional<QColor> c = ChartFileFields::colour(fields_[0]);
     if (!c) {
-        return fail(QStringLiteral("Zeile %1 enthält keine gültige Farbe: „%2“.")
-                        .arg(next_)
-                        .arg(fields_[0].left(40)));
+        return fail(
+            tr("Zeile %1 enthält keine gültige Farbe: „%2“.").arg(next_).arg(fields_[0].left(40)));
     }
     curve.colour = *c;
     qint64 width = 0;
@@ -223,7 +222,7 @@ bool ChartFileReader::record(const QString& key, qsizetype count) {
     }
     fields_ = lines_[next_++].split(u'\t');
     if (fields_.front() != key || fields_.size() != count + 1) {
-        return fail(QStringLiteral("Zeile %1 ist fehlerhaft: Erwartet wird „%2“ mit %3 Angaben.")
+        return fail(tr("Zeile %1 ist fehlerhaft: Erwartet wird „%2“ mit %3 Angaben.")
                         .arg(next_)
                         .arg(key)
                         .arg(count));
@@ -241,9 +240,8 @@ bool ChartFileReader::plain(qsizetype count) {
     }
     fields_ = lines_[next_++].split(u'\t');
     if (fields_.size() != count) {
-        return fail(QStringLiteral("Zeile %1 ist fehlerhaft: Erwartet werden %2 Zahlen.")
-                        .arg(next_)
-                        .arg(count));
+        return fail(
+            tr("Zeile %1 ist fehlerhaft: Erwartet werden %2 Zahlen.").arg(next_).arg(count));
     }
     return true;
 }
@@ -251,7 +249,7 @@ bool ChartFileReader::plain(qsizetype count) {
 bool ChartFileReader::text(const QString& field, QString& out) {
     std::optional<QString> value = ChartFileFields::unescaped(field);
     if (!value) {
-        return fail(QStringLiteral("Zeile %1 enthält einen ungültigen Text.").arg(next_));
+        return fail(tr("Zeile %1 enthält einen ungültigen Text.").arg(next_));
     }
     out = std::move(*value);
     return true;
@@ -260,9 +258,8 @@ bool ChartFileReader::text(const QString& field, QString& out) {
 bool ChartFileReader::real(const QString& field, double& out) {
     const std::optional<double> value = ChartFileFields::decimal(field);
     if (!value) {
-        return fail(QStringLiteral("Zeile %1 enthält keine gültige Zahl: „%2“.")
-                        .arg(next_)
-                        .arg(field.left(40)));
+        return fail(
+            tr("Zeile %1 enthält keine gültige Zahl: „%2“.").arg(next_).arg(field.left(40)));
     }
     out = *value;
     return true;
@@ -271,9 +268,8 @@ bool ChartFileReader::real(const QString& field, double& out) {
 bool ChartFileReader::whole(const QString& field, qint64 lo, qint64 hi, qint64& out) {
     const std::optional<qint64> value = ChartFileFields::wholeNumber(field);
     if (!value || *value < lo || *value > hi) {
-        return fail(QStringLiteral("Zeile %1 enthält einen ungültigen Wert: „%2“.")
-                        .arg(next_)
-                        .arg(field.left(40)));
+        return fail(
+            tr("Zeile %1 enthält einen ungültigen Wert: „%2“.").arg(next_).arg(field.left(40)));
     }
     out = *value;
     return true;

@@ -1,8 +1,8 @@
 #pragma once
 // Reads the text of a ".kpx" file strictly (docs/kpx-format.md): the records in their fixed
 // order, every field in exactly the form the format allows. The first deviation makes the whole
-// file invalid, with a German reason that names the line; nothing is guessed or repaired. A file
-// that ends before its counts are reached is told as one that ends early, with what is missing.
+// file invalid, with a reason that names the line; nothing is guessed or repaired. A file that
+// ends before its counts are reached is told as one that ends early, with what is missing.
 #include "ChartDocument.h"
 
 #include <QCoreApplication>

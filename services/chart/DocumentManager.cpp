@@ -25,7 +25,7 @@ QString suggestedName(const ChartDocument& doc) {
     if (!doc.defaultFileName().isEmpty()) {
         return doc.defaultFileName();
     }
-    return (doc.name().isEmpty() ? QStringLiteral("Messreihe") : doc.name()) +
+    return (doc.name().isEmpty() ? DocumentManager::tr("Messreihe") : doc.name()) +
            QStringLiteral(".kpx");
 }
 
@@ -35,12 +35,12 @@ DocumentManager::DocumentManager(QWidget* parent)
     : parent_(parent)
     , lastFolder_(startFolder()) {
     chooser_ = [this](const QString& suggestedPath) {
-        // The toolkit's own dialog, not the desktop's: its texts follow the program's German
-        // catalogues whatever the system language. With the default suffix it adds ".kpx"
+        // The toolkit's own dialog, not the desktop's: its texts follow the program's
+        // language whatever the desktop's. With the default suffix it adds ".kpx"
         // before its own question about replacing a file.
-        QFileDialog dialog(parent_, QStringLiteral("Messreihe speichern"),
+        QFileDialog dialog(parent_, tr("Messreihe speichern"),
                            QFileInfo(suggestedPath).absolutePath(),
-                           QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+                           tr("Messreihen (*.kpx);;Alle Dateien (*)"));
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -52,14 +52,14 @@ DocumentManager::DocumentManager(QWidget* parent)
         return dialog.selectedFiles().constFirst();
     };
     replaceQuestion_ = [this](const QString& path) {
-        return QMessageBox::question(
-                   parent_, QStringLiteral("Messreihe speichern"),
-                   QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
-                       .arg(QDir::toNativeSeparators(path)),
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+        return QMessageBox::question(parent_, tr("Messreihe speichern"),
+                                     tr("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?")
+                                         .arg(QDir::toNativeSeparators(path)),
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
     };
     reporter_ = [this](const QString& text) {
-        QMessageBox::warning(parent_, QStringLiteral("Messreihe speichern"), text);
+        QMessageBox::warning(parent_, tr("Messreihe speichern"), text);
     };
 }
 
@@ -72,7 +72,7 @@ bool DocumentManager::save(const ChartDocument& doc, const QString& path, bool a
         return false;
     };
     if (format != 0) {
-        return report(QStringLiteral("Das Dateiformat %1 wird nicht unterstützt.").arg(format));
+        return report(tr("Das Dateiformat %1 wird nicht unterstützt.").arg(format));
     }
 
     // A given path is written directly unless the caller wants the user to confirm it; without

@@ -1,9 +1,10 @@
 #pragma once
 // Saves a chart document for the user: offers the document's default file name in a save
-// dialog, writes the file atomically and reports a failure in a German message box. The dialog
+// dialog, writes the file atomically and reports a failure in a message box. The dialog
 // and the report are replaceable so that tests never wait for a person.
 #include "ChartDocument.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -12,6 +13,8 @@ class QWidget;
 namespace vozavero::chart {
 
 class DocumentManager {
+    Q_DECLARE_TR_FUNCTIONS(DocumentManager)
+
 public:
     /// Asks for a file name, given the suggested path; empty result = cancelled.
     using FileChooser = std::function<QString(const QString& suggestedPath)>;

@@ -1,5 +1,5 @@
 // Opening a chart document: the open dialog (the toolkit's own, so its captions come from the
-// German catalogue loaded at start on every desktop) and reading the chosen file.
+// toolkit's catalogue of the program's language on every desktop) and reading the chosen file.
 #include "DocumentOpener.h"
 
 #include "ChartFile.h"
@@ -12,8 +12,8 @@ namespace vozavero::chart {
 namespace {
 
 QString chooseWithDialog(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Messreihe öffnen"), folder,
-                       QStringLiteral("Messreihen (*.kpx);;Alle Dateien (*)"));
+    QFileDialog dialog(parent, DocumentOpener::tr("Messreihe öffnen"), folder,
+                       DocumentOpener::tr("Messreihen (*.kpx);;Alle Dateien (*)"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -74,9 +74,9 @@ QString PrintAdaptor::description() const {
 
 QString PrintAdaptor::freePdfPath(const QString& folder) {
     const QDir dir(folder);
-    QString path = dir.filePath(QStringLiteral("teilchen.pdf"));
+    QString path = dir.filePath(tr("teilchen.pdf"));
     for (int n = 2; QFileInfo::exists(path); ++n) {
-        path = dir.filePath(QStringLiteral("teilchen-%1.pdf").arg(n));
+        path = dir.filePath(tr("teilchen-%1.pdf").arg(n));
     }
     return path;
 }

@@ -3,6 +3,7 @@
 // the system's current printer on request. A system without a printer gets PDF files instead, in
 // the user's documents folder, numbered so that no print replaces an earlier one
 // ("teilchen.pdf", "teilchen-2.pdf", ...); tests give it a fixed PDF file or their own folder.
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -11,6 +12,8 @@ class QPrinter;
 namespace vozavero::chart {
 
 class PrintAdaptor {
+    Q_DECLARE_TR_FUNCTIONS(PrintAdaptor)
+
 public:
     PrintAdaptor();
     ~PrintAdaptor();

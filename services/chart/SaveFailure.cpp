@@ -1,4 +1,4 @@
-// German reasons for failed saves, by the system's error number, and the look at the target path
+// Reasons for failed saves, by the system's error number, and the look at the target path
 // that finds the common causes before a byte is written.
 #include "SaveFailure.h"
 
@@ -61,18 +61,18 @@ QString SaveFailure::reasonFor(int errorNumber, const QString& folder, const QSt
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return QStringLiteral("Auf dem Datenträger ist nicht mehr genug Platz frei. Bitte Platz "
-                              "schaffen oder einen anderen Speicherort wählen.");
+        return tr("Auf dem Datenträger ist nicht mehr genug Platz frei. Bitte Platz "
+                  "schaffen oder einen anderen Speicherort wählen.");
     case EACCES:
     case EPERM:
         // The folder that refuses is the nearest one that exists: a missing folder would be
         // made inside it.
-        return QStringLiteral("Sie haben keine Berechtigung, im Ordner „%1“ zu speichern. Bitte "
-                              "einen anderen Speicherort wählen.")
+        return tr("Sie haben keine Berechtigung, im Ordner „%1“ zu speichern. Bitte "
+                  "einen anderen Speicherort wählen.")
             .arg(native(nearestExisting(folder).absoluteFilePath()));
     case EROFS:
-        return QStringLiteral("Der Datenträger ist schreibgeschützt. Bitte einen anderen "
-                              "Speicherort wählen.");
+        return tr("Der Datenträger ist schreibgeschützt. Bitte einen anderen "
+                  "Speicherort wählen.");
     case ENOTDIR:
     case EEXIST:
         if (const QFileInfo blocking = nearestExisting(folder);
@@ -84,15 +84,15 @@ QString SaveFailure::reasonFor(int errorNumber, const QString& folder, const QSt
         }
         [[fallthrough]];
     case ENOENT:
-        return QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(native(folder));
+        return tr("Den Ordner „%1“ gibt es nicht.").arg(native(folder));
     case EISDIR:
-        return QStringLiteral("„%1“ ist ein Ordner, keine Datei. Bitte einen anderen Dateinamen "
-                              "wählen.")
+        return tr("„%1“ ist ein Ordner, keine Datei. Bitte einen anderen Dateinamen "
+                  "wählen.")
             .arg(native(target));
     case ENAMETOOLONG:
-        return QStringLiteral("Der Dateiname ist zu lang.");
+        return tr("Der Dateiname ist zu lang.");
     default:
-        return QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten.");
+        return tr("Beim Schreiben ist ein Fehler aufgetreten.");
     }
 }
 

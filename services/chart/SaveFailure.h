@@ -1,14 +1,18 @@
 #pragma once
-// Turns the cause of a failed save into a German sentence for the user: no space left, no
-// permission, a missing folder, a file where a folder should be, a folder where the file should
-// be, and a general sentence for everything else. The cause comes from the system's error number
-// where one is known, and from a look at the target path before anything is written.
+// Turns the cause of a failed save into a sentence for the user, in the program's language: no
+// space left, no permission, a missing folder, a file where a folder should be, a folder where
+// the file should be, and a general sentence for everything else. The cause comes from the
+// system's error number where one is known, and from a look at the target path before anything
+// is written.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>
 
 namespace vozavero::chart {
 
 class SaveFailure {
+    Q_DECLARE_TR_FUNCTIONS(SaveFailure)
+
 public:
     /// The error number (errno) that writing to path would certainly meet, found by looking at
     /// the path alone: EISDIR for an existing folder, ENOENT for a missing folder, ENOTDIR when a
@@ -17,9 +21,9 @@ public:
     /// The error number that making the folder folder (with the folders above it) would
     /// certainly meet: ENOTDIR when it or a part of its path is a file; 0 otherwise.
     static int checkFolder(const QString& folder);
-    /// A German sentence for the error number errorNumber (errno); path names the target file.
+    /// A sentence for the error number errorNumber (errno); path names the target file.
     static QString reason(int errorNumber, const QString& path);
-    /// A German sentence for the error number errorNumber met while making the folder folder.
+    /// A sentence for the error number errorNumber met while making the folder folder.
     static QString folderReason(int errorNumber, const QString& folder);
 
 private:

@@ -38,7 +38,7 @@ QLabel* addLine(QVBoxLayout* layout, QWidget* parent, const QString& text, const
 AboutBox::AboutBox(const ProductInfo& info, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     setModal(true);
 
     auto* texts = new QVBoxLayout;
@@ -50,8 +50,7 @@ AboutBox::AboutBox(const ProductInfo& info, QWidget* parent)
     title->setFont(titleFont);
     title->setWordWrap(false);
 
-    const QString version =
-        info.version.isEmpty() ? QString() : QStringLiteral("Version %1").arg(info.version);
+    const QString version = info.version.isEmpty() ? QString() : tr("Version %1").arg(info.version);
     addLine(texts, this, version, QStringLiteral("aboutVersion"));
     addLine(texts, this, info.productName, QStringLiteral("aboutProductName"));
 
@@ -79,7 +78,7 @@ AboutBox::AboutBox(const ProductInfo& info, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("aboutOk"));
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(tr("OK"));
     ok->setMinimumSize(kButtonWidth, kButtonHeight);
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

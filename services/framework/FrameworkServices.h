@@ -29,7 +29,9 @@ public:
     /// Modal box with the text unchanged, an empty title and one button; returns when closed.
     virtual void message(const QString& text) = 0;
     /// Modal Yes/No box with an empty title; kAnswerYes for Yes, any other code otherwise.
-    virtual int question(const QString& text) = 0;
+    /// safeAnswer (kAnswerYes or kAnswerNo) is what Enter, Escape and the close box give: the
+    /// answer that loses nothing.
+    virtual int question(const QString& text, int safeAnswer = kAnswerNo) = 0;
     /// Keeps the product information for the about box.
     virtual void setProductInfo(const ProductInfo& info) = 0;
     virtual const ProductInfo& productInfo() const = 0;

@@ -81,18 +81,18 @@ NumberPad::NumberPad(const QString& caption, const QString& text, QWidget* paren
 
     QPushButton* back = addKey(QStringLiteral("\u2190"), QStringLiteral("numberPadBackspace"));
     back->setAutoRepeat(true);
-    back->setToolTip(QStringLiteral("Letztes Zeichen löschen"));
+    back->setToolTip(tr("Letztes Zeichen löschen"));
     QPushButton* clearKey = addKey(QStringLiteral("C"), QStringLiteral("numberPadClear"));
-    clearKey->setToolTip(QStringLiteral("Alles löschen"));
+    clearKey->setToolTip(tr("Alles löschen"));
     keys->addWidget(back, 0, 3);
     keys->addWidget(clearKey, 1, 3);
     connect(back, &QPushButton::clicked, this, &NumberPad::backspace);
     connect(clearKey, &QPushButton::clicked, this, &NumberPad::clear);
 
     // The commands sit in the right column like the Enter key of a keyboard's number block.
-    QPushButton* cancel = addKey(QStringLiteral("Abbrechen"), QStringLiteral("numberPadCancel"));
+    QPushButton* cancel = addKey(tr("Abbrechen"), QStringLiteral("numberPadCancel"));
     cancel->setFont(scaledFont(font(), 1.2));
-    QPushButton* ok = addKey(QStringLiteral("OK"), QStringLiteral("numberPadOk"));
+    QPushButton* ok = addKey(tr("OK"), QStringLiteral("numberPadOk"));
     ok->setFont(scaledFont(font(), 1.6, true));
     keys->addWidget(cancel, 2, 3);
     keys->addWidget(ok, 3, 3);

@@ -1,7 +1,7 @@
 // The production framework services: plain toolkit message boxes with empty titles (the start-up
-// trace shows the application's name) and German button captions, the about box and the number
-// pad. Every box is modal and parented, so it stays
-// above the window that asked and the simulation loop waits until it is answered.
+// trace shows the application's name) and button captions in the program's language, the about box
+// and the number pad. Every box is modal and parented, so it stays above the window that asked and
+// the simulation loop waits until it is answered.
 #include "QtFrameworkServices.h"
 
 #include "AboutBox.h"
@@ -42,8 +42,8 @@ void showMessage(QWidget* parent, const QString& name, const QString& title, con
     QMessageBox box(parent);
     prepareBox(box, name, title, text);
     box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ok =
-        addButton(box, QStringLiteral("OK"), QMessageBox::AcceptRole, name + QStringLiteral("Ok"));
+    QPushButton* ok = addButton(box, QtFrameworkServices::tr("OK"), QMessageBox::AcceptRole,
+                                name + QStringLiteral("Ok"));
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();
@@ -60,18 +60,19 @@ void QtFrameworkServices::traceMessage(const QString& text) {
                 text);
 }
 
-int QtFrameworkServices::question(const QString& text) {
+int QtFrameworkServices::question(const QString& text, int safeAnswer) {
     QMessageBox box(parent_);
     prepareBox(box, QStringLiteral("frameworkQuestion"), QString(), text);
     box.setIcon(QMessageBox::Question);
-    QPushButton* yes = addButton(box, QStringLiteral("Ja"), QMessageBox::YesRole,
-                                 QStringLiteral("frameworkQuestionYes"));
-    QPushButton* no = addButton(box, QStringLiteral("Nein"), QMessageBox::NoRole,
-                                QStringLiteral("frameworkQuestionNo"));
-    // The one question asked is whether to quit, which loses the measurements: a stray Enter
-    // must not say Yes. Escape and the close box answer No.
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
+    QPushButton* yes =
+        addButton(box, tr("Ja"), QMessageBox::YesRole, QStringLiteral("frameworkQuestionYes"));
+    QPushButton* no =
+        addButton(box, tr("Nein"), QMessageBox::NoRole, QStringLiteral("frameworkQuestionNo"));
+    // Whether to quit loses the measurements, so a stray Enter must not say Yes there; whether to
+    // take back a lost series loses them on No. Escape and the close box answer the same.
+    QPushButton* safe = safeAnswer == kAnswerYes ? yes : no;
+    box.setDefaultButton(safe);
+    box.setEscapeButton(safe);
     box.exec();
     return box.clickedButton() == yes ? kAnswerYes : kAnswerNo;
 }

@@ -3,16 +3,20 @@
 // number pad, all parented to the window given at construction.
 #include "FrameworkServices.h"
 
+#include <QCoreApplication>
+
 namespace vozavero {
 
 class QtFrameworkServices : public FrameworkServices {
+    Q_DECLARE_TR_FUNCTIONS(QtFrameworkServices)
+
 public:
     explicit QtFrameworkServices(QWidget* parent = nullptr)
         : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const QString& text) override;
-    int question(const QString& text) override;
+    int question(const QString& text, int safeAnswer = kAnswerNo) override;
     void setProductInfo(const ProductInfo& info) override { info_ = info; }
     const ProductInfo& productInfo() const override { return info_; }
     void about() override;

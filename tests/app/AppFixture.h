@@ -51,6 +51,8 @@ protected:
         env.otherInstanceRunning = [otherInstance] { return otherInstance; };
         env.quit = [this] { ++quitCalls; };
         env.twips = Twips{15.0, 15.0};
+        env.instance = instance;
+        env.recoveryFolder = recoveryFolder;
         window = std::make_unique<MainWindow>(env);
         return window->formLoad();
     }
@@ -93,6 +95,9 @@ protected:
     FakeClock clock;
     UniformRandom random;
     int quitCalls = 0;
+    /// This instance and the folder of recovery copies; unset, the window keeps no copy.
+    std::function<const SingleInstance*()> instance;
+    QString recoveryFolder;
     std::unique_ptr<MainWindow> window;
 };
 

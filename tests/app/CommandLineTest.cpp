@@ -69,11 +69,16 @@ TEST(CommandLine, AFileNamedOnTheCommandLineIsTheSeriesAndSwitchesNothing) {
 }
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndExitZero) {
-    // Without a display the window program aborts as soon as it creates its application.
+    // Without a display the window program aborts as soon as it creates its application. The
+    // help is German with a settings folder of its own and German messages.
+    const QTemporaryDir config;
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     noDisplay.remove("DISPLAY");
     noDisplay.remove("WAYLAND_DISPLAY");
+    noDisplay.remove("LANGUAGE");
     noDisplay.insert("QT_QPA_PLATFORM", "xcb");
+    noDisplay.insert("XDG_CONFIG_HOME", config.path());
+    noDisplay.insert("LC_MESSAGES", "C.UTF-8");
     const auto run = [&noDisplay](const QString& program, const QStringList& arguments) {
         QProcess p;
         p.setProcessEnvironment(noDisplay);

@@ -49,7 +49,9 @@ TEST_F(MenuTest, TreeAndCaptionsAreInOrder) {
                            "Graph auf Vollbild", "-", "&Datenreihen"}));
     EXPECT_EQ(captions(find<QMenu>("mnu_Options")),
               QStringList({"Automatik atkiv", "&Automatik-Optionen", "-", "&Messreihe aufnehmen",
-                           "-", "&Aufzeichnungsintervall"}));
+                           "-", "&Aufzeichnungsintervall", "-", "&Sprache"}));
+    EXPECT_EQ(captions(find<QMenu>("mnu_OptionsLanguage")).mid(0, 2),
+              QStringList({"Deutsch", "English"}));
     QMenu* edit = find<QMenu>("mnu_Edit");
     EXPECT_FALSE(edit->menuAction()->isVisible());
     EXPECT_FALSE(edit->menuAction()->isEnabled());

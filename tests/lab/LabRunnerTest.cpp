@@ -1,6 +1,6 @@
 // vozavero-lab as a user runs it: bad command lines end with code 2, one line of reason and no
 // files; seeded sweeps of count, speed and area give the proportions of the gas law; the table
-// and the saved series agree.
+// and the saved series agree; the messages follow the system's language.
 #include "GraphPicture.h"
 #include "chart/ChartFile.h"
 
@@ -23,9 +23,20 @@ struct LabRun {
     QString err;
 };
 
-/// Runs the lab; childSetUp runs in the child before the program starts.
-LabRun runLab(const QStringList& arguments, const std::function<void()>& childSetUp = {}) {
+/// The caller's environment with the language of messages German, whatever the caller's is
+/// (unless LC_ALL names another).
+QProcessEnvironment germanMessages() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LANGUAGE"));
+    env.insert(QStringLiteral("LC_MESSAGES"), QStringLiteral("C.UTF-8"));
+    return env;
+}
+
+/// Runs the lab in environment; childSetUp runs in the child before the program starts.
+LabRun runLab(const QStringList& arguments, const std::function<void()>& childSetUp = {},
+              const QProcessEnvironment& environment = germanMessages()) {
     QProcess p;
+    p.setProcessEnvironment(environment);
     if (childSetUp) {
         p.setChildProcessModifier(childSetUp);
     }
@@ -71,6 +82,27 @@ TEST(LabRunnerTest, BadArgumentsEndWithCodeTwoAndWriteNothing) {
         EXPECT_TRUE(r.out.isEmpty()) << shown.toStdString();
         EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
         EXPECT_FALSE(QDir(out).exists()) << shown.toStdString();
+    }
+}
+
+TEST(LabRunnerTest, MessagesAreInTheSystemsLanguage) {
+    const struct {
+        const char* lang;
+        const char* usage;
+        const char* unknown;
+    } cases[] = {{"en_US.UTF-8", "Usage: vozavero-lab --vary", "Unknown argument “--bogus”."},
+                 {"de_DE.UTF-8", "Aufruf: vozavero-lab --vary", "Unbekanntes Argument „--bogus“."}};
+    for (const auto& c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            env.remove(QLatin1String(name));
+        }
+        env.insert(QStringLiteral("LANG"), QLatin1String(c.lang));
+        EXPECT_TRUE(runLab({"--help"}, {}, env).out.startsWith(QString::fromUtf8(c.usage)))
+            << c.lang;
+        EXPECT_EQ(runLab({"--bogus", "1"}, {}, env).err,
+                  QStringLiteral("vozavero-lab: %1\n").arg(QString::fromUtf8(c.unknown)))
+            << c.lang;
     }
 }
 

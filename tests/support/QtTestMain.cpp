@@ -1,12 +1,15 @@
 // Test entry point for toolkit tests: one application object for the whole program, offscreen
-// unless the caller chose a platform.
+// unless the caller chose a platform. Settings and other data written through the standard
+// locations go to the toolkit's test folders, never to the user's own.
 #include <QApplication>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -18,8 +18,9 @@ public:
             whileOpen();
         }
     }
-    int question(const QString& text) override {
+    int question(const QString& text, int safeAnswer = kAnswerNo) override {
         questions.append(text);
+        safeAnswers.append(safeAnswer);
         if (whileOpen) {
             whileOpen();
         }
@@ -38,6 +39,8 @@ public:
 
     QStringList messages;
     QStringList questions;
+    /// The answer each question gives to Enter, Escape and the close box.
+    QList<int> safeAnswers;
     std::deque<int> answers;
     /// Runs while a message or question box is open (a test lets time pass there).
     std::function<void()> whileOpen;

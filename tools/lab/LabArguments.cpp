@@ -1,4 +1,4 @@
-// Parsing and checking the command line of vozavero-lab; German one-line reasons.
+// Parsing and checking the command line of vozavero-lab; one-line reasons.
 #include "LabArguments.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,7 @@ namespace vozavero {
 namespace {
 
 QString rangeText(const ValueRange& r) {
-    return QStringLiteral("%1 bis %2").arg(r.low).arg(r.high);
+    return LabArguments::tr("%1 bis %2").arg(r.low).arg(r.high);
 }
 
 QString outOfRange(const QString& option, const Quantity& q, const QString& given) {
@@ -56,10 +56,10 @@ std::optional<qulonglong> whole(const QString& text, qulonglong most) {
 } // namespace
 
 QString LabArguments::usage() {
-    return QStringLiteral("Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S "
-                          "[--count N] [--speed V] [--width W] [--seconds T] [--interval I] "
-                          "[--seed K] --out DIR\n"
-                          "       vozavero-lab --help | --version");
+    return tr("Aufruf: vozavero-lab --vary count|speed|area --from A --to B --step S "
+              "[--count N] [--speed V] [--width W] [--seconds T] [--interval I] "
+              "[--seed K] --out DIR\n"
+              "       vozavero-lab --help | --version");
 }
 
 std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QString* error) {
@@ -88,19 +88,19 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
             return result;
         }
         if (!kOptions.contains(option)) {
-            return fail(QStringLiteral("Unbekanntes Argument „%1“.").arg(option));
+            return fail(tr("Unbekanntes Argument „%1“.").arg(option));
         }
         if (given.contains(option)) {
-            return fail(QStringLiteral("„%1“ ist mehrfach angegeben.").arg(option));
+            return fail(tr("„%1“ ist mehrfach angegeben.").arg(option));
         }
         if (i + 1 >= arguments.size()) {
-            return fail(QStringLiteral("Zu „%1“ fehlt der Wert.").arg(option));
+            return fail(tr("Zu „%1“ fehlt der Wert.").arg(option));
         }
         given.insert(option, arguments[++i]);
     }
     for (const char* required : {"--vary", "--from", "--to", "--step", "--out"}) {
         if (!given.contains(QLatin1String(required))) {
-            return fail(QStringLiteral("„%1“ fehlt.").arg(QLatin1String(required)));
+            return fail(tr("„%1“ fehlt.").arg(QLatin1String(required)));
         }
     }
 
@@ -108,14 +108,13 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
     const QString vary = given.value(QStringLiteral("--vary"));
     const Quantity* varied = Quantity::ofKey(vary);
     if (varied == nullptr) {
-        return fail(
-            QStringLiteral("--vary muss count, speed oder area sein, nicht „%1“.").arg(vary));
+        return fail(tr("--vary muss count, speed oder area sein, nicht „%1“.").arg(vary));
     }
     plan.varied = varied->id;
     const QString variedOption = QLatin1String(varied->labOption);
     if (given.contains(variedOption)) {
-        return fail(QStringLiteral("%1 gehört zur veränderten Größe; ihre Werte geben --from, --to "
-                                   "und --step an.")
+        return fail(tr("%1 gehört zur veränderten Größe; ihre Werte geben --from, --to "
+                       "und --step an.")
                         .arg(variedOption));
     }
 
@@ -142,19 +141,19 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
     }
     const std::optional<double> step = number(given.value(QStringLiteral("--step")));
     if (!step || *step == 0.0) {
-        return fail(QStringLiteral("--step muss eine Zahl ungleich 0 sein."));
+        return fail(tr("--step muss eine Zahl ungleich 0 sein."));
     }
     plan.step = *step;
     if ((plan.to - plan.from) / plan.step < 0.0) {
-        return fail(QStringLiteral("Mit --step %1 kommt die Reihe von --from nicht zu --to.")
+        return fail(tr("Mit --step %1 kommt die Reihe von --from nicht zu --to.")
                         .arg(given.value(QStringLiteral("--step"))));
     }
     const double values = std::floor((plan.to - plan.from) / plan.step + 1e-6) + 1.0;
     if (values < 2.0) {
-        return fail(QStringLiteral("Die Reihe braucht mindestens zwei Werte."));
+        return fail(tr("Die Reihe braucht mindestens zwei Werte."));
     }
     if (values > kMostValues) {
-        return fail(QStringLiteral("Die Reihe hat mehr als %1 Werte.").arg(kMostValues));
+        return fail(tr("Die Reihe hat mehr als %1 Werte.").arg(kMostValues));
     }
 
     if (given.contains(QStringLiteral("--interval"))) {
@@ -162,7 +161,7 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         const auto& choices = MeasuringInterval::kChoices;
         if (!v || std::find(choices.begin(), choices.end(), static_cast<std::int32_t>(*v)) ==
                       choices.end()) {
-            return fail(QStringLiteral("--interval muss 1, 2, 3, 5 oder 10 Sekunden sein."));
+            return fail(tr("--interval muss 1, 2, 3, 5 oder 10 Sekunden sein."));
         }
         plan.interval = static_cast<int>(*v);
     }
@@ -170,14 +169,13 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         const std::optional<qulonglong> v =
             whole(given.value(QStringLiteral("--seconds")), kMostSeconds);
         if (!v || *v == 0) {
-            return fail(QStringLiteral("--seconds muss eine ganze Zahl von 1 bis %1 sein.")
-                            .arg(kMostSeconds));
+            return fail(tr("--seconds muss eine ganze Zahl von 1 bis %1 sein.").arg(kMostSeconds));
         }
         plan.seconds = static_cast<int>(*v);
     }
     if (plan.seconds % plan.interval != 0) {
-        return fail(QStringLiteral("--seconds (%1) muss ein Vielfaches des Messintervalls (%2) "
-                                   "sein.")
+        return fail(tr("--seconds (%1) muss ein Vielfaches des Messintervalls (%2) "
+                       "sein.")
                         .arg(plan.seconds)
                         .arg(plan.interval));
     }
@@ -185,13 +183,13 @@ std::optional<LabArguments> LabArguments::parse(const QStringList& arguments, QS
         const std::optional<qulonglong> v =
             whole(given.value(QStringLiteral("--seed")), std::numeric_limits<std::uint32_t>::max());
         if (!v) {
-            return fail(QStringLiteral("--seed muss eine ganze Zahl von 0 bis 4294967295 sein."));
+            return fail(tr("--seed muss eine ganze Zahl von 0 bis 4294967295 sein."));
         }
         plan.seed = static_cast<std::uint32_t>(*v);
     }
     result.outDir = given.value(QStringLiteral("--out"));
     if (result.outDir.isEmpty()) {
-        return fail(QStringLiteral("--out braucht einen Ordner."));
+        return fail(tr("--out braucht einen Ordner."));
     }
     return result;
 }

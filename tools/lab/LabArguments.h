@@ -4,6 +4,7 @@
 // output folder. Checks every value before anything runs, so that bad arguments write nothing.
 #include "Sweep.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -11,13 +12,16 @@
 namespace vozavero {
 
 struct LabArguments {
+    Q_DECLARE_TR_FUNCTIONS(LabArguments)
+
+public:
     SweepPlan plan;
     QString outDir;
     bool helpWanted = false;
     bool versionWanted = false;
 
-    /// Parses the arguments after the program name. Empty with a one-line German reason in
-    /// error when they are not a valid sweep.
+    /// Parses the arguments after the program name. Empty with a one-line reason in the
+    /// program's language in error when they are not a valid sweep.
     static std::optional<LabArguments> parse(const QStringList& arguments, QString* error);
 
     /// The usage line.

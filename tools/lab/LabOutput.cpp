@@ -13,7 +13,7 @@
 namespace vozavero {
 
 QString LabOutput::table(const SweepPlan& plan, const MeasurementCharts& charts) {
-    QString text = Quantity::of(plan.varied).nameText() + QStringLiteral("\tStöße pro Sekunde\n");
+    QString text = Quantity::of(plan.varied).nameText() + u'\t' + tr("Stöße pro Sekunde") + u'\n';
     for (const QPointF& p : plan.keyedChart(charts).points()) {
         text += QString::number(p.x(), 'g', 12) + u'\t' + QString::number(p.y(), 'g', 12) + u'\n';
     }
@@ -59,7 +59,7 @@ bool LabOutput::write(const QString& dir, const SweepPlan& plan, Experiment& exp
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
         if (error) {
-            *error = QStringLiteral("Das Bild des Graphen kann nicht erzeugt werden.");
+            *error = tr("Das Bild des Graphen kann nicht erzeugt werden.");
         }
         return false;
     }

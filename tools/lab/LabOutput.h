@@ -5,12 +5,15 @@
 // line's equation for standard output.
 #include "Sweep.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
 namespace vozavero {
 
 class LabOutput {
+    Q_DECLARE_TR_FUNCTIONS(LabOutput)
+
 public:
     /// The table: a header line, then one line per keyed point, tab-separated, dot decimals.
     static QString table(const SweepPlan& plan, const MeasurementCharts& charts);
@@ -21,8 +24,8 @@ public:
     static std::optional<QString> equation(const SweepPlan& plan, Experiment& experiment);
 
     /// Writes the three files into dir (created when missing), each atomically. Needs a
-    /// QGuiApplication for the graph's fonts. On failure returns false with a German reason in
-    /// error.
+    /// QGuiApplication for the graph's fonts. On failure returns false with a reason in the
+    /// program's language in error.
     static bool write(const QString& dir, const SweepPlan& plan, Experiment& experiment,
                       QString* error);
 

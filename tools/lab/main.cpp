@@ -1,6 +1,8 @@
 // vozavero-lab: runs a sweep of one quantity on a simulated clock, with no display, and writes
 // what the window would have measured. Exit codes: 0 done, 1 the files could not be written,
-// 2 bad arguments (nothing written).
+// 2 bad arguments (nothing written). Its messages are in the system's language when the program
+// has a catalogue for it, else German; the equation line is the same in every language.
+#include "Catalogues.h"
 #include "Experiment.h"
 #include "LabArguments.h"
 #include "LabOutput.h"
@@ -44,6 +46,12 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    // The graph is drawn into a picture; no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication app(argc, argv);
+    Catalogues::install(Catalogues::systemLanguage());
+
     QString error;
     const std::optional<LabArguments> args = LabArguments::parse(arguments, &error);
     if (!args) {
@@ -59,11 +67,6 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    // The graph is drawn into a picture; no display is needed.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietMessages);
-    QGuiApplication app(argc, argv);
-
     SimulatedClock clock;
     SeededRandom random(args->plan.seed);
     Experiment experiment(random, clock);
@@ -71,8 +74,11 @@ int main(int argc, char* argv[]) {
     try {
         Sweep::run(args->plan, experiment, clock, terminal ? showProgress : nullptr);
     } catch (const NumericError& e) {
-        std::fprintf(stderr, "vozavero-lab: Die Simulation brach mit einem Rechenfehler ab (%s).\n",
-                     e.what());
+        std::fprintf(
+            stderr, "vozavero-lab: %s\n",
+            qUtf8Printable(QCoreApplication::translate(
+                               "LabRunner", "Die Simulation brach mit einem Rechenfehler ab (%1).")
+                               .arg(QString::fromUtf8(e.what()))));
         return 1;
     }
 
@@ -87,7 +93,9 @@ int main(int argc, char* argv[]) {
     if (line) {
         std::printf("%s\n", qUtf8Printable(*line));
     } else {
-        std::fprintf(stderr, "vozavero-lab: Durch diese Werte passt keine Ausgleichsgerade.\n");
+        std::fprintf(stderr, "vozavero-lab: %s\n",
+                     qUtf8Printable(QCoreApplication::translate(
+                         "LabRunner", "Durch diese Werte passt keine Ausgleichsgerade.")));
     }
     return 0;
 }

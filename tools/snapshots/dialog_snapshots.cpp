@@ -1,12 +1,13 @@
-// Developer tool: opens the program's dialogs and message boxes the way the program does, with
-// the toolkit's German catalogues loaded as at start, and saves a picture of each, so that their
-// language can be checked under any system language (and their sharpness under QT_SCALE_FACTOR).
+// Developer tool: opens the program's dialogs and message boxes the way the program does, in the
+// language the program starts in (or the one given: de, en) with the toolkit's catalogues for it,
+// and saves a picture of each, so that their language can be checked under any system language
+// (and their sharpness under QT_SCALE_FACTOR).
 //
-//   LANG=C build/tools/snapshots/dialog_snapshots OUTPUT_FOLDER
+//   LANG=C build/tools/snapshots/dialog_snapshots OUTPUT_FOLDER [LANGUAGE]
 //
 // Writes save-dialog.png, replace-question.png, save-failed.png, quit-question.png,
 // print-dialog.png and print-to-pdf.png.
-#include "GermanToolkitTexts.h"
+#include "LanguageChoice.h"
 #include "chart/DocumentManager.h"
 #include "framework/QtFrameworkServices.h"
 
@@ -46,14 +47,17 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         return 2;
     }
-    if (!vozavero::GermanToolkitTexts::install(app)) {
-        std::fprintf(stderr, "dialog_snapshots: German catalogues missing\n");
+    const vozavero::LanguageChoice language;
+    const QString chosen = argc > 2 ? QString::fromLocal8Bit(argv[2]) : language.startLanguage();
+    if (!language.apply(chosen)) {
+        std::fprintf(stderr, "dialog_snapshots: catalogues for %s missing\n", qPrintable(chosen));
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QTemporaryDir work;
     vozavero::chart::ChartDocument doc(QStringLiteral("Vozavero"));
     doc.addChart().append(5, 100.0 / 3.0);
-    doc.setDefaultFileName(QStringLiteral("teilchen.kpx"));
+    doc.setDefaultFileName(
+        QCoreApplication::translate("vozavero::SeriesFileCommands", "teilchen.kpx"));
 
     vozavero::chart::DocumentManager manager;
     grabNextBox(out.filePath("save-dialog.png"));
@@ -73,10 +77,13 @@ int main(int argc, char** argv) {
 
     vozavero::QtFrameworkServices services;
     grabNextBox(out.filePath("quit-question.png"));
-    services.question(QStringLiteral("Wollen Sie das Programm wirklich beenden?"));
+    services.question(QCoreApplication::translate("vozavero::MainWindow",
+                                                  "Wollen Sie das Programm wirklich beenden?"));
     grabNextBox(out.filePath("print-to-pdf.png"));
-    services.message(QStringLiteral("Es ist kein Drucker eingerichtet. Der Ausdruck wurde als "
-                                    "PDF-Datei gespeichert:\n/home/schule/Dokumente/teilchen.pdf"));
+    services.message(QCoreApplication::translate("vozavero::SeriesFileCommands",
+                                                 "Es ist kein Drucker eingerichtet. Der Ausdruck "
+                                                 "wurde als PDF-Datei gespeichert:\n%1")
+                         .arg(QStringLiteral("/home/schule/Dokumente/teilchen.pdf")));
 
     QPrinter printer;
     QPrintDialog printDialog(&printer);

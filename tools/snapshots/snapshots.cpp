@@ -7,7 +7,9 @@
 // mode3.png, gauges.png (fractional values after decimal automatic steps), series.png (four
 // particle counts measured, regression line shown), options.png and options-row.png (a chosen
 // row with fractional period and step).
-// With "de" the numbers are shown with the German decimal comma.
+// With "de" the numbers are shown with the German decimal comma. The texts are in the language the
+// program would start in without a remembered choice (LANG=en_US.UTF-8 gives English).
+#include "LanguageChoice.h"
 #include "MainWindow.h"
 #include "OptionsAutoDialog.h"
 #include "framework/QtFrameworkServices.h"
@@ -44,6 +46,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
+    const vozavero::LanguageChoice language;
+    language.apply(language.startLanguage());
     if (argc > 2 && QByteArray(argv[2]) == "de") {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     }

@@ -2,6 +2,7 @@
 // without suffix, and of making folders for files: the earlier file always stays byte for byte,
 // and the user reads why in German.
 #include "chart/SaveFailure.h"
+#include "FullDisk.h"
 #include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
 #include "chart/DocumentManager.h"
@@ -11,12 +12,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
+using vozavero::FullDisk;
 using vozavero::chart::AtomicFile;
 using vozavero::chart::ChartDocument;
 using vozavero::chart::ChartFile;
@@ -55,52 +53,6 @@ void expectGerman(const QString& text) {
             << text.toStdString();
     }
 }
-
-/// A tiny disk: a 16 kB tmpfs where the test may mount one, else a limit on the size of files
-/// this process writes (writes beyond it fail as on a full disk). Undone when it goes.
-class FullDisk {
-public:
-    explicit FullDisk(const QString& folder)
-        : folder_(folder) {
-        mounted_ = ::mount("tmpfs", qPrintable(folder), "tmpfs", 0, "size=16k") == 0;
-    }
-    ~FullDisk() {
-        if (mounted_) {
-            ::umount(qPrintable(folder_));
-        }
-        if (limited_) {
-            ::setrlimit(RLIMIT_FSIZE, &saved_);
-            std::signal(SIGXFSZ, SIG_DFL);
-        }
-    }
-    /// Fills the disk up to about `left` bytes of free room (tmpfs), or allows no file to grow
-    /// past `left` bytes (limit).
-    void fill(qint64 left) {
-        if (mounted_) {
-            const QByteArray block(1024, 'x');
-            QFile filler(QDir(folder_).filePath(QStringLiteral("füller")));
-            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            for (qint64 written = 0; written < 16 * 1024 - left; written += block.size()) {
-                if (filler.write(block) != block.size()) {
-                    break;
-                }
-            }
-            return;
-        }
-        std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit small = saved_;
-        small.rlim_cur = static_cast<rlim_t>(left);
-        limited_ = ::setrlimit(RLIMIT_FSIZE, &small) == 0;
-        ASSERT_TRUE(limited_);
-    }
-
-private:
-    QString folder_;
-    bool mounted_ = false;
-    bool limited_ = false;
-    rlimit saved_{};
-};
 
 } // namespace
 

@@ -76,18 +76,26 @@ TEST_F(QtFrameworkServicesTest, MessageShowsTheTextUnchangedWithEmptyTitle) {
     EXPECT_TRUE(driver.ran());
 }
 
-TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenOtherwise) {
+TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenOtherwiseStrayKeysTheSafeAnswer) {
+    constexpr int yes = FrameworkServices::kAnswerYes;
+    constexpr int no = FrameworkServices::kAnswerNo;
     const struct {
         const char* way;
         std::function<void(QWidget*)> action;
+        int safe;
         int answer;
     } cases[] = {
-        {"Ja", [](QWidget* box) { click(box, "frameworkQuestionYes"); }, 6},
-        {"Nein", [](QWidget* box) { click(box, "frameworkQuestionNo"); }, 7},
-        {"close box", [](QWidget* box) { box->close(); }, 7},
-        {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, 7},
-        // Nein is the default button, so a stray Enter does not quit.
-        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, 7},
+        {"Ja", [](QWidget* box) { click(box, "frameworkQuestionYes"); }, no, 6},
+        {"Nein", [](QWidget* box) { click(box, "frameworkQuestionNo"); }, no, 7},
+        {"close box", [](QWidget* box) { box->close(); }, no, 7},
+        {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, no, 7},
+        // Nein is the default button of the quit question, so a stray Enter does not quit.
+        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, no, 7},
+        // Where No loses measurements, stray keys and the close box keep them.
+        {"Nein, safe Ja", [](QWidget* box) { click(box, "frameworkQuestionNo"); }, yes, 7},
+        {"Enter, safe Ja", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, yes, 6},
+        {"Escape, safe Ja", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, yes, 6},
+        {"close box, safe Ja", [](QWidget* box) { box->close(); }, yes, 6},
     };
     for (const auto& c : cases) {
         ModalDriver driver([&](QWidget* box) {
@@ -95,7 +103,7 @@ TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenOtherwise) {
             EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "Beenden?");
             c.action(box);
         });
-        EXPECT_EQ(services.question(QStringLiteral("Beenden?")), c.answer) << c.way;
+        EXPECT_EQ(services.question(QStringLiteral("Beenden?"), c.safe), c.answer) << c.way;
         EXPECT_TRUE(driver.ran()) << c.way;
     }
 }

@@ -1,0 +1,23 @@
+#include "WindowEnvironment.h"
+
+#include "LanguageChoice.h"
+
+namespace vozavero {
+
+WindowEnvironment WindowEnvironment::of(FrameworkServices& services, const Clock& clock,
+                                        RandomSource& random) {
+    WindowEnvironment env;
+    env.services = &services;
+    env.clock = &clock;
+    env.random = &random;
+    env.otherInstanceRunning = [] { return false; };
+    env.quit = [] {};
+    env.twips = Twips::ofScreen();
+    return env;
+}
+
+void WindowEnvironment::forThisRun(const QString& language) {
+    LanguageChoice().apply(language);
+}
+
+} // namespace vozavero

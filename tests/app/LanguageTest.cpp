@@ -1,0 +1,103 @@
+// The language the program starts in (the remembered choice, else the system's first language
+// when there is a catalogue for it, else German), and the toolkit's own texts following it.
+#include "LanguageChoice.h"
+#include "ToolkitTexts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vozavero {
+namespace {
+
+Catalogues::Environment environment(QMap<QString, QString> variables) {
+    return [variables](const char* name) { return variables.value(QLatin1String(name)); };
+}
+
+TEST(LanguageTest, TheSystemsFirstLanguageWithACatalogueElseGerman) {
+    ASSERT_EQ(Catalogues::languages().mid(0, 2), QStringList({"de", "en"}));
+    EXPECT_EQ(Catalogues::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
+    EXPECT_EQ(Catalogues::nativeName(QStringLiteral("en")), QStringLiteral("English"));
+    const struct {
+        QMap<QString, QString> variables;
+        const char* language;
+    } cases[] = {
+        {{}, "de"},
+        {{{"LANG", "C"}}, "de"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "en"}}, "de"}, // the C locale shows no translation
+        {{{"LANG", "POSIX"}}, "de"},
+        {{{"LANG", "de_DE.UTF-8"}}, "de"},
+        {{{"LANG", "en_US.UTF-8"}}, "en"},
+        {{{"LANG", "en_GB"}}, "en"},
+        {{{"LANG", "fr_FR.UTF-8"}}, "de"}, // no catalogue
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", "en_US.UTF-8"}}, "en"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "de_AT.UTF-8"}}, "de"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, "en"},
+        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "fr:en"}}, "de"}, // only the first counts
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Catalogues::systemLanguage(environment(c.variables)), QLatin1String(c.language))
+            << QStringList(c.variables.keys()).join(u',').toStdString() << " = "
+            << QStringList(c.variables.values()).join(u',').toStdString();
+    }
+}
+
+TEST(LanguageTest, TheRememberedChoiceWinsOverTheSystem) {
+    QTemporaryDir dir;
+    QSettings store(dir.filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+    const auto english = environment({{"LANG", "en_US.UTF-8"}});
+    const auto german = environment({{"LANG", "de_DE.UTF-8"}});
+    EXPECT_EQ(LanguageChoice(&store, english).startLanguage(), QStringLiteral("en"));
+
+    LanguageChoice(&store, english).choose(QStringLiteral("de"));
+    EXPECT_EQ(store.value(QLatin1String(LanguageChoice::kKey)).toString(), QStringLiteral("de"));
+    EXPECT_EQ(LanguageChoice(&store, english).startLanguage(), QStringLiteral("de"));
+    LanguageChoice(&store, german).choose(QStringLiteral("en"));
+    EXPECT_EQ(LanguageChoice(&store, german).startLanguage(), QStringLiteral("en"));
+    EXPECT_EQ(Catalogues::installed(), QStringLiteral("en"));
+
+    // A choice the program no longer has is no choice.
+    store.setValue(QLatin1String(LanguageChoice::kKey), QStringLiteral("tlh"));
+    EXPECT_EQ(LanguageChoice(&store, german).startLanguage(), QStringLiteral("de"));
+    EXPECT_FALSE(LanguageChoice(&store, german).choose(QStringLiteral("tlh")));
+    EXPECT_EQ(Catalogues::installed(), QStringLiteral("en"));
+
+    LanguageChoice().apply(QStringLiteral("de"));
+    ToolkitTexts::install(QStringLiteral("en")); // the test program's start: no toolkit catalogue
+}
+
+TEST(LanguageTest, TheToolkitsTextsFollowTheLanguage) {
+    const auto yesNoCancel = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return QStringList{box.button(QMessageBox::Yes)->text(),
+                           box.button(QMessageBox::No)->text(),
+                           box.button(QMessageBox::Cancel)->text()};
+    };
+    ASSERT_TRUE(ToolkitTexts::install(QStringLiteral("de")))
+        << "German catalogues missing in " << ToolkitTexts::folder().toStdString();
+    EXPECT_EQ(yesNoCancel(), QStringList({"&Ja", "&Nein", "Abbrechen"}));
+    {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog.labelText(QFileDialog::LookIn), QStringLiteral("Suchen in:"));
+        EXPECT_EQ(dialog.labelText(QFileDialog::Accept), QStringLiteral("S&peichern"));
+        EXPECT_EQ(dialog.labelText(QFileDialog::Reject), QStringLiteral("Abbrechen"));
+    }
+    // English needs no catalogue: switching to it takes the German ones away.
+    EXPECT_TRUE(ToolkitTexts::install(QStringLiteral("en")));
+    EXPECT_EQ(yesNoCancel(), QStringList({"&Yes", "&No", "Cancel"}));
+
+    EXPECT_FALSE(
+        ToolkitTexts::install(QStringLiteral("de"), QStringLiteral("/kein/solcher/ordner")));
+    EXPECT_EQ(yesNoCancel(), QStringList({"&Yes", "&No", "Cancel"}));
+}
+
+} // namespace
+} // namespace vozavero

@@ -1,0 +1,71 @@
+#pragma once
+// The real window for a random soak, with the test as its only source of time and chance: a
+// seeded generator, time that passes as the program's timers would let it (loop ticks, measuring
+// seconds, automatic steps) with a check of every closed interval, modal boxes held open while
+// the program runs on behind them, and the options dialog answered with random values.
+#include "AppFixture.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace vozavero {
+
+/// The number in the environment variable, or the fallback when it is unset or not a number.
+double environmentNumber(const char* name, double fallback);
+
+class SoakFixture : public AppFixture {
+protected:
+    void SetUp() override;
+
+    double uniform(double from, double to) {
+        return std::uniform_real_distribution<double>(from, to)(rng);
+    }
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    bool chance(double p) { return uniform(0.0, 1.0) < p; }
+    template <typename T> const T& pick(const std::vector<T>& from) {
+        return from[static_cast<size_t>(below(static_cast<int>(from.size())))];
+    }
+
+    /// Time passes as the program's timers would let it: loop ticks, measuring seconds and the
+    /// steps of the automatic timers that run; each closed interval is checked.
+    void run(double seconds);
+    /// Seconds a modal box stays open: mostly a moment, now and then half a minute.
+    double modalSpan() { return chance(0.05) ? uniform(5.0, 30.0) : uniform(0.0, 1.0); }
+    /// A modal box stays open for the given seconds while the program runs on behind it.
+    void holdOpen(double seconds);
+
+    const std::uint64_t seed =
+        static_cast<std::uint64_t>(environmentNumber("VOZAVERO_SOAK_SEED", 8));
+    std::mt19937_64 rng{seed};
+    double virtualSeconds = 0.0;
+    long intervals = 0;
+    /// Closed intervals whose recorded row was checked against the impacts.
+    long rows = 0;
+    /// Closed intervals whose steps were checked against the rate the speed asks for.
+    long rateChecks = 0;
+    long dialogs = 0;
+    int saveFailures = 0;
+
+private:
+    void startInterval();
+    void measuringSecond();
+    void answerOptionsDialog();
+
+    QTemporaryDir folder;
+    QTimer dialogHand;
+    std::array<double, 3> autoElapsed{};
+    double expectedSteps = 0.0;
+    double intervalStartedAt = 0.0;
+    double lastSpeed = 0.0;
+    double speedChangedAt = 0.0;
+    long intervalSteps = 0;
+    int ticksSeen = 0;
+    bool holding = false;
+    bool answering = false;
+};
+
+} // namespace vozavero
