@@ -1,7 +1,7 @@
 // The loop's sleep between ticks, on a scripted clock whose ticks come exactly when the loop set
 // its timer for: it wakes when the next step falls due, never sooner than the frame pace after
 // the last tick and never later than the longest sleep; sleeping is no hold-up and keeps the
-// rates; a wake brings the next tick forward while the loop runs.
+// rates. (That a change wakes it is the window's binding: SleepingLoopWindowTest.)
 #include "SimulationLoop.h"
 
 #include <gtest/gtest.h>
@@ -61,28 +61,6 @@ TEST(LoopSleep, TicksComeWithTheStepsBetweenTheFramePaceAndTheLongestSleep) {
         EXPECT_EQ(stepSize, 1);
         EXPECT_EQ(loop.holdUps(), 0);
     }
-}
-
-TEST(LoopSleep, AWakeBringsTheNextTickForwardWhileTheLoopRuns) {
-    ScriptedClock clock;
-    bool quit = false;
-    SimulationLoop::Hooks hooks;
-    hooks.speed = [] { return 2.0; };
-    hooks.stepSize = [] { return 1; };
-    hooks.quitRequested = [&quit] { return quit; };
-    SimulationLoop loop(clock, hooks);
-    loop.wake();
-    EXPECT_EQ(loop.nextTickMs(), -1); // not started
-    loop.start();
-    EXPECT_EQ(loop.nextTickMs(), 0); // the first frame comes at once
-    sleepFor(loop, clock, 1.0);
-    EXPECT_GT(loop.nextTickMs(), 0);
-    loop.wake();
-    EXPECT_EQ(loop.nextTickMs(), 0);
-    quit = true;
-    loop.runTick();
-    loop.wake();
-    EXPECT_EQ(loop.nextTickMs(), -1);
 }
 
 } // namespace
