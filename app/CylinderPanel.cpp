@@ -149,6 +149,8 @@ void CylinderPanel::showVolume(const QuantityChange& change) {
     if (change.has(QuantityId::Volume)) {
         fitGasSpace();
         placePiston();
+        // The particles the piston pushed along show with it, in the same paint.
+        drawParticles();
     }
 }
 

@@ -33,12 +33,23 @@ ExperimentTimers::ExperimentTimers(Experiment& experiment, const Clock& clock, H
     };
     loop_ = std::make_unique<SimulationLoop>(clock, std::move(loopHooks));
     if (LoopStats::wanted()) {
-        loopStats_ = std::make_unique<LoopStats>(*loop_, [this] {
-            return LoopStats::Quantities{experiment_.stepSize(),
-                                         experiment_.settings().particleCount,
-                                         experiment_.settings().speed, experiment_.cylinderWidth()};
-        });
+        loopStats_ = std::make_unique<LoopStats>(
+            *loop_,
+            [this] {
+                return LoopStats::Quantities{
+                    experiment_.stepSize(), experiment_.settings().particleCount,
+                    experiment_.settings().speed, experiment_.cylinderWidth()};
+            },
+            hooks_.paints);
     }
+    // Between due steps the loop sleeps; these changes show in the next frame at once: the
+    // particles and the gas space (quantities, restart), and the live read-outs (interval length,
+    // counter cleared at the end of an interval).
+    SimulationLoop* loop = loop_.get();
+    connect(&experiment_, &Experiment::quantitiesChanged, loop, &SimulationLoop::wake);
+    connect(&experiment_, &Experiment::measuringIntervalChanged, loop, &SimulationLoop::wake);
+    connect(&experiment_, &Experiment::intervalClosed, loop, &SimulationLoop::wake);
+    connect(&experiment_, &Experiment::seriesReplaced, loop, &SimulationLoop::wake);
 
     go_ = new QTimer(this);
     go_->setObjectName(QStringLiteral("tmr_Go"));
@@ -84,6 +95,7 @@ void ExperimentTimers::measuringTick() {
             // It is discarded unrecorded and a new interval starts at this tick.
             holdUpsSeen_ = loop_->holdUps();
             experiment_.discardInterval();
+            loop_->wake();
             return;
         }
         experiment_.measuringTick();

@@ -2,7 +2,8 @@
 // The timers that drive the experiment in the window: "tmr_Go", whose single tick starts the
 // simulation loop; "KollZaehl", the measuring clock, which first lets the loop catch up and
 // drops an interval the event loop held up; and "AUTOMATIK(0..2)", which follow automatic mode's
-// schedule. Owns the loop and, when asked for, its statistics line.
+// schedule. Owns the loop, wakes it when the experiment changes what a frame shows, and, when
+// asked for, owns its statistics line.
 #include "Clock.h"
 #include "Experiment.h"
 
@@ -28,6 +29,8 @@ public:
         std::function<bool()> quitRequested;
         /// Ends the program.
         std::function<void()> quit;
+        /// Frames painted on screen so far (for the statistics line).
+        std::function<long()> paints;
     };
 
     ExperimentTimers(Experiment& experiment, const Clock& clock, Hooks hooks, QObject* parent);

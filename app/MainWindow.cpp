@@ -2,6 +2,7 @@
 // modes and the end of the program.
 #include "MainWindow.h"
 
+#include "CylinderView.h"
 #include "DialogFocusReturn.h"
 #include "GraphPlotter.h"
 #include "PistonPicture.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(Environment environment, QWidget* parent)
         }
         env_.quit();
     };
+    hooks.paints = [this] { return cylinder_->gasSpace()->paints(); };
     timers_ = new ExperimentTimers(experiment_, *env_.clock, std::move(hooks), this);
     menus_ = new MainMenus(menuBar(), experiment_, menuCommands());
     new DialogFocusReturn(this);

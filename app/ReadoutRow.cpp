@@ -109,6 +109,9 @@ void ReadoutRow::retranslate() {
     readout(2)->setAccessibleDescription(tr("Stöße pro Sekunde im laufenden Messintervall"));
     readout(4)->setAccessibleDescription(
         tr("Stöße pro Sekunde im zuletzt beendeten Messintervall"));
+    // The next frame writes the live values anew, in this language.
+    liveImpacts_ = -1;
+    liveInterval_ = -1;
     // A read-out with a name of its own no longer reports every new text of a frame; it is
     // announced with the closing of each measuring interval instead.
     announce();
@@ -138,10 +141,17 @@ QLabel* ReadoutRow::makeReadout(int index, const QRect& rect, QWidget* parent) {
 void ReadoutRow::showLive() {
     const std::int32_t impacts = experiment_.engine().impactCount();
     const std::int32_t interval = experiment_.settings().measuringInterval;
-    setChangedText(readout(0), QString::number(impacts));
-    setChangedText(readout(1), intervalText(interval));
-    const double perSecond = std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
-    setChangedText(readout(2), numberText(perSecond));
+    // Most frames change neither, and then no text is made.
+    if (interval != liveInterval_) {
+        setChangedText(readout(1), intervalText(interval));
+    }
+    if (impacts != liveImpacts_ || interval != liveInterval_) {
+        setChangedText(readout(0), QString::number(impacts));
+        const double perSecond = std::trunc(static_cast<double>(impacts) / interval * 10.0) / 10.0;
+        setChangedText(readout(2), numberText(perSecond));
+    }
+    liveImpacts_ = impacts;
+    liveInterval_ = interval;
 }
 
 void ReadoutRow::showClosed(const MeasuringInterval::Closed& closed) {

@@ -52,6 +52,10 @@ private:
     std::array<QLabel*, 5> readouts_{};
     /// The captions above the read-outs, from left to right.
     std::array<QLabel*, 4> captions_{};
+    /// The impacts and the interval the live read-outs show (none at first, or after a change
+    /// of language).
+    std::int32_t liveImpacts_ = -1;
+    std::int32_t liveInterval_ = -1;
 };
 
 } // namespace vozavero

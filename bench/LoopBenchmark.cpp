@@ -1,11 +1,12 @@
 // Runs the real main window on the current platform (offscreen unless told otherwise) for a fixed
 // time in several settings and prints, for each, the motion steps per second against the target,
-// the frames per second, the final step size and the processor time used as a share of one core.
-// The last four run a long lesson: a series of 2700 rows (45 minutes at 1 s) taken up again with
-// a row every second, once without and once with the recovery copy, which is then written every
-// second; their lines also give the copies written.
+// the frames the loop drew and the gas space painted per second, the final step size and the
+// processor time used as a share of one core. The last four run a long lesson: a series of 2700
+// rows (45 minutes at 1 s) taken up again with a row every second, once without and once with the
+// recovery copy, which is then written every second; their lines also give the copies written.
 //
 //   build/bench/loop_bench [seconds per setting, default 10]
+#include "CylinderView.h"
 #include "MainWindow.h"
 #include "SeededRandom.h"
 #include "SimulatedClock.h"
@@ -84,8 +85,10 @@ void measure(const char* name, double count, double speed, double width, double 
     runEvents(1.0); // start-up and the first pacing window
     const int copies0 = window.recovery() ? window.recovery()->copy().written() : 0;
     const auto* loop = window.timers().loop();
+    const auto* gasSpace = window.findChild<vozavero::CylinderView*>(QStringLiteral("Bild"));
     const long steps0 = loop->stepsMade();
     const long frames0 = loop->framesDrawn();
+    const long paints0 = gasSpace->paints();
     const double cpu0 = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
@@ -94,10 +97,11 @@ void measure(const char* name, double count, double speed, double width, double 
     const double cpu = cpuSeconds() - cpu0;
     const double stepsPerSecond = static_cast<double>(loop->stepsMade() - steps0) / elapsed;
     const double target = speed * (10.0 / experiment.stepSize());
-    std::printf("%-44s steps/s %8.2f  target %6.1f  (%+.2f %%)  frames/s %6.1f  stepSize %d  "
-                "CPU %5.2f %% of one core  (start-up %.0f ms)",
+    std::printf("%-44s steps/s %8.2f  target %6.1f  (%+.2f %%)  frames/s %6.1f  painted/s %6.1f  "
+                "stepSize %d  CPU %5.2f %% of one core  (start-up %.0f ms)",
                 name, stepsPerSecond, target, (stepsPerSecond / target - 1.0) * 100.0,
                 static_cast<double>(loop->framesDrawn() - frames0) / elapsed,
+                static_cast<double>(gasSpace->paints() - paints0) / elapsed,
                 static_cast<int>(experiment.stepSize()), cpu / elapsed * 100.0, startUpMs);
     if (lesson != Lesson::None) {
         std::printf("  rows %d", experiment.charts().pressureTimeChart().count());

@@ -128,6 +128,13 @@ void ParticleEngine::advanceParticles() {
     const double stepCells = geometry_.stepCells;
     const std::size_t count = particles_.size();
     Particle* const set = particles_.data();
+    // Each particle's cell, kept up to date through the pass: with many particles, comparing
+    // cells is most of the step.
+    cells_.resize(count);
+    for (std::size_t j = 0; j < count; ++j) {
+        cells_[j] = {std::trunc(set[j].x), std::trunc(set[j].y)};
+    }
+    const std::array<float, 2>* const cells = cells_.data();
 
     for (std::size_t i = 1; i < count; ++i) {
         if (set[i].direction <= 0) {
@@ -139,14 +146,14 @@ void ParticleEngine::advanceParticles() {
 
         // Cell sharing: every other placed particle now in i's cell takes i's current angle and
         // hands its own on to i. Lower indices have already moved in this pass.
-        const float cellX = std::trunc(x);
-        const float cellY = std::trunc(y);
+        const float cellX = cells[i][0];
+        const float cellY = cells[i][1];
         for (std::size_t j = 1; j < count; ++j) {
             Particle& other = set[j];
             if (j == i || other.direction <= 0) {
                 continue;
             }
-            if (std::trunc(other.x) == cellX && std::trunc(other.y) == cellY) {
+            if (cells[j][0] == cellX && cells[j][1] == cellY) {
                 const std::int16_t formerDirection = other.direction;
                 other.direction = roundTo<std::int16_t>(static_cast<double>(d) + 1.0);
                 d = normaliseDirection(static_cast<float>(formerDirection - 1), false);
@@ -194,6 +201,7 @@ void ParticleEngine::advanceParticles() {
         set[i].direction = roundTo<std::int16_t>(static_cast<double>(d) + 1.0);
         set[i].x = x;
         set[i].y = y;
+        cells_[i] = {std::trunc(x), std::trunc(y)};
     }
 }
 

@@ -76,6 +76,8 @@ private:
     std::array<double, kTableSize> cosTable_{};
     std::int32_t impactCount_ = 0;
     EngineCopy engineCopy_{};
+    /// The cell (truncated x and y) of each particle during a motion step.
+    std::vector<std::array<float, 2>> cells_;
 };
 
 } // namespace vozavero

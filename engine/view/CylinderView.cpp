@@ -1,5 +1,7 @@
-// The cylinder interior: composes each frame off screen from a clean copy of the background and
-// one plain sprite copy per placed particle, and paints the finished frame in one piece.
+// The cylinder interior: keeps a complete frame off screen, made of a clean copy of the background
+// and one plain sprite copy per placed particle. From frame to frame only the places of the
+// sprites change: they are restored from the clean copy, the sprites copied anew, and only those
+// places painted.
 #include "CylinderView.h"
 
 #include "PointerInput.h"
@@ -7,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <algorithm>
 #include <cmath>
@@ -27,6 +30,10 @@ constexpr double kFarOff = 1.0e6;
 /// Bytes in one row of the usual sprite: 8 pixels of 32 bits.
 constexpr std::size_t kSpriteRowBytes = 8 * 4;
 
+/// A change of more sprite places than this is painted as the rectangle around them: one larger
+/// paint and one transfer to the screen cost less than many small ones.
+constexpr std::size_t kMostPaintedRects = 24;
+
 /// Copies rows of rowBytes bytes each. With FixedBytes set (equal to rowBytes) the copy has a
 /// length known at compile time and becomes a few register moves instead of a library call.
 template <std::size_t FixedBytes>
@@ -37,6 +44,27 @@ void copyRows(const uchar* source, qsizetype sourceStride, uchar* destination,
         source += sourceStride;
         destination += targetStride;
     }
+}
+
+/// Copies the pixels of area (clipped to both images) from source to target, which have the same
+/// format.
+void copyArea(const QImage& source, QImage& target, const QRect& area) {
+    const QRect clipped = area & source.rect() & target.rect();
+    if (clipped.isEmpty()) {
+        return;
+    }
+    const qsizetype bytesPerPixel = source.depth() / 8;
+    copyRows<0>(source.constBits() + clipped.y() * source.bytesPerLine() +
+                    clipped.x() * bytesPerPixel,
+                source.bytesPerLine(),
+                target.bits() + clipped.y() * target.bytesPerLine() + clipped.x() * bytesPerPixel,
+                target.bytesPerLine(), clipped.height(),
+                static_cast<std::size_t>(clipped.width() * bytesPerPixel));
+}
+
+/// Where blitSprite puts a sprite's left or top edge for a position in device pixels.
+int deviceEdge(double position) {
+    return static_cast<int>(std::nearbyint(static_cast<double>(static_cast<float>(position))));
 }
 
 } // namespace
@@ -60,7 +88,7 @@ CylinderView::CylinderView(const ScaledPicture& background,
     // Every paint covers the whole exposed area with the frame, so the toolkit need not erase.
     setAttribute(Qt::WA_OpaquePaintEvent);
     acceptTouch(this);
-    clearFrame();
+    fitToWidget();
 }
 
 double CylinderView::pixelRatio() const {
@@ -69,14 +97,55 @@ double CylinderView::pixelRatio() const {
 
 void CylinderView::setPixelRatio(double ratio) {
     fixedRatio_ = ratio;
-    clearFrame();
+    fitToWidget();
 }
 
 void CylinderView::drawParticles(const ParticleEngine& engine) {
-    clearFrame();
+    // A paint on a screen with another ratio fits the frame to it; asking the screen at every
+    // frame would cost more than the frame.
+    if (frame_.size() != devicePixels(size(), ratio_)) {
+        fitToWidget();
+    }
+    std::vector<Placement>& next = nextPlacements_;
+    placeParticles(engine, next);
+    if (next == placements_ || frame_.isNull()) {
+        placements_.swap(next);
+        return;
+    }
+    // The old frame is the clean background with the old sprites on it: restoring their places
+    // leaves the clean background, and copying the new sprites in order makes the new frame.
+    std::vector<QRect>& changed = changedRects_;
+    changed.clear();
+    for (const Placement& p : placements_) {
+        const QRect area = deviceRect(p);
+        copyArea(clean_, frame_, area);
+        changed.push_back(logicalRect(area));
+    }
+    for (const Placement& p : next) {
+        changed.push_back(logicalRect(copySprite(p)));
+    }
+    placements_.swap(next);
+    if (changed.size() > kMostPaintedRects) {
+        // Uniting many small rectangles costs more than painting the area around them.
+        QRect around;
+        for (const QRect& r : changed) {
+            around |= r;
+        }
+        update(around);
+        return;
+    }
+    QRegion region;
+    for (const QRect& r : changed) {
+        region += r;
+    }
+    update(region);
+}
+
+void CylinderView::placeParticles(const ParticleEngine& engine,
+                                  std::vector<Placement>& placements) const {
+    placements.clear();
     const auto& particles = engine.particles();
     const float cellSize = static_cast<float>(engine.geometry().cellSize);
-    const double ratio = ratio_;
     for (int i = 1; i <= engine.upperBound(); ++i) {
         const Particle& particle = particles[static_cast<std::size_t>(i)];
         if (particle.direction <= 0) {
@@ -89,14 +158,44 @@ void CylinderView::drawParticles(const ParticleEngine& engine) {
         // turned into device pixels, so scaling moves no particle by a logical pixel.
         const double left = std::nearbyint(static_cast<double>(cellSize * particle.x));
         const double top = std::nearbyint(static_cast<double>(cellSize * particle.y));
-        blitSprite(deviceSprites_[static_cast<std::size_t>(particle.sprite)], frame_,
-                   static_cast<float>(left * ratio), static_cast<float>(top * ratio));
+        if (!(std::abs(left) < kFarOff) || !(std::abs(top) < kFarOff)) {
+            continue; // drawn nowhere
+        }
+        placements.push_back({particle.sprite, static_cast<int>(left), static_cast<int>(top)});
     }
-    update();
 }
 
-void CylinderView::clearFrame() {
+QRect CylinderView::deviceRect(const Placement& placement) const {
+    const QImage& sprite = deviceSprites_[static_cast<std::size_t>(placement.sprite)];
+    return {deviceEdge(placement.left * ratio_), deviceEdge(placement.top * ratio_), sprite.width(),
+            sprite.height()};
+}
+
+QRect CylinderView::copySprite(const Placement& placement) {
+    const QRect area = deviceRect(placement);
+    blitSprite(deviceSprites_[static_cast<std::size_t>(placement.sprite)], frame_,
+               static_cast<float>(area.x()), static_cast<float>(area.y()));
+    return area;
+}
+
+QRect CylinderView::logicalRect(const QRect& area) const {
+    const int grain = grain_;
+    const auto down = [grain, this](int device) {
+        const int logical = static_cast<int>(std::floor(device / ratio_));
+        return logical - ((logical % grain) + grain) % grain;
+    };
+    const auto up = [grain, this](int device) {
+        const int logical = static_cast<int>(std::ceil(device / ratio_));
+        return logical + (grain - ((logical % grain) + grain) % grain) % grain;
+    };
+    return QRect(QPoint(down(area.left()), down(area.top())),
+                 QPoint(up(area.right() + 1) - 1, up(area.bottom() + 1) - 1)) &
+           rect();
+}
+
+void CylinderView::fitToWidget() {
     const double ratio = pixelRatio();
+    bool remade = false;
     if (ratio != ratio_) {
         ratio_ = ratio;
         for (std::size_t i = 0; i < sprites_.size(); ++i) {
@@ -104,7 +203,15 @@ void CylinderView::clearFrame() {
                 ratio == 1.0 ? sprites_[i]
                              : spritePictures_[i].at(ratio).convertToFormat(QImage::Format_RGB32);
         }
+        // At a fractional ratio a logical edge may fall inside a device pixel; changed areas are
+        // then widened to logical pixels that start on whole device pixels (every second one at
+        // 1.5), so that a partial paint copies exactly the device pixels a whole one would.
+        grain_ = 1;
+        while (grain_ < 4 && std::abs(grain_ * ratio - std::round(grain_ * ratio)) > 1e-9) {
+            ++grain_;
+        }
         clean_ = QImage();
+        remade = true;
     }
     const QSize pixels = devicePixels(size(), ratio);
     if (clean_.size() != pixels) {
@@ -124,29 +231,36 @@ void CylinderView::clearFrame() {
         }
         clean_.setDevicePixelRatio(ratio);
         frame_.setDevicePixelRatio(ratio);
+        remade = true;
     }
-    if (!frame_.isNull()) {
-        // Same size and format, hence the same row layout: one block copy clears the frame.
-        std::memcpy(frame_.bits(), clean_.constBits(),
-                    static_cast<std::size_t>(clean_.sizeInBytes()));
+    if (!remade || frame_.isNull()) {
+        return;
     }
+    // Same size and format, hence the same row layout: one block copy clears the frame.
+    std::memcpy(frame_.bits(), clean_.constBits(), static_cast<std::size_t>(clean_.sizeInBytes()));
+    for (const Placement& p : placements_) {
+        copySprite(p);
+    }
+    update();
 }
 
 void CylinderView::paintEvent(QPaintEvent* event) {
     if (fixedRatio_ == 0.0 && ratio_ != devicePixelRatioF()) {
-        // Moved to a screen with another ratio: the next frame is drawn for it.
-        clearFrame();
+        // Moved to a screen with another ratio: the frame is made anew for it.
+        fitToWidget();
     }
+    ++paints_;
     QPainter painter(this);
-    const QRectF area = event->rect();
     const double r = frame_.devicePixelRatio();
-    painter.drawImage(area, frame_,
-                      QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
+    for (const QRect& area : event->region()) {
+        painter.drawImage(QRectF(area), frame_,
+                          QRectF(area.x() * r, area.y() * r, area.width() * r, area.height() * r));
+    }
 }
 
 void CylinderView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    clearFrame();
+    fitToWidget();
 }
 
 void CylinderView::mousePressEvent(QMouseEvent* event) {

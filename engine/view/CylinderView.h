@@ -1,7 +1,9 @@
 #pragma once
 // The cylinder interior ("Bild"): shows the background picture and, frame by frame, every placed
-// particle as a plain pixel copy of its sprite. Each frame is complete (background plus all
-// particles) and is painted in one piece, so nothing flickers and nothing leaves a trail.
+// particle as a plain pixel copy of its sprite. The frame kept off screen is always complete
+// (background plus all particles), so nothing flickers and nothing leaves a trail. A frame in
+// which no particle moved is not painted at all; otherwise only the sprites' old and new places
+// are restored from the background, redrawn and painted.
 // Particle positions are logical pixels; on a screen with several device pixels per logical
 // pixel the frame is composed in device pixels from finer copies of the pictures, each particle
 // at its logical pixel times the ratio.
@@ -11,6 +13,7 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 namespace vozavero {
 
@@ -24,8 +27,11 @@ public:
     CylinderView(const ScaledPicture& background, const std::array<ScaledPicture, 4>& sprites,
                  QWidget* parent = nullptr);
 
-    /// Draws one complete frame of engine's particles and schedules its repaint.
+    /// Draws one complete frame of engine's particles and schedules the repaint of what changed:
+    /// the union of the sprites' old and new places, nothing when no sprite moved.
     void drawParticles(const ParticleEngine& engine);
+    /// Paint events handled since the view was made.
+    long paints() const { return paints_; }
     /// The frame last drawn (the size of the widget in device pixels; its device pixel ratio is
     /// the screen's).
     const QImage& frame() const { return frame_; }
@@ -51,14 +57,32 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    /// Resets frame_ to the clean background, first resizing both to the widget if needed.
-    void clearFrame();
+    /// One particle's sprite at its logical pixel.
+    struct Placement {
+        int sprite = 0;
+        int left = 0;
+        int top = 0;
+        bool operator==(const Placement&) const = default;
+    };
+    /// Fills placements with the sprites of engine's placed particles, in drawing order.
+    void placeParticles(const ParticleEngine& engine, std::vector<Placement>& placements) const;
+    /// After a change of size or pixel ratio: the device sprites and the clean background made
+    /// anew, the frame recomposed from the present placements and repainted whole.
+    void fitToWidget();
+    /// Device pixels of frame_ that a placement's sprite covers.
+    QRect deviceRect(const Placement& placement) const;
+    /// Copies a placement's sprite into frame_; returns the device pixels it covers.
+    QRect copySprite(const Placement& placement);
+    /// Logical pixels whose painting covers the device pixels area, widened to the grain.
+    QRect logicalRect(const QRect& area) const;
 
     ScaledPicture backgroundPicture_;
     std::array<ScaledPicture, 4> spritePictures_;
     double fixedRatio_ = 0.0;
     /// The ratio clean_ and deviceSprites_ were made for.
     double ratio_ = 0.0;
+    /// Logical pixels per step at which a logical edge falls on a device pixel edge at ratio_.
+    int grain_ = 1;
     QImage background_;
     std::array<QImage, 4> sprites_;
     /// The sprites in device pixels and the frame's format, for the ratio in ratio_.
@@ -67,6 +91,12 @@ private:
     /// clearing is a single copy of this buffer.
     QImage clean_;
     QImage frame_;
+    /// What frame_ shows over clean_.
+    std::vector<Placement> placements_;
+    /// Room for the next frame's placements and its changed rectangles, kept between frames.
+    std::vector<Placement> nextPlacements_;
+    std::vector<QRect> changedRects_;
+    long paints_ = 0;
 };
 
 /// Copies the whole sprite onto target with its top-left corner at (roundHalfEven(x),

@@ -1,10 +1,11 @@
 // Timer-driven simulation loop: each tick replays the passes of a spinning loop in virtual time
-// up to the present and draws the frame of the present moment.
+// up to the present and draws the frame of the present moment, then sleeps until work is due.
 #include "SimulationLoop.h"
 
 #include "NumericError.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace vozavero {
@@ -16,7 +17,7 @@ SimulationLoop::SimulationLoop(const Clock& clock, Hooks hooks, QObject* parent)
     , hooks_(std::move(hooks))
     , timer_(this) {
     timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(kTickMs);
+    timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &SimulationLoop::runTick);
 }
 
@@ -28,9 +29,14 @@ void SimulationLoop::start() {
     passClock_.now = clock_.secondsSinceMidnight();
     lastTickEnd_ = passClock_.now;
     pacer_.start();
-    timer_.start();
     // The first frame need not wait a whole tick.
-    QTimer::singleShot(0, this, &SimulationLoop::runTick);
+    timer_.start(0);
+}
+
+void SimulationLoop::wake() {
+    if (running() && !inTick_) {
+        timer_.start(0);
+    }
 }
 
 void SimulationLoop::runTick() {
@@ -40,6 +46,7 @@ void SimulationLoop::runTick() {
     inTick_ = true;
     try {
         const double now = clock_.secondsSinceMidnight();
+        lastTickStart_ = now;
         const double gap = now - lastTickEnd_;
         if (gap < 0.0 || gap > kLongestReplay) {
             // The event loop was blocked (or the clock passed midnight): no pass could run, so
@@ -56,6 +63,9 @@ void SimulationLoop::runTick() {
             passClock_.now = now - kLongestReplay;
         }
         passesUntil(now);
+        if (!ended_) {
+            scheduleNextTick();
+        }
     } catch (const NumericError&) {
         // A numerical error ends the loop's handler, and with it the simulation; the window
         // itself stays usable.
@@ -107,6 +117,37 @@ void SimulationLoop::passesUntil(double now) {
         // A frame pass before the present: the pacer has counted it, nothing is drawn.
         passClock_.now = std::min(passClock_.now + kPassSlice, now);
     }
+}
+
+void SimulationLoop::scheduleNextTick() {
+    const double now = clock_.secondsSinceMidnight();
+    const double earliest = lastTickStart_ + kFramePaceMs / 1000.0;
+    const double latest = std::max(now + kLongestSleep, earliest);
+    const double due = std::clamp(nextStepDue(latest), earliest, latest);
+    // Rounded up, so that the tick never comes before the step it is for: an early tick would
+    // find nothing to do and need another one. (Less a hair, so that a sum a hair above a whole
+    // millisecond, such as 25.0000000004, is not rounded up to the next.)
+    const double ms = std::ceil((due - now) * 1000.0 - 1e-6);
+    timer_.start(ms > 0.0 ? static_cast<int>(ms) : 0);
+}
+
+double SimulationLoop::nextStepDue(double limit) {
+    const double speed = hooks_.speed ? hooks_.speed() : 0.0;
+    const std::int32_t stepSize = hooks_.stepSize ? hooks_.stepSize() : 1;
+    LoopPacer probe = pacer_;
+    const double present = passClock_.now;
+    double due = limit;
+    // The same pass moments as the tick will replay: the present pass, then one per slice.
+    for (double t = present; t < limit; t += kPassSlice) {
+        passClock_.now = t;
+        const LoopPacer::Pass pass = probe.pass(speed, stepSize);
+        if (pass.action == LoopPacer::Action::Step || pass.stepSizeRaised) {
+            due = t;
+            break;
+        }
+    }
+    passClock_.now = present;
+    return due;
 }
 
 bool SimulationLoop::endIfQuitRequested() {

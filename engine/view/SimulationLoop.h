@@ -1,13 +1,16 @@
 #pragma once
-// Drives the simulation on the toolkit's event loop. A precise timer ticks at the display's pace;
-// each tick replays, in a virtual time, the passes that a loop spinning without pause would have
-// made since the last tick: a motion step whenever the pacer finds the steps behind schedule
-// (taking as long as the step really took), otherwise a frame pass of one millisecond. Only the
-// frame that reaches the present is drawn; the others are counted by the pacer as a spinning loop
-// would count them. So the rates and window rules hold without spinning a core, real step cost
-// still starves frames and raises stepSize, and handlers of other events always run between two
-// steps or frames. The timer also fires inside the nested event loops of modal boxes, so the
-// particles move on behind every dialog.
+// Drives the simulation on the toolkit's event loop. Each tick replays, in a virtual time, the
+// passes that a loop spinning without pause would have made since the last tick: a motion step
+// whenever the pacer finds the steps behind schedule (taking as long as the step really took),
+// otherwise a frame pass of one millisecond. Only the frame that reaches the present is drawn; the
+// others are counted by the pacer as a spinning loop would count them. So the rates and window
+// rules hold without spinning a core, real step cost still starves frames and raises stepSize,
+// and handlers of other events always run between two steps or frames.
+// Between ticks the loop sleeps: a precise single-shot timer wakes it when the pacer will next ask
+// for a step (or a larger step size), no sooner than kFramePaceMs after the last tick and no later
+// than kLongestSleep; wake() brings the next tick forward when something outside the loop
+// changed what a frame shows. The timer also fires inside the nested event loops of modal boxes,
+// so the particles move on behind every dialog.
 #include "LoopPacer.h"
 
 #include <QObject>
@@ -33,16 +36,31 @@ public:
 
     /// Starts the passes (the loop's entry).
     void start();
-    bool running() const { return timer_.isActive(); }
+    /// Started and not ended (by quitting or a numerical error).
+    bool running() const { return started_ && !ended_; }
     /// Replays the passes due since the last tick and draws the frame of the present moment;
     /// what one timer tick does. Does nothing before start, inside another tick or after the end.
     /// A NumericError from a hook ends the loop (the timer stops) without quitting the program.
     /// Public so that tests can drive the loop with a scripted clock, and so that the measuring
     /// interval can bring the particles up to the present before it reads the impacts.
+    /// After the tick the timer is set for the next one.
     void runTick();
+    /// Something a frame shows changed outside the loop (a setting, the particles, a read-out's
+    /// value): the next tick runs as soon as the event loop is free. Ignored inside a tick, whose
+    /// frame is drawn after its passes anyway.
+    void wake();
 
-    /// Milliseconds between ticks.
+    /// Milliseconds of one display tick (about 67 a second): the spacing at which a caller that
+    /// drives the loop tick by tick, as the tests do, lets time pass.
     static constexpr int kTickMs = 15;
+    /// Shortest time between two ticks the loop sets for itself (milliseconds): at most 40
+    /// frames a second, so that at high speeds several steps share one frame. (Above that, at
+    /// 50 particles and speed 30, the frames' paints and the live read-outs, which change with
+    /// nearly every frame there, cost more than the steps.)
+    static constexpr int kFramePaceMs = 25;
+    /// Longest sleep between two ticks (seconds) when no step falls due sooner. Well below
+    /// kLongestReplay, so that only a blocked event loop makes a hold-up.
+    static constexpr double kLongestSleep = 0.08;
     /// Safety bound on steps in one tick, so that a huge speed cannot stall the window.
     static constexpr int kMaxStepsPerTick = 2000;
     /// Seconds one frame pass of the emulated spinning loop takes.
@@ -62,6 +80,9 @@ public:
     /// Hold-ups seen since the loop was created: gaps between ticks longer than kLongestReplay,
     /// during which the particles could not move.
     long holdUps() const { return holdUps_; }
+    /// Milliseconds from the last tick (or wake) to the next tick as the timer was set; -1 when
+    /// no tick is coming.
+    int nextTickMs() const { return timer_.isActive() ? timer_.interval() : -1; }
 
 private:
     /// The time of day the pacer sees: the virtual time of the pass being replayed.
@@ -74,11 +95,20 @@ private:
     void passesUntil(double now);
     /// Ends the loop when quitting was requested; returns true when it did.
     bool endIfQuitRequested();
+    /// Sets the timer for the next tick: when the pacer will next ask for a step, within the
+    /// bounds of kFramePaceMs and kLongestSleep.
+    void scheduleNextTick();
+    /// The virtual time of the first pass, from the present pass on and before limit, at which
+    /// the pacer would make a step or raise the step size; limit when there is none. Asks a copy
+    /// of the pacer, so the passes themselves are left to the tick.
+    double nextStepDue(double limit);
 
     const Clock& clock_;
     PassClock passClock_;
     /// Real time at which the last tick ended (seconds since midnight).
     double lastTickEnd_ = 0.0;
+    /// Real time at which the last tick began (seconds since midnight).
+    double lastTickStart_ = 0.0;
     LoopPacer pacer_;
     Hooks hooks_;
     QTimer timer_;

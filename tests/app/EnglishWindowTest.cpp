@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 #include "Catalogues.h"
 #include "OptionsAutoDialog.h"
+#include "SimulationLoop.h"
 #include "ToolkitTexts.h"
 #include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
@@ -308,6 +309,7 @@ TEST_F(EnglishWindowTest, EveryMessageHasItsEnglish) {
 }
 
 TEST_F(EnglishWindowTest, SwitchingWhileTheSimulationRunsKeepsEveryParticlePointAndSetting) {
+    window->timers().loop()->start();
     window->experiment().setQuantity(QuantityId::Speed, 7, ChangeOrigin::Gauge);
     find<QAction>("mnu_OptionsIntervalSel(0)")->trigger(); // 1 s
     for (const double count : {10.0, 20.0}) {
@@ -355,6 +357,7 @@ TEST_F(EnglishWindowTest, SwitchingWhileTheSimulationRunsKeepsEveryParticlePoint
     advance(2.0);
     const QStringList running = state();
     EXPECT_NE(running, before) << "the simulation goes on in English";
+    EXPECT_EQ(text("ANZ(1)"), QStringLiteral("1 s")) << "the live read-outs follow the language";
 
     chooseLanguage(0);
     EXPECT_EQ(state(), running);

@@ -5,7 +5,9 @@
 #include "PictureBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -124,6 +126,38 @@ TEST_F(CylinderViewTest, ParticlesLandAtEightPixelsPerCellClippedToTheInterior) 
     }
     EXPECT_EQ(view.frame(), expected);
     EXPECT_EQ(view.grab().toImage().convertToFormat(QImage::Format_RGB32), expected);
+}
+
+TEST_F(CylinderViewTest, OnlyTheOldAndNewPlacesOfMovedSpritesArePainted) {
+    // What each paint covered, as the toolkit asked for it.
+    struct PaintSpy : QObject {
+        std::vector<QRegion> regions;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                regions.push_back(static_cast<QPaintEvent*>(event)->region());
+            }
+            return false;
+        }
+    } spy;
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    place(1, 3.0f, 3.0f);
+    place(2, 20.0f, 10.0f);
+    view.drawParticles(engine);
+    QCoreApplication::sendPostedEvents();
+    view.installEventFilter(&spy);
+
+    view.drawParticles(engine); // nothing moved
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(spy.regions.empty());
+
+    place(1, 4.0f, 3.5f); // pixels (24, 24) to (32, 28); particle 2 stays
+    view.drawParticles(engine);
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(spy.regions.size(), 1u);
+    EXPECT_EQ(spy.regions[0], QRegion(24, 24, 8, 8) + QRegion(32, 28, 8, 8) +
+                                  QRegion(160, 80, 8, 8)); // every sprite's place
+    view.removeEventFilter(&spy);
 }
 
 template <typename Widget> void expectPointerOnPressAndDragOnly(Widget& widget) {
