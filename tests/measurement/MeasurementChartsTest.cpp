@@ -11,8 +11,8 @@ namespace vozavero {
 namespace {
 
 TEST(MeasurementCharts, EveryValueTheGaugesCanSetLiesOnTheAxesAndTheLargestOnTheirEnd) {
-    // Rows at both ends of every gauge and of the impact scale: no point may fall off a chart,
-    // and each axis reaches no further than the largest value (the time axis excepted).
+    // Rows at both ends of every gauge and of the impact scale, the second at the time axis' end:
+    // no point may fall off a chart, and no axis reaches further than the largest value.
     MeasurementCharts charts(100);
     const ValueRange count = Quantity::of(QuantityId::Count).gauge;
     const ValueRange speed = Quantity::of(QuantityId::Speed).gauge;
