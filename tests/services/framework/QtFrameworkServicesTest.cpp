@@ -122,7 +122,10 @@ TEST_F(QtFrameworkServicesTest, AboutBoxShowsTheVersion) {
     EXPECT_TRUE(driver.ran());
 }
 
-TEST_F(QtFrameworkServicesTest, InputAidWritesThePadTextIntoTheFieldOnlyOnOk) {
+TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextOnlyOnOk) {
+    window.setGeometry(10, 40, 381, 350); // room on the right of the 800 px test screen
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const struct {
         const char* way;
         std::function<void(QWidget*)> close;
@@ -142,6 +145,7 @@ TEST_F(QtFrameworkServicesTest, InputAidWritesThePadTextIntoTheFieldOnlyOnOk) {
         ModalDriver driver([&](QWidget* box) {
             EXPECT_EQ(box->objectName(), "numberPad");
             EXPECT_EQ(box->windowTitle(), "Sekunden");
+            EXPECT_FALSE(box->frameGeometry().intersects(window.frameGeometry()));
             click(box, "numberPadKey1");
             QTest::keyClicks(box, QStringLiteral("2,5"));
             c.close(box);
