@@ -1,10 +1,40 @@
 #include "AppFixture.h"
-#include "SimulationLoop.h"
+#include "OptionsAutoDialog.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QtGui/qtestsupport_gui.h>
 
 namespace vozavero {
+
+void mouse(QWidget* w, QEvent::Type type, QPointF at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void press(QWidget* w, QPointF at) {
+    mouse(w, QEvent::MouseButtonPress, at);
+    mouse(w, QEvent::MouseButtonRelease, at);
+}
+
+void touchAlong(QWidget* w, std::initializer_list<QPointF> path) {
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    QWindow* window = w->window()->windowHandle();
+    QEventPoint::State state = QEventPoint::State::Pressed;
+    QPointF last;
+    for (const QPointF& at : path) {
+        last = w->mapToGlobal(at);
+        qt_handleTouchEvent(window, screen, {QEventPoint(1, state, {}, last)});
+        QCoreApplication::processEvents();
+        state = QEventPoint::State::Updated;
+    }
+    qt_handleTouchEvent(window, screen, {QEventPoint(1, QEventPoint::State::Released, {}, last)});
+    QCoreApplication::processEvents();
+}
 
 AppFixture::Twin::Twin() {
     MainWindow::Environment env;
@@ -18,10 +48,32 @@ AppFixture::Twin::Twin() {
     window->formLoad();
 }
 
-void AppFixture::drag(QWidget* w, QPoint pos) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->mapToGlobal(QPointF(pos)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
+bool AppFixture::start(const CommandLine& commandLine, bool otherInstance) {
+    MainWindow::Environment env;
+    env.services = &services;
+    env.clock = &clock;
+    env.random = &random;
+    env.commandLine = commandLine;
+    env.otherInstanceRunning = [otherInstance] { return otherInstance; };
+    env.quit = [this] { ++quitCalls; };
+    env.twips = Twips{15.0, 15.0};
+    env.instance = instance;
+    env.recoveryFolder = recoveryFolder;
+    window = std::make_unique<MainWindow>(env);
+    return window->formLoad();
+}
+
+int AppFixture::withOptionsDialog(const QString& action,
+                                  const std::function<void(OptionsAutoDialog*)>& inside) {
+    int seen = 0;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<OptionsAutoDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        ++seen;
+        inside(d);
+    });
+    trigger(action);
+    return seen;
 }
 
 void AppFixture::advance(double seconds) {
