@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <cstdio>
 
 namespace vozavero {
 
@@ -13,6 +14,14 @@ double environmentNumber(const char* name, double fallback) {
     bool ok = false;
     const double v = value.toDouble(&ok);
     return ok ? v : fallback;
+}
+
+void expectRanOften(const char* check, long ran, long occasions, const char* of, long onePer) {
+    std::printf("soak check \"%s\": %ld in %ld %s (at least %ld needed)\n", check, ran, occasions,
+                of, occasions / onePer);
+    EXPECT_GE(ran, occasions / onePer)
+        << "the check \"" << check << "\" ran too rarely to mean "
+        << "anything: " << ran << " times in " << occasions << " " << of;
 }
 
 void SoakFixture::SetUp() {

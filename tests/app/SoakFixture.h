@@ -17,6 +17,11 @@ namespace vozavero {
 /// The number in the environment variable, or the fallback when it is unset or not a number.
 double environmentNumber(const char* name, double fallback);
 
+/// Prints how often a conditional check ran in how many occasions (closed intervals, events, ...)
+/// and fails the running test when it ran less than once per onePer occasions: a check whose
+/// condition hardly ever held would otherwise pass unnoticed.
+void expectRanOften(const char* check, long ran, long occasions, const char* of, long onePer);
+
 class SoakFixture : public AppFixture {
 protected:
     void SetUp() override;
