@@ -36,6 +36,41 @@ void touchAlong(QWidget* w, std::initializer_list<QPointF> path) {
     QCoreApplication::processEvents();
 }
 
+QString stateOf(MainWindow& w) {
+    const Experiment& e = w.experiment();
+    const SimulationSettings& s = e.settings();
+    const EngineCopy copy = e.engine().engineCopy();
+    QStringList facts{QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8 %9")
+                          .arg(s.particleCount)
+                          .arg(s.speed)
+                          .arg(e.cylinderWidth())
+                          .arg(s.pistonPosition)
+                          .arg(s.measuringInterval)
+                          .arg(s.recordingEnabled)
+                          .arg(copy.particleCount)
+                          .arg(copy.speed)
+                          .arg(copy.pistonPosition),
+                      QStringLiteral("%1 %2 %3 %4 %5")
+                          .arg(e.engine().impactCount())
+                          .arg(e.shownRegression().has_value())
+                          .arg(e.automatic().on())
+                          .arg(w.viewMode())
+                          .arg(w.findChild<QWidget*>("pic_Schieber")->x())};
+    for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)"}) {
+        facts << w.findChild<QLabel*>(name)->text();
+    }
+    for (const Particle& p : e.engine().particles()) {
+        facts << QStringLiteral("%1,%2,%3").arg(p.x).arg(p.y).arg(p.direction);
+    }
+    for (const auto& chart : RecordingExperiment::pointsOf(e.document())) {
+        for (const QPointF& p : chart) {
+            facts << QStringLiteral("%1:%2").arg(p.x()).arg(p.y());
+        }
+        facts << QStringLiteral("|");
+    }
+    return facts.join(u' ');
+}
+
 AppFixture::Twin::Twin() {
     MainWindow::Environment env;
     env.services = &services;

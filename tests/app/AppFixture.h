@@ -40,6 +40,9 @@ inline void drag(QWidget* w, QPointF at) {
 }
 /// A finger put down at the points of w in turn and lifted at the last one.
 void touchAlong(QWidget* w, std::initializer_list<QPointF> path);
+/// Everything a setting, a measurement or a switch of language could change in w, as one text:
+/// settings, the engine's copy, particles, points, read-outs, piston, line, automatic and view.
+QString stateOf(MainWindow& w);
 
 class AppFixture : public ::testing::Test {
 public:

@@ -169,31 +169,8 @@ TEST_F(EnglishWindowTest, SwitchingWhileTheSimulationRunsKeepsEveryParticlePoint
     find<QPushButton>("but_LinearRegression(2)")->click();
     window->experiment().setAutomaticOn(true);
     window->setViewMode(2);
-    const auto state = [this] {
-        const Experiment& e = window->experiment();
-        QStringList facts;
-        for (const Particle& p : e.engine().particles()) {
-            facts << QStringLiteral("%1 %2 %3").arg(p.x).arg(p.y).arg(p.direction);
-        }
-        for (const auto& chart : points()) {
-            for (const QPointF& p : chart) {
-                facts << QStringLiteral("%1 %2").arg(p.x()).arg(p.y());
-            }
-        }
-        const SimulationSettings& s = e.settings();
-        facts << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
-                     .arg(s.particleCount)
-                     .arg(s.speed)
-                     .arg(s.pistonPosition)
-                     .arg(s.measuringInterval)
-                     .arg(s.recordingEnabled)
-                     .arg(e.engine().impactCount())
-                     .arg(e.shownRegression().has_value())
-                     .arg(e.automatic().on())
-                     .arg(window->viewMode());
-        return facts;
-    };
-    const QStringList before = state();
+    const auto state = [this] { return stateOf(*window); };
+    const QString before = state();
     ASSERT_TRUE(window->experiment().shownRegression().has_value());
 
     chooseLanguage(1);
@@ -202,7 +179,7 @@ TEST_F(EnglishWindowTest, SwitchingWhileTheSimulationRunsKeepsEveryParticlePoint
               "Impacts (pressure) and particle count");
     EXPECT_EQ(text("Bezeichnung5"), "Last impacts:");
     advance(2.0);
-    const QStringList running = state();
+    const QString running = state();
     EXPECT_NE(running, before) << "the simulation goes on in English";
     chooseLanguage(0);
     EXPECT_EQ(state(), running);

@@ -14,32 +14,6 @@
 
 namespace vozavero {
 
-namespace {
-
-/// Everything a change of count, speed or volume reaches, as one comparable text.
-QString stateOf(MainWindow& w) {
-    const Experiment& e = w.experiment();
-    const EngineCopy copy = e.engine().engineCopy();
-    QString s = QStringLiteral("%1 %2 %3 %4 | %5 %6 %7 |")
-                    .arg(e.settings().particleCount)
-                    .arg(e.settings().speed)
-                    .arg(e.cylinderWidth())
-                    .arg(e.settings().pistonPosition)
-                    .arg(copy.particleCount)
-                    .arg(copy.speed)
-                    .arg(copy.pistonPosition);
-    for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)"}) {
-        s += w.findChild<QLabel*>(name)->text() + u'|';
-    }
-    s += QString::number(w.findChild<QWidget*>("pic_Schieber")->x());
-    for (const Particle& p : e.engine().particles()) {
-        s += QStringLiteral(" %1,%2,%3").arg(p.x).arg(p.y).arg(p.direction);
-    }
-    return s;
-}
-
-} // namespace
-
 class KeyboardAccessTest : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }

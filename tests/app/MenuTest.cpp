@@ -69,6 +69,7 @@ TEST_F(MenuTest, ShortcutsReachTheirCommandsAndTheHiddenEditMenusDoNot) {
     EXPECT_EQ(openChoices, 1);
     services.answers = {FrameworkServices::kAnswerNo, FrameworkServices::kAnswerYes};
     key(Qt::Key_Q);
+    EXPECT_EQ(services.questions.last(), "Wollen Sie das Programm wirklich beenden?");
     EXPECT_FALSE(window->quitRequested());
     key(Qt::Key_Q);
     EXPECT_TRUE(window->quitRequested());

@@ -1,6 +1,6 @@
 // The running simulation through the real window: gauges, cylinder, syringe and piston under the
-// mouse reach the model and every place the volume shows; the live read-out; quitting; and
-// measuring that holds while a dialog stays open or the event loop stalls.
+// mouse reach the model and every place the volume shows; the live read-out; and measuring that
+// holds while a dialog stays open or the event loop stalls.
 #include "AppFixture.h"
 #include "OptionsAutoDialog.h"
 
@@ -103,26 +103,6 @@ TEST_F(SimulationWindowTest, LiveReadoutShowsImpactsIntervalAndRateWithTheUsersS
     EXPECT_EQ(text("ANZ(0)"), "17");
     EXPECT_EQ(text("ANZ(1)"), "5 Sek.");
     EXPECT_EQ(text("ANZ(2)"), QLocale().toString(3.4));
-}
-
-TEST_F(SimulationWindowTest, QuitAsksAndEndsTheLoopAfterItsPassButTheCloseBoxDoesNot) {
-    window->timers().loop()->start();
-    services.answers = {FrameworkServices::kAnswerNo};
-    window->confirmQuit();
-    advance(0.1);
-    EXPECT_EQ(quitCalls, 0);
-    services.answers = {FrameworkServices::kAnswerYes};
-    window->confirmQuit();
-    EXPECT_EQ(services.questions.last(), "Wollen Sie das Programm wirklich beenden?");
-    advance(0.1);
-    EXPECT_EQ(quitCalls, 1);
-    EXPECT_FALSE(window->timers().loop()->running());
-
-    services.questions.clear();
-    ASSERT_TRUE(start());
-    window->close();
-    EXPECT_TRUE(window->quitRequested());
-    EXPECT_TRUE(services.questions.isEmpty());
 }
 
 TEST_F(SimulationWindowTest, ADialogHeldOpenRecordsOnlyWhatTheParticlesMade) {
