@@ -92,26 +92,20 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndExitZero) {
 
 TEST(SingleInstance, EveryInstanceCountsAsRunningUntilItEndsAndCrashedOnesDoNot) {
     QTemporaryDir dir;
-    // QLockFile locks per process, so objects in this process stand for instances only through
-    // their files on disk.
+    // QLockFile locks per process: objects here stand for instances only through their files.
     auto first = std::make_unique<SingleInstance>(dir.path());
     EXPECT_FALSE(first->otherRunning());
-    // A second instance started beside the first (with "/NEW") sees it and registers as well.
-    auto second = std::make_unique<SingleInstance>(dir.path());
+    auto second = std::make_unique<SingleInstance>(dir.path()); // started with "/NEW"
     EXPECT_TRUE(second->otherRunning());
     first.reset();
-    // The first has ended, the second still runs: a plain start is refused.
     EXPECT_TRUE(SingleInstance(dir.path()).otherRunning());
     second.reset();
     EXPECT_FALSE(SingleInstance(dir.path()).otherRunning());
-
-    // The lock file of a process that no longer exists (a crashed instance) blocks nothing and
-    // is cleared away.
-    const QString stalePath = dir.filePath("vozavero-999999-0.lock");
-    QFile stale(stalePath);
+    // The lock file of a crashed instance blocks nothing and is cleared away.
+    QFile stale(dir.filePath("vozavero-999999-0.lock"));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("999999\nvozavero\n" + QSysInfo::machineHostName().toUtf8() + "\n");
     stale.close();
     EXPECT_FALSE(SingleInstance(dir.path()).otherRunning());
-    EXPECT_FALSE(QFile::exists(stalePath));
+    EXPECT_FALSE(stale.exists());
 }

@@ -48,7 +48,7 @@ TEST_F(MeasuringWindowTest, AClosedIntervalReachesTheReadoutsTheGaugeAndTheGraph
     EXPECT_NEAR(plotter->mapping().mapX(x.maximum), plotter->mapping().plotArea().right(), 1.0);
 }
 
-TEST_F(MeasuringWindowTest, BoxMenuAndShortcutOfRecordingAgreeAndOffFreezesTheRows) {
+TEST_F(MeasuringWindowTest, BoxAndMenuEntryOfRecordingAgreeAndOffFreezesTheRows) {
     closeInterval(10);
     find<QCheckBox>("opt_Record")->setChecked(false);
     EXPECT_FALSE(window->experiment().settings().recordingEnabled);

@@ -1,10 +1,9 @@
-// The recovery copy through the real window: at start-up a lost series is offered with the date
-// of its last point and its number of points, after the "-DEV" trace and a series named on the
-// command line, and before measuring starts; Yes shows it, No removes it; copies of running
-// instances, empty copies and copies that are no series are not offered. The orderly end removes
-// the window's own copy, and a full disk gives one message while the lesson goes on.
+// The recovery copy through the real window (which copies are offered, how they are written and
+// removed is the recovery folder's and the copy's own): at start-up a lost series is offered with
+// the date of its last point and its number of points, after the "-DEV" trace and a series named
+// on the command line, and before measuring starts; Yes shows it, No removes it. The menu and the
+// close box end the lesson in order and remove the window's own copy.
 #include "AppFixture.h"
-#include "FullDisk.h"
 #include "SingleInstance.h"
 #include "chart/ChartFile.h"
 
@@ -128,25 +127,6 @@ TEST_F(RecoveryWindowTest, TheQuestionComesAfterTheTraceAndASeriesFileOnTheComma
     }
 }
 
-TEST_F(RecoveryWindowTest, NoQuestionForARunningInstancesCopyAnEmptyOneOrOneThatIsNoSeries) {
-    SingleInstance other(dir.filePath("run")); // a "/NEW" instance still running
-    RecordingExperiment lesson;
-    lesson.record(4);
-    const QString running = lose(lesson, other.name());
-    const QString empty = lose(RecordingExperiment(), "vozavero-999998-0-00000000");
-    QFile broken(QDir(recoveryFolder).filePath("vozavero-999997-0-00000000.kpx"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("VOZAVERO-KPX 1\n");
-    broken.close();
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(services.questions.isEmpty());
-    EXPECT_TRUE(QFile::exists(running));
-    EXPECT_FALSE(QFile::exists(empty));
-    EXPECT_FALSE(broken.exists());
-    EXPECT_EQ(QDir(recoveryFolder + "/unreadable").entryList(QDir::Files).size(), 1);
-    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
-}
-
 TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
     for (const bool byMenu : {true, false}) {
         SCOPED_TRACE(byMenu);
@@ -170,31 +150,6 @@ TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
         EXPECT_FALSE(QFile::exists(ownCopy()));
         end();
     }
-}
-
-TEST_F(RecoveryWindowTest, AFullDiskGivesOneMessageAndTheLessonGoesOn) {
-    FullDisk full(recoveryFolder);
-    ASSERT_TRUE(start());
-    closeInterval(30);
-    settle();
-    QFile copy(ownCopy());
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    const QByteArray earlier = copy.readAll();
-    copy.close();
-    full.fill(2048);
-    for (int i = 0; i < 90; ++i) {
-        closeInterval(40 + i % 9);
-        if (i % 30 == 29) {
-            settle();
-        }
-    }
-    ASSERT_EQ(services.messages.size(), 1);
-    EXPECT_TRUE(services.messages[0].startsWith(
-        "Die Wiederherstellungskopie der Messreihe kann nicht geschrieben werden."));
-    EXPECT_TRUE(services.messages[0].contains("nicht mehr genug Platz"));
-    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 91);
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), earlier);
 }
 
 } // namespace vozavero

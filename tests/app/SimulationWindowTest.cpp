@@ -2,6 +2,7 @@
 // mouse reach the model and every place the volume shows; the live read-out; and measuring that
 // holds while a dialog stays open or the event loop stalls.
 #include "AppFixture.h"
+#include "DefaultLocale.h"
 #include "OptionsAutoDialog.h"
 
 #include <QLocale>
@@ -96,13 +97,19 @@ TEST_F(SimulationWindowTest, CylinderSyringeAndPistonMoveTheVolumeByTheirRules) 
 }
 
 TEST_F(SimulationWindowTest, LiveReadoutShowsImpactsIntervalAndRateWithTheUsersSeparator) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     window->timers().loop()->start();
     advance(0.15);
     ExperimentProbe::setImpactCount(window->experiment(), 17);
     advance(0.15);
     EXPECT_EQ(text("ANZ(0)"), "17");
     EXPECT_EQ(text("ANZ(1)"), "5 Sek.");
-    EXPECT_EQ(text("ANZ(2)"), QLocale().toString(3.4));
+    EXPECT_EQ(text("ANZ(2)"), "3,4");
+    trigger("mnu_OptionsIntervalSel(2)");
+    ExperimentProbe::setImpactCount(window->experiment(), 11);
+    advance(0.15);
+    EXPECT_EQ(text("ANZ(1)"), "3 Sek.");
+    EXPECT_EQ(text("ANZ(2)"), "3,6"); // 3.67 cut to tenths, not rounded
 }
 
 TEST_F(SimulationWindowTest, ADialogHeldOpenRecordsOnlyWhatTheParticlesMade) {
@@ -137,7 +144,10 @@ TEST_F(SimulationWindowTest, ADialogHeldOpenRecordsOnlyWhatTheParticlesMade) {
     // Nothing ran for 30 s (a long print): the overdue interval is discarded unrecorded, and a
     // fresh one of two whole seconds follows.
     window->experiment().setMeasuringInterval(2);
-    advance(1.0);
+    advance(0.5);
+    window->timers().measuringTick(); // closes the last interval of one second
+    window->timers().measuringTick();
+    ASSERT_EQ(window->experiment().intervalTicks(), 1); // the next tick would close the interval
     const int rowsBeforeTheHoldUp = timeline.count();
     clock.now += 30.0;
     window->timers().measuringTick();
