@@ -112,16 +112,17 @@ int AppFixture::withOptionsDialog(const QString& action,
 }
 
 void AppFixture::advance(double seconds) {
-    constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
     // Whole ticks, so that repeated calls do not drift against the measuring seconds.
     const int ticks = static_cast<int>(seconds / kTick + 0.5);
     for (int i = 0; i < ticks; ++i) {
         clock.now += kTick;
+        beforeTick();
         window->timers().loop()->runTick();
+        afterTick();
         sinceMeasuringTick += kTick;
         if (sinceMeasuringTick >= 1.0 - 1e-9) {
             sinceMeasuringTick -= 1.0;
-            window->timers().measuringTick();
+            measuringSecond();
         }
     }
 }

@@ -82,6 +82,12 @@ protected:
     /// Lets the given seconds pass on the clock as the running program would: a loop tick every
     /// display tick and a measuring tick at every whole second.
     void advance(double seconds);
+    /// What runs around each loop tick and at each whole second of advance(); a fixture that
+    /// checks the running program overrides them.
+    virtual void beforeTick() {}
+    virtual void afterTick() {}
+    virtual void measuringSecond() { window->timers().measuringTick(); }
+    static constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
     /// Lets a whole measuring interval pass with the given impacts (no particle motion).
     void closeInterval(int impacts) {
         ExperimentProbe::setImpactCount(window->experiment(), impacts);

@@ -84,7 +84,7 @@ protected:
         QWidget* target = nullptr;
         switch (std::discrete_distribution<int>(kWeights.begin(), kWeights.end())(rng)) {
         case Time:
-            run(uniform(0.0, 0.2));
+            advance(uniform(0.0, 0.2));
             break;
         case Pointer:
             target = find(pick(pointerTargets));
