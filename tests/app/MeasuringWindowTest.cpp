@@ -48,22 +48,13 @@ TEST_F(MeasuringWindowTest, AClosedIntervalReachesTheReadoutsTheGaugeAndTheGraph
     EXPECT_NEAR(plotter->mapping().mapX(x.maximum), plotter->mapping().plotArea().right(), 1.0);
 }
 
-TEST_F(MeasuringWindowTest, BoxAndMenuEntryOfRecordingAgreeAndOffFreezesTheRows) {
-    closeInterval(10);
+TEST_F(MeasuringWindowTest, BoxAndMenuEntryOfRecordingAgree) {
     find<QCheckBox>("opt_Record")->setChecked(false);
     EXPECT_FALSE(window->experiment().settings().recordingEnabled);
     EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
-    closeInterval(20);
-    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 1);
-    EXPECT_EQ(text("ANZ(4)"), "4");
     trigger("mnu_OptionsRecord");
     EXPECT_TRUE(window->experiment().settings().recordingEnabled);
     EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
-    closeInterval(30);
-    const chart::Chart& t = window->experiment().charts().pressureTimeChart();
-    ASSERT_EQ(t.count(), 2);
-    EXPECT_EQ(t.x(2), 5);
-    EXPECT_EQ(t.y(2), 6);
 }
 
 TEST_F(MeasuringWindowTest, IntervalMenuChecksOneEntryAndTheReadoutOpensItByMouseAndKey) {

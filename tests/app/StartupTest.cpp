@@ -77,11 +77,7 @@ TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     EXPECT_EQ(services.productInfo().title, "Vozavero");
     EXPECT_EQ(services.productInfo().helpFile, "Vorlix.hlp");
 
-    // The engine and the cylinder that the start values make.
-    const ParticleEngine& e = window->experiment().engine();
-    EXPECT_EQ(e.upperBound(), 5);
-    EXPECT_EQ(e.geometry().cellsX, 30);
-    EXPECT_EQ(e.geometry().cellsY, 18);
+    EXPECT_EQ(window->experiment().engine().upperBound(), 5);
     EXPECT_EQ(find("Bild")->width(), 250);
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 250);
 
