@@ -1,10 +1,75 @@
 #include "AppFixture.h"
-#include "SimulationLoop.h"
+#include "OptionsAutoDialog.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QtGui/qtestsupport_gui.h>
 
 namespace vozavero {
+
+void mouse(QWidget* w, QEvent::Type type, QPointF at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void press(QWidget* w, QPointF at) {
+    mouse(w, QEvent::MouseButtonPress, at);
+    mouse(w, QEvent::MouseButtonRelease, at);
+}
+
+void touchAlong(QWidget* w, std::initializer_list<QPointF> path) {
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    QWindow* window = w->window()->windowHandle();
+    QEventPoint::State state = QEventPoint::State::Pressed;
+    QPointF last;
+    for (const QPointF& at : path) {
+        last = w->mapToGlobal(at);
+        qt_handleTouchEvent(window, screen, {QEventPoint(1, state, {}, last)});
+        QCoreApplication::processEvents();
+        state = QEventPoint::State::Updated;
+    }
+    qt_handleTouchEvent(window, screen, {QEventPoint(1, QEventPoint::State::Released, {}, last)});
+    QCoreApplication::processEvents();
+}
+
+QString stateOf(MainWindow& w) {
+    const Experiment& e = w.experiment();
+    const SimulationSettings& s = e.settings();
+    const EngineCopy copy = e.engine().engineCopy();
+    QStringList facts{QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8 %9")
+                          .arg(s.particleCount)
+                          .arg(s.speed)
+                          .arg(e.cylinderWidth())
+                          .arg(s.pistonPosition)
+                          .arg(s.measuringInterval)
+                          .arg(s.recordingEnabled)
+                          .arg(copy.particleCount)
+                          .arg(copy.speed)
+                          .arg(copy.pistonPosition),
+                      QStringLiteral("%1 %2 %3 %4 %5")
+                          .arg(e.engine().impactCount())
+                          .arg(e.shownRegression().has_value())
+                          .arg(e.automatic().on())
+                          .arg(w.viewMode())
+                          .arg(w.findChild<QWidget*>("pic_Schieber")->x())};
+    for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)"}) {
+        facts << w.findChild<QLabel*>(name)->text();
+    }
+    for (const Particle& p : e.engine().particles()) {
+        facts << QStringLiteral("%1,%2,%3").arg(p.x).arg(p.y).arg(p.direction);
+    }
+    for (const auto& chart : RecordingExperiment::pointsOf(e.document())) {
+        for (const QPointF& p : chart) {
+            facts << QStringLiteral("%1:%2").arg(p.x()).arg(p.y());
+        }
+        facts << QStringLiteral("|");
+    }
+    return facts.join(u' ');
+}
 
 AppFixture::Twin::Twin() {
     MainWindow::Environment env;
@@ -18,23 +83,46 @@ AppFixture::Twin::Twin() {
     window->formLoad();
 }
 
-void AppFixture::drag(QWidget* w, QPoint pos) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), w->mapToGlobal(QPointF(pos)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
+bool AppFixture::start(const CommandLine& commandLine, bool otherInstance) {
+    MainWindow::Environment env;
+    env.services = &services;
+    env.clock = &clock;
+    env.random = &random;
+    env.commandLine = commandLine;
+    env.otherInstanceRunning = [otherInstance] { return otherInstance; };
+    env.quit = [this] { ++quitCalls; };
+    env.twips = Twips{15.0, 15.0};
+    env.instance = instance;
+    env.recoveryFolder = recoveryFolder;
+    window = std::make_unique<MainWindow>(env);
+    return window->formLoad();
+}
+
+int AppFixture::withOptionsDialog(const QString& action,
+                                  const std::function<void(OptionsAutoDialog*)>& inside) {
+    int seen = 0;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<OptionsAutoDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        ++seen;
+        inside(d);
+    });
+    trigger(action);
+    return seen;
 }
 
 void AppFixture::advance(double seconds) {
-    constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
     // Whole ticks, so that repeated calls do not drift against the measuring seconds.
     const int ticks = static_cast<int>(seconds / kTick + 0.5);
     for (int i = 0; i < ticks; ++i) {
         clock.now += kTick;
+        beforeTick();
         window->timers().loop()->runTick();
+        afterTick();
         sinceMeasuringTick += kTick;
         if (sinceMeasuringTick >= 1.0 - 1e-9) {
             sinceMeasuringTick -= 1.0;
-            window->timers().measuringTick();
+            measuringSecond();
         }
     }
 }

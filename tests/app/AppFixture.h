@@ -1,16 +1,23 @@
 #pragma once
 // A main window started the way the program starts it, with scripted services, a clock that only
-// moves when a test moves it and a seeded generator, so that every window test is deterministic.
+// moves when a test moves it and a seeded generator, so that every window test is deterministic;
+// and the one helper per need of the window tests: pointer, finger, time and the modal dialog.
 #include "ExperimentProbe.h"
 #include "MainWindow.h"
+#include "RecordingExperiment.h"
 #include "ScriptedServices.h"
+#include "SimulationLoop.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace vozavero {
+
+class OptionsAutoDialog;
 
 /// The automatic slots of the three quantities.
 inline const int kCountSlot = Quantity::of(QuantityId::Count).slot;
@@ -22,6 +29,20 @@ public:
     double now = 36000.0;
     double secondsSinceMidnight() const override { return now; }
 };
+
+/// A mouse event of the left button at a fractional position, as a precise pointer delivers it.
+void mouse(QWidget* w, QEvent::Type type, QPointF at);
+/// A press of the left button and its release.
+void press(QWidget* w, QPointF at);
+/// A move with the left button held, as a drag delivers it.
+inline void drag(QWidget* w, QPointF at) {
+    mouse(w, QEvent::MouseMove, at);
+}
+/// A finger put down at the points of w in turn and lifted at the last one.
+void touchAlong(QWidget* w, std::initializer_list<QPointF> path);
+/// Everything a setting, a measurement or a switch of language could change in w, as one text:
+/// settings, the engine's copy, particles, points, read-outs, piston, line, automatic and view.
+QString stateOf(MainWindow& w);
 
 class AppFixture : public ::testing::Test {
 public:
@@ -42,20 +63,7 @@ protected:
     bool start(const QString& commandLine = {}, bool otherInstance = false) {
         return start(CommandLine(commandLine), otherInstance);
     }
-    bool start(const CommandLine& commandLine, bool otherInstance = false) {
-        MainWindow::Environment env;
-        env.services = &services;
-        env.clock = &clock;
-        env.random = &random;
-        env.commandLine = commandLine;
-        env.otherInstanceRunning = [otherInstance] { return otherInstance; };
-        env.quit = [this] { ++quitCalls; };
-        env.twips = Twips{15.0, 15.0};
-        env.instance = instance;
-        env.recoveryFolder = recoveryFolder;
-        window = std::make_unique<MainWindow>(env);
-        return window->formLoad();
-    }
+    bool start(const CommandLine& commandLine, bool otherInstance = false);
 
     template <typename T = QWidget> T* find(const QString& name) const {
         T* w = window->findChild<T*>(name);
@@ -66,16 +74,20 @@ protected:
         auto* l = find<QLabel>(labelName);
         return l ? l->text() : QString();
     }
-    /// Presses the left button at pos of widget and releases it.
-    static void press(QWidget* w, QPoint pos) {
-        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, pos);
-        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pos);
-    }
-    /// A move with the left button held, as a drag delivers it.
-    static void drag(QWidget* w, QPoint pos);
+    void trigger(const QString& action) { find<QAction>(action)->trigger(); }
+    /// Triggers the action that opens the options dialog and runs inside on the open dialog
+    /// (which must close it); returns how often the dialog was seen.
+    int withOptionsDialog(const QString& action,
+                          const std::function<void(OptionsAutoDialog*)>& inside);
     /// Lets the given seconds pass on the clock as the running program would: a loop tick every
-    /// display tick and a measuring tick at every whole second (the loop must have been started).
+    /// display tick and a measuring tick at every whole second.
     void advance(double seconds);
+    /// What runs around each loop tick and at each whole second of advance(); a fixture that
+    /// checks the running program overrides them.
+    virtual void beforeTick() {}
+    virtual void afterTick() {}
+    virtual void measuringSecond() { window->timers().measuringTick(); }
+    static constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
     /// Lets a whole measuring interval pass with the given impacts (no particle motion).
     void closeInterval(int impacts) {
         ExperimentProbe::setImpactCount(window->experiment(), impacts);
@@ -86,6 +98,9 @@ protected:
     /// Sets the particle count as a setting change does, keeping the particles.
     void setCount(double n) {
         window->experiment().setQuantity(QuantityId::Count, n, ChangeOrigin::Gauge);
+    }
+    std::vector<std::vector<QPointF>> points() const {
+        return RecordingExperiment::pointsOf(window->experiment().document());
     }
 
     /// Seconds on the clock since the last measuring tick.

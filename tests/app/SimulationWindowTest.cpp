@@ -1,9 +1,10 @@
-// The running simulation through the real window: gauges pressed and dragged, the cylinder, the
-// syringe and the piston under the mouse, and the loop driven by the test's clock.
+// The running simulation through the real window: gauges, cylinder, syringe and piston under the
+// mouse reach the model and every place the volume shows; the live read-out; and measuring that
+// holds while a dialog stays open or the event loop stalls.
 #include "AppFixture.h"
-#include "SimulationLoop.h"
+#include "DefaultLocale.h"
+#include "OptionsAutoDialog.h"
 
-#include <QFrame>
 #include <QLocale>
 
 namespace vozavero {
@@ -11,156 +12,163 @@ namespace vozavero {
 class SimulationWindowTest : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
-    QFrame* box(int i) const { return find<QFrame>(QString("SCROLLBOX(%1)").arg(i)); }
+    QWidget* box(int i) const { return find(QString("SCROLLBOX(%1)").arg(i)); }
     QWidget* bild() const { return find("Bild"); }
     QWidget* piston() const { return find("pic_Schieber"); }
-    /// Runs loop ticks while the clock advances by one display tick each time.
-    void runFor(double seconds) {
-        const int ticks = static_cast<int>(seconds * 1000 / SimulationLoop::kTickMs);
-        for (int i = 0; i < ticks; ++i) {
-            clock.now += SimulationLoop::kTickMs / 1000.0;
-            window->timers().loop()->runTick();
-        }
-    }
-    void expectPistonAgrees() const {
-        const double w = window->experiment().cylinderWidth();
-        EXPECT_EQ(window->experiment().settings().pistonPosition, static_cast<float>(w));
-        EXPECT_EQ(bild()->width(), static_cast<int>(w));
+    /// The gas space is width wide in the model, the engine, the drawing and the read-out.
+    void expectWidth(double width) const {
+        SCOPED_TRACE(width);
+        EXPECT_EQ(window->experiment().cylinderWidth(), width);
+        EXPECT_EQ(window->experiment().settings().pistonPosition, static_cast<float>(width));
+        EXPECT_EQ(window->experiment().engine().engineCopy().pistonPosition,
+                  static_cast<float>(width));
+        EXPECT_EQ(bild()->width(), static_cast<int>(std::nearbyint(width)));
         EXPECT_EQ(piston()->x(), bild()->x() + bild()->width());
-        EXPECT_EQ(text("AnzT(3)"), QString::number(w));
+        EXPECT_EQ(text("AnzT(3)"), QLocale().toString(width));
     }
 };
 
-TEST_F(SimulationWindowTest, CountGaugeRunsFromTwoToFifty) {
-    press(box(0), {1, 10});
-    EXPECT_EQ(text("AnzT(1)"), "2");
-    EXPECT_EQ(window->experiment().settings().particleCount, 2);
-    EXPECT_EQ(window->experiment().engine().upperBound(), 2);
-    press(box(0), {box(0)->width() - 1, 10});
-    EXPECT_EQ(text("AnzT(1)"), "50");
+TEST_F(SimulationWindowTest, GaugeEndsSetTheQuantityTheEngineAndTheReadout) {
+    const struct {
+        int box;
+        const char* readout;
+        double low, high;
+        double SimulationSettings::*field;
+    } gauges[] = {{0, "AnzT(1)", 2, 50, &SimulationSettings::particleCount},
+                  {1, "AnzT(2)", 1, 30, &SimulationSettings::speed}};
+    for (const auto& g : gauges) {
+        press(box(g.box), {1, 10});
+        EXPECT_EQ(text(g.readout), QString::number(g.low));
+        EXPECT_EQ(window->experiment().settings().*g.field, g.low);
+        press(box(g.box), {box(g.box)->width() - 1.0, 10});
+        EXPECT_EQ(text(g.readout), QString::number(g.high));
+        EXPECT_EQ(window->experiment().settings().*g.field, g.high);
+    }
     EXPECT_EQ(window->experiment().engine().upperBound(), 50);
+
+    GaugePanel* volume = window->settingsPanel().gauge(GaugeVolume);
+    press(box(3), {volume->bar()->x() + volume->usableLength() / 2, 10});
+    EXPECT_NEAR(window->experiment().cylinderWidth(), 275, 1);
+    expectWidth(window->experiment().cylinderWidth());
 }
 
-TEST_F(SimulationWindowTest, SpeedGaugeRunsFromOneToThirty) {
-    press(box(1), {0, 10});
-    EXPECT_EQ(text("AnzT(2)"), "1");
-    press(box(1), {box(1)->width() - 1, 10});
-    EXPECT_EQ(text("AnzT(2)"), "30");
-    EXPECT_EQ(window->experiment().settings().speed, 30);
-}
-
-TEST_F(SimulationWindowTest, MiddleOfTheVolumeGaugeGivesAbout275AndMovesThePiston) {
-    GaugePanel* g = window->settingsPanel().gauge(GaugeVolume);
-    const int barLeft = g->bar()->x();
-    press(box(3), {barLeft + static_cast<int>(g->usableLength() / 2), 10});
-    // Whole pixels cannot hit the exact middle of an odd bar length: one pixel is 450 / u.
-    EXPECT_NEAR(window->experiment().cylinderWidth(), 275, 450 / g->usableLength() + 1);
-    expectPistonAgrees();
-    EXPECT_EQ(window->experiment().engine().geometry().cellsX,
-              static_cast<int>(std::nearbyint(window->experiment().cylinderWidth() / 8)) - 1);
-}
-
-TEST_F(SimulationWindowTest, PressesInTheCylinderFollowTheInteriorRule) {
+TEST_F(SimulationWindowTest, CylinderSyringeAndPistonMoveTheVolumeByTheirRules) {
     press(bild(), {30, 40});
-    EXPECT_EQ(window->experiment().cylinderWidth(), 50);
-    expectPistonAgrees();
+    expectWidth(50);
     press(bild(), {0, 40}); // left of the first pixel: nothing happens
-    EXPECT_EQ(window->experiment().cylinderWidth(), 50);
+    expectWidth(50);
     // A drag that started inside keeps the pointer and can pull the piston out again.
-    QTest::mousePress(bild(), Qt::LeftButton, Qt::NoModifier, {20, 40});
+    mouse(bild(), QEvent::MouseButtonPress, {20, 40});
     drag(bild(), {320, 40});
-    QTest::mouseRelease(bild(), Qt::LeftButton, Qt::NoModifier, {320, 40});
-    EXPECT_EQ(window->experiment().cylinderWidth(), 320);
-    expectPistonAgrees();
-}
+    mouse(bild(), QEvent::MouseButtonRelease, {320, 40});
+    expectWidth(320);
+    press(bild(), {123.4, 40});
+    expectWidth(123);
 
-TEST_F(SimulationWindowTest, PressesOnTheSyringeCountOnlyWithinTheInteriorsHeight) {
     QWidget* syringe = find("frm_Kolben");
     const int left = bild()->x();
-    press(syringe, {left + 450, bild()->y() + 10});
-    EXPECT_EQ(window->experiment().cylinderWidth(), 450);
-    press(syringe, {left + 100, bild()->y() - 5});
-    press(syringe, {left + 100, bild()->y() + bild()->height() + 3});
-    EXPECT_EQ(window->experiment().cylinderWidth(), 450);
-    press(syringe, {left + 10, bild()->y() + 10}); // clamped to the smallest volume
-    EXPECT_EQ(window->experiment().cylinderWidth(), 50);
-    expectPistonAgrees();
+    press(syringe, {left + 450.0, bild()->y() + 10.0});
+    expectWidth(450);
+    press(syringe, {left + 100.0, bild()->y() - 5.0}); // above and below the gas: nothing
+    press(syringe, {left + 100.0, bild()->y() + bild()->height() + 3.0});
+    expectWidth(450);
+    press(syringe, {left + 300.5, bild()->y() + 20.0}); // a tie goes to the even pixel
+    expectWidth(300);
+    press(syringe, {left + 10.0, bild()->y() + 10.0}); // clamped to the smallest volume
+    expectWidth(50);
+
+    // The piston jumps once by the grab offset, then follows the pointer.
+    press(syringe, {left + 250.0, bild()->y() + 10.0});
+    mouse(piston(), QEvent::MouseButtonPress, {10, 60});
+    expectWidth(260);
+    drag(piston(), {0, 60}); // the pointer has not moved on screen; the piston has moved under it
+    expectWidth(260);
+    drag(piston(), {30.7, 60});
+    mouse(piston(), QEvent::MouseButtonRelease, {30.7, 60});
+    expectWidth(291);
+
+    // An automatic step of half a pixel is kept so that such a series moves on; the gas space is
+    // drawn whole pixels wide.
+    AutomaticChoice halfPixel;
+    halfPixel.step[kVolumeSlot] = 0.5;
+    window->experiment().confirmAutomaticChoice(halfPixel, {5, 2, 291});
+    window->experiment().automaticStep(kVolumeSlot);
+    expectWidth(291.5);
 }
 
-TEST_F(SimulationWindowTest, DraggingThePistonJumpsOnceByTheGrabOffset) {
-    const QPoint grab(10, 60);
-    QTest::mousePress(piston(), Qt::LeftButton, Qt::NoModifier, grab);
-    EXPECT_EQ(window->experiment().cylinderWidth(), 260);
-    // The pointer has not moved on screen, but the piston has moved under it.
-    drag(piston(), grab - QPoint(10, 0));
-    EXPECT_EQ(window->experiment().cylinderWidth(), 260);
-    drag(piston(), grab + QPoint(30, 0) - QPoint(10, 0));
-    EXPECT_EQ(window->experiment().cylinderWidth(), 290);
-    QTest::mouseRelease(piston(), Qt::LeftButton, Qt::NoModifier, grab);
-    expectPistonAgrees();
-}
-
-TEST_F(SimulationWindowTest, MovingThePistonInGathersParticlesOnItsFace) {
-    press(box(0), {box(0)->width() - 1, 10}); // 50 particles
-    press(bild(), {60, 40});
-    const auto& e = window->experiment().engine();
-    int onFace = 0;
-    for (int i = 1; i <= e.upperBound(); ++i) {
-        const Particle& p = e.particles()[static_cast<size_t>(i)];
-        EXPECT_LE(p.x, e.geometry().cellsX);
-        onFace += p.x == e.geometry().cellsX;
-    }
-    EXPECT_GT(onFace, 0);
-}
-
-TEST_F(SimulationWindowTest, LoopKeepsTheTargetRateAndShowsTheLiveReadout) {
+TEST_F(SimulationWindowTest, LiveReadoutShowsImpactsIntervalAndRateWithTheUsersSeparator) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     window->timers().loop()->start();
-    runFor(0.2);
+    advance(0.15);
     ExperimentProbe::setImpactCount(window->experiment(), 17);
-    runFor(0.1);
+    advance(0.15);
     EXPECT_EQ(text("ANZ(0)"), "17");
     EXPECT_EQ(text("ANZ(1)"), "5 Sek.");
-    EXPECT_EQ(text("ANZ(2)"), QLocale().toString(3.4)); // the user's decimal separator
-    // The pacer's window covers the last quarter to half second at 20 steps per second.
-    const LoopPacer& pacer = window->timers().loop()->pacer();
-    EXPECT_DOUBLE_EQ(pacer.targetRate(), 20.0);
-    runFor(2.0);
-    const double elapsed = clock.now - pacer.windowStart();
-    EXPECT_NEAR(pacer.stepsInWindow() / elapsed, 20.0, 2.5);
+    EXPECT_EQ(text("ANZ(2)"), "3,4");
+    trigger("mnu_OptionsIntervalSel(2)");
+    ExperimentProbe::setImpactCount(window->experiment(), 11);
+    advance(0.15);
+    EXPECT_EQ(text("ANZ(1)"), "3 Sek.");
+    EXPECT_EQ(text("ANZ(2)"), "3,6"); // 3.67 cut to tenths, not rounded
+}
+
+TEST_F(SimulationWindowTest, ADialogHeldOpenRecordsOnlyWhatTheParticlesMade) {
+    window->experiment().setMeasuringInterval(1);
+    window->timers().loop()->start();
+    window->experiment().setQuantity(QuantityId::Speed, 20, ChangeOrigin::Gauge);
+    setCount(20);
+    advance(3.0);
+    setCount(40);
+    advance(3.0);
+    const chart::Chart& byCount = window->experiment().charts().pressureCountChart();
+    const double measuredAt20 = byCount.y(1);
+    const long stepsBefore = window->timers().loop()->stepsMade();
+    const chart::Chart& timeline = window->experiment().charts().pressureTimeChart();
+    const int rowsBefore = timeline.count();
+    // While the real modal dialog is open, time passes as its own event loop would let it.
+    EXPECT_EQ(withOptionsDialog("mnu_OptionsAuto",
+                                [this](OptionsAutoDialog* d) {
+                                    advance(20.0);
+                                    d->command("DIALOG.ABORT();");
+                                }),
+              1);
+    EXPECT_EQ(window->experiment().stepSize(), 1);
+    EXPECT_NEAR(window->timers().loop()->stepsMade() - stepsBefore, 20 * 200, 100);
+    EXPECT_GE(timeline.count(), rowsBefore + 19);
+    for (int i = 1; i <= timeline.count(); ++i) {
+        EXPECT_GT(timeline.y(i), 0.0) << "row " << i;
+    }
+    EXPECT_EQ(byCount.count(), 2);
+    EXPECT_EQ(byCount.y(1), measuredAt20);
+
+    // Nothing ran for 30 s (a long print): the overdue interval is discarded unrecorded, and a
+    // fresh one of two whole seconds follows.
+    window->experiment().setMeasuringInterval(2);
+    advance(0.5);
+    window->timers().measuringTick(); // closes the last interval of one second
+    window->timers().measuringTick();
+    ASSERT_EQ(window->experiment().intervalTicks(), 1); // the next tick would close the interval
+    const int rowsBeforeTheHoldUp = timeline.count();
+    clock.now += 30.0;
+    window->timers().measuringTick();
+    EXPECT_EQ(window->experiment().engine().impactCount(), 0);
+    EXPECT_EQ(timeline.count(), rowsBeforeTheHoldUp);
+    advance(2.1);
+    EXPECT_EQ(timeline.count(), rowsBeforeTheHoldUp + 1);
     EXPECT_EQ(window->experiment().stepSize(), 1);
 }
 
-TEST_F(SimulationWindowTest, SpeedZeroMovesNothing) {
-    window->experiment().setQuantity(QuantityId::Speed, 0, ChangeOrigin::Gauge);
-    const std::vector<Particle> before = window->experiment().engine().particles();
-    window->timers().loop()->start();
-    runFor(1.0);
-    const auto& after = window->experiment().engine().particles();
-    for (size_t i = 1; i < after.size(); ++i) {
-        EXPECT_EQ(after[i].x, before[i].x);
-        EXPECT_EQ(after[i].y, before[i].y);
+TEST_F(SimulationWindowTest, ADoubleClickOnTheGraphIsOneClickAndADragIsNone) {
+    QWidget* plotter = find("PLOTTER");
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        mouse(plotter, type, {20, 20});
     }
-}
-
-TEST_F(SimulationWindowTest, QuitEndsTheLoopAfterThePass) {
-    window->timers().loop()->start();
-    runFor(0.1);
-    services.answers = {FrameworkServices::kAnswerNo};
-    window->confirmQuit();
-    runFor(0.1);
-    EXPECT_EQ(quitCalls, 0);
-    services.answers = {FrameworkServices::kAnswerYes};
-    window->confirmQuit();
-    EXPECT_EQ(services.questions.last(), "Wollen Sie das Programm wirklich beenden?");
-    runFor(0.1);
-    EXPECT_EQ(quitCalls, 1);
-    EXPECT_FALSE(window->timers().loop()->running());
-}
-
-TEST_F(SimulationWindowTest, ClosingTheWindowEndsWithoutAQuestion) {
-    window->close();
-    EXPECT_TRUE(window->quitRequested());
-    EXPECT_TRUE(services.questions.isEmpty());
+    EXPECT_EQ(window->viewMode(), 1);
+    mouse(plotter, QEvent::MouseButtonPress, {20, 20});
+    drag(plotter, {120, 60});
+    mouse(plotter, QEvent::MouseButtonRelease, {120, 60});
+    EXPECT_EQ(window->viewMode(), 1);
 }
 
 } // namespace vozavero

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <cstdio>
 
 namespace vozavero {
 
@@ -13,6 +14,14 @@ double environmentNumber(const char* name, double fallback) {
     bool ok = false;
     const double v = value.toDouble(&ok);
     return ok ? v : fallback;
+}
+
+void expectRanOften(const char* check, long ran, long occasions, const char* of, long onePer) {
+    std::printf("soak check \"%s\": %ld in %ld %s (at least %ld needed)\n", check, ran, occasions,
+                of, occasions / onePer);
+    EXPECT_GE(ran, occasions / onePer)
+        << "the check \"" << check << "\" ran too rarely to mean "
+        << "anything: " << ran << " times in " << occasions << " " << of;
 }
 
 void SoakFixture::SetUp() {
@@ -33,35 +42,27 @@ void SoakFixture::SetUp() {
     dialogHand.start(0);
 }
 
-void SoakFixture::run(double seconds) {
-    constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
-    const int ticks = static_cast<int>(seconds / kTick + 0.5);
-    for (int i = 0; i < ticks; ++i) {
-        clock.now += kTick;
-        virtualSeconds += kTick;
-        if (window->experiment().intervalTicks() < ticksSeen) {
-            startInterval(); // a restart began a new interval
-        }
-        const double speed = window->experiment().settings().speed;
-        if (speed != lastSpeed) {
-            lastSpeed = speed;
-            speedChangedAt = virtualSeconds;
-        }
-        expectedSteps += speed * 10.0 / window->experiment().stepSize() * kTick;
-        window->timers().loop()->runTick();
-        for (int slot = 0; slot < 3; ++slot) {
-            QTimer* t = window->timers().automaticTimer(slot);
-            auto& due = autoElapsed[static_cast<size_t>(slot)];
-            due = t->isActive() ? due + kTick : 0.0;
-            if (t->isActive() && due * 1000.0 >= t->interval()) {
-                due = 0.0;
-                window->experiment().automaticStep(slot);
-            }
-        }
-        sinceMeasuringTick += kTick;
-        if (sinceMeasuringTick >= 1.0 - 1e-9) {
-            sinceMeasuringTick -= 1.0;
-            measuringSecond();
+void SoakFixture::beforeTick() {
+    virtualSeconds += kTick;
+    if (window->experiment().intervalTicks() < ticksSeen) {
+        startInterval(); // a restart began a new interval
+    }
+    const double speed = window->experiment().settings().speed;
+    if (speed != lastSpeed) {
+        lastSpeed = speed;
+        speedChangedAt = virtualSeconds;
+    }
+    expectedSteps += speed * 10.0 / window->experiment().stepSize() * kTick;
+}
+
+void SoakFixture::afterTick() {
+    for (int slot = 0; slot < 3; ++slot) {
+        QTimer* t = window->timers().automaticTimer(slot);
+        auto& due = autoElapsed[static_cast<size_t>(slot)];
+        due = t->isActive() ? due + kTick : 0.0;
+        if (t->isActive() && due * 1000.0 >= t->interval()) {
+            due = 0.0;
+            window->experiment().automaticStep(slot);
         }
     }
 }
@@ -114,7 +115,7 @@ void SoakFixture::holdOpen(double seconds) {
         return; // a box opened inside a box: the outer one already lets time pass
     }
     holding = true;
-    run(seconds);
+    advance(seconds);
     holding = false;
 }
 

@@ -17,6 +17,11 @@ namespace vozavero {
 /// The number in the environment variable, or the fallback when it is unset or not a number.
 double environmentNumber(const char* name, double fallback);
 
+/// Prints how often a conditional check ran in how many occasions (closed intervals, events, ...)
+/// and fails the running test when it ran less than once per onePer occasions: a check whose
+/// condition hardly ever held would otherwise pass unnoticed.
+void expectRanOften(const char* check, long ran, long occasions, const char* of, long onePer);
+
 class SoakFixture : public AppFixture {
 protected:
     void SetUp() override;
@@ -30,9 +35,11 @@ protected:
         return from[static_cast<size_t>(below(static_cast<int>(from.size())))];
     }
 
-    /// Time passes as the program's timers would let it: loop ticks, measuring seconds and the
-    /// steps of the automatic timers that run; each closed interval is checked.
-    void run(double seconds);
+    /// Time passes (advance()) also with the steps of the automatic timers that run, and each
+    /// closed interval is checked.
+    void beforeTick() override;
+    void afterTick() override;
+    void measuringSecond() override;
     /// Seconds a modal box stays open: mostly a moment, now and then half a minute.
     double modalSpan() { return chance(0.05) ? uniform(5.0, 30.0) : uniform(0.0, 1.0); }
     /// A modal box stays open for the given seconds while the program runs on behind it.
@@ -52,7 +59,6 @@ protected:
 
 private:
     void startInterval();
-    void measuringSecond();
     void answerOptionsDialog();
 
     QTemporaryDir folder;

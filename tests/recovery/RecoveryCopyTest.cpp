@@ -4,7 +4,6 @@
 // disk, a folder that cannot be made) told once, after which nothing is written.
 #include "RecoveryCopy.h"
 #include "FullDisk.h"
-#include "FullDiskKind.h"
 #include "RecordingExperiment.h"
 #include "chart/ChartFile.h"
 
@@ -129,7 +128,6 @@ TEST_F(RecoveryCopyTest, AFullDiskIsToldOnceAndTheEarlierCopyStays) {
     const QString disk = dir.filePath(QStringLiteral("recovery"));
     ASSERT_TRUE(QDir().mkpath(disk));
     FullDisk full(disk);
-    reportFullDiskKind(disk);
     QSignalSpy failed(&copy, &RecoveryCopy::failed);
     lesson.record(2);
     settle();

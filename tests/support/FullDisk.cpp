@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <csignal>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
@@ -25,6 +26,9 @@ FullDisk::~FullDisk() {
 }
 
 void FullDisk::fill(qint64 left) {
+    // Said in the test's output, since the two ways fail writes at different moments.
+    ::testing::Test::RecordProperty("full_disk", mounted_ ? "tmpfs" : "file size limit");
+    std::printf("full disk: %s\n", mounted_ ? "a 16 kB tmpfs" : "a limit on the size of files");
     if (mounted_) {
         const QByteArray block(1024, 'x');
         QFile filler(QDir(folder_).filePath(QStringLiteral("füller")));

@@ -3,7 +3,6 @@
 // temporary file is left, and the user reads in German which file failed and why.
 #include "chart/SaveFailure.h"
 #include "FullDisk.h"
-#include "FullDiskKind.h"
 #include "chart/AtomicFile.h"
 #include "chart/ChartFile.h"
 #include "chart/DocumentManager.h"
@@ -99,7 +98,6 @@ TEST(SaveFailure, TheManagerOffersTheDefaultNameAddsTheSuffixAndKeepsTheEarlierF
     const QString disk = dir.filePath(QStringLiteral("disk"));
     ASSERT_TRUE(QDir().mkpath(disk));
     FullDisk full(disk);
-    vozavero::reportFullDiskKind(disk);
     const QString path = QDir(disk).filePath(QStringLiteral("reihe.kpx"));
     QStringList offered;
     QStringList reports;
