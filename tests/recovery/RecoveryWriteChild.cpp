@@ -1,7 +1,5 @@
-// A program for the kill test: keeps the recovery copy of an experiment at the path given as its
-// argument, first with the series of a long lesson (3000 rows), and then records a row every
-// millisecond, so that the writing thread writes the copy without pause. Prints "ready" once the
-// first copy is on disk; never ends by itself.
+// Keeps the recovery copy at the path given: a long lesson's (3000 rows), then a row every
+// millisecond, so that the copy is written without pause. Says "ready" once the first is on disk.
 #include "Experiment.h"
 #include "RecoveryCopy.h"
 #include "SeededRandom.h"
@@ -13,16 +11,12 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: recovery_write_child COPY\n");
-        return 2;
-    }
     vozavero::SeededRandom random(18);
     vozavero::SimulatedClock clock(36000.0);
     vozavero::Experiment experiment(random, clock);
     experiment.start();
     experiment.setMeasuringInterval(1);
-    vozavero::RecoveryCopy copy(experiment, QString::fromLocal8Bit(argv[1]));
+    vozavero::RecoveryCopy copy(experiment, QString::fromLocal8Bit(argv[argc - 1]));
     for (int row = 0; row < 3000; ++row) {
         experiment.measuringTick();
     }
