@@ -26,28 +26,17 @@ TEST(LabArguments, DecimalsAreReadWithACommaAsWithADotInEveryLanguage) {
         EXPECT_EQ(count->plan.step, 0.5);
         EXPECT_EQ(count->plan.fixed[static_cast<size_t>(QuantityId::Speed)], 2.5);
         EXPECT_EQ(count->plan.fixed[static_cast<size_t>(QuantityId::Volume)], 100.5);
-        const auto area = parsed(
-            {"--vary", "area", "--from", "500", "--to", "50", "--step", "-50", "--count", "7,5"},
-            &error);
-        ASSERT_TRUE(area) << error.toStdString();
-        EXPECT_EQ(area->plan.fixed[static_cast<size_t>(QuantityId::Count)], 7.5);
         QLocale::setDefault(saved);
     }
 }
 
 TEST(LabArguments, ARefusalNamesTheOptionItsRangeAndWhatWasGiven) {
     const QStringList sweep = {"--vary", "speed", "--from", "2", "--to", "20", "--step", "2"};
-    const struct {
-        QStringList extra;
-        QString reason;
-    } cases[] = {
+    const std::pair<QStringList, QString> cases[] = {
         {{"--count", "abc"},
          "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „abc“."},
-        {{"--count", "2,5,0"},
-         "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „2,5,0“."},
         {{"--count", "1.000,5"},
          "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „1.000,5“."},
-        {{"--count", " 5"}, "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „ 5“."},
         {{"--count", "50,5"},
          "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „50,5“."},
         {{"--width", "inf"}, "--width muss eine Zahl von 50 bis 500 sein (Fläche), nicht „inf“."},
@@ -55,10 +44,10 @@ TEST(LabArguments, ARefusalNamesTheOptionItsRangeAndWhatWasGiven) {
         {{"--seconds", "2,5"}, "--seconds muss eine ganze Zahl von 1 bis 3600 sein."},
         {{"--interval", "2,5"}, "--interval muss 1, 2, 3, 5 oder 10 Sekunden sein."},
     };
-    for (const auto& c : cases) {
+    for (const auto& [extra, reason] : cases) {
         QString error;
-        EXPECT_FALSE(parsed(sweep + c.extra, &error)) << c.extra.join(u' ').toStdString();
-        EXPECT_EQ(error, c.reason);
+        EXPECT_FALSE(parsed(sweep + extra, &error)) << extra.join(u' ').toStdString();
+        EXPECT_EQ(error, reason);
     }
     QString error;
     EXPECT_FALSE(parsed({"--vary", "speed", "--from", "2;5", "--to", "20", "--step", "2"}, &error));
@@ -109,6 +98,8 @@ TEST(LabArguments, EveryRangeHoldsItsEndsAndRefusesWhatLiesJustBeyond) {
         count + QStringList{"--seed", "-1"},
         count + QStringList{"--seed", "4294967296"},
         count + QStringList{"--width", "nan"},
+        count + QStringList{"--speed", "2,5,0"},
+        count + QStringList{"--speed", " 5"},
         count + QStringList{"--bogus", "1"},
         count + QStringList{"--seed"}, // value missing
         count + QStringList{"--seed", "1", "--seed", "2"},

@@ -1,6 +1,5 @@
-// Tests of the ".kpx" file: exact round trips of awkward doubles and texts in any locale, the
-// rejection of foreign, newer, truncated and damaged files, and a reader that accepts exactly the
-// forms its format description gives.
+// The ".kpx" file: exact round trips in any locale, and a reader that accepts exactly the forms
+// its format description gives and says why it refuses anything else.
 #include "chart/ChartFile.h"
 
 #include <QFile>
@@ -10,6 +9,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <utility>
+#include <vector>
 
 using vozavero::chart::Chart;
 using vozavero::chart::ChartAxis;
@@ -38,17 +38,6 @@ ChartDocument sampleDocument() {
     return doc;
 }
 
-/// Every field and point alike, down to the last bit and the sign of zero: the file's text is
-/// exact, so two documents that write the same text are the same.
-void expectSameDocument(const ChartDocument& a, const ChartDocument& b) {
-    EXPECT_EQ(ChartFile::toText(a), ChartFile::toText(b));
-    ASSERT_EQ(a.chartCount(), b.chartCount());
-    for (int c = 0; c < a.chartCount(); ++c) {
-        EXPECT_EQ(a.chart(c).curve().colour, b.chart(c).curve().colour);
-        EXPECT_EQ(a.chart(c).count(), b.chart(c).count());
-    }
-}
-
 } // namespace
 
 TEST(ChartFile, SavedDocumentLoadsBackExactlyInAnyLocale) {
@@ -64,36 +53,30 @@ TEST(ChartFile, SavedDocumentLoadsBackExactlyInAnyLocale) {
     ASSERT_TRUE(written) << error.toStdString();
     const auto loaded = ChartFile::load(path, &error);
     ASSERT_TRUE(loaded) << error.toStdString();
-    expectSameDocument(doc, *loaded);
-
+    // The text is exact to the last bit and the sign of zero: the same text, the same document.
+    EXPECT_EQ(ChartFile::toText(*loaded), ChartFile::toText(doc));
     const auto windows =
         ChartFile::fromText(ChartFile::toText(doc).replace(u'\n', QStringLiteral("\r\n")));
     ASSERT_TRUE(windows);
-    expectSameDocument(doc, *windows);
-    const auto none = ChartFile::fromText(ChartFile::toText(ChartDocument()));
-    ASSERT_TRUE(none);
-    expectSameDocument(ChartDocument(), *none);
+    EXPECT_EQ(ChartFile::toText(*windows), ChartFile::toText(doc));
 }
 
 TEST(ChartFile, ForeignTruncatedAndDamagedFilesAreRejectedWithAReason) {
     const QString valid = ChartFile::toText(sampleDocument());
-    QStringList bad = {QString(), QStringLiteral("Hallo Welt\n"),
-                       QString(valid).replace(0, 14, QStringLiteral("VOZAVERO-KPX 2")),
-                       valid + QStringLiteral("noch etwas\n")};
-    // Cut after every character; a cut just before the final line feed leaves a complete file.
+    // Cut after every character (a cut just before the final line feed leaves a whole file); cut
+    // after the magic word, it says that it ends early.
     for (qsizetype cut = 0; cut < valid.size() - 1; ++cut) {
-        bad << valid.left(cut);
-        // Cut anywhere after the magic word, it says that it ends early.
         QString error;
-        if (cut >= 12 && !ChartFile::fromText(valid.left(cut), &error)) {
-            EXPECT_TRUE(error.startsWith(QStringLiteral("Die Datei endet vorzeitig")))
-                << cut << ' ' << error.toStdString();
-        }
+        EXPECT_FALSE(ChartFile::fromText(valid.left(cut), &error)) << cut;
+        EXPECT_TRUE(cut < 12 ? !error.isEmpty() : error.startsWith("Die Datei endet vorzeitig"))
+            << cut << ' ' << error.toStdString();
     }
-    for (const QString& text : bad) {
+    for (const QString& text :
+         {QStringLiteral("Hallo Welt\n"), valid + QStringLiteral("noch etwas\n"),
+          QString(valid).replace(0, 14, QStringLiteral("VOZAVERO-KPX 2"))}) {
         QString error;
-        EXPECT_FALSE(ChartFile::fromText(text, &error)) << text.size();
-        EXPECT_FALSE(error.isEmpty()) << text.size();
+        EXPECT_FALSE(ChartFile::fromText(text, &error)) << text.toStdString();
+        EXPECT_FALSE(error.isEmpty());
     }
     // Random damage is either read or rejected with a reason, never a crash.
     QRandomGenerator random(20240611);
@@ -133,62 +116,32 @@ QString damaged(const QString& from, const QString& to) {
 } // namespace
 
 TEST(ChartFile, FieldsOfAnyOtherFormThanTheDocumentedOneAreRejected) {
-    const std::pair<const char*, const char*> cases[] = {
-        // version
-        {"KPX 1\n", "KPX 01\n"},
-        {"KPX 1\n", "KPX  1\n"},
-        {"KPX 1\n", "KPX\n"},
-        {"KPX 1\n", "KPX 0\n"},
-        {"VOZAVERO", "vozavero"},
-        // whole numbers
-        {"charts\t1", "charts\t+1"},
-        {"charts\t1", "charts\t01"},
-        {"charts\t1", "charts\t1.0"},
-        {"points\t1", "points\t-1"},
-        {"points\t1", "points\t2"},
-        {"points\t1", "points\t99999999999999999999"},
-        // curve style
-        {"#ff0000", "red"},
-        {"#ff0000", "#f00"},
-        {"#ff0000", "#ff00000"},
-        {"#ff0000", "ff0000"},
-        {"#ff0000", "#ff0000ff0"},
-        {"\t2\t1\t0\t1", "\t101\t1\t0\t1"},
-        {"\t2\t1\t0\t1", "\t2\t2\t0\t1"},
-        {"\t2\t1\t0\t1", "\t2\t1\t2\t1"},
-        {"\t2\t1\t0\t1", "\t2\t1\t0\t3"},
-        // numbers
-        {"2\t3", "+2\t3"},
-        {"2\t3", "2 \t3"},
-        {"2\t3", ".5\t3"},
-        {"2\t3", "2,5\t3"},
-        {"2\t3", "0x2\t3"},
-        {"2\t3", "1e400\t3"},
-        {"2\t3", "1e-400\t3"},
-        {"2\t3", "Inf\t3"},
-        {"2\t3", "NaN\t3"},
-        {"2\t3", "2e\t3"},
-        {"2\t3", "\t3"},
-        {"2\t3", "2"},
-        {"x\t-\t0\t1", "x\t-\t0\t1e"},
-        // texts
-        {"document\tV", "document\tV\\x"},
-        {"document\tV", "document\tV\rW"},
-        // records and lines
-        {"document\t", "Document\t"},
-        {"document\tV", "document\tV\tW"},
-        {"charts\t1\n", "charts\t1\n\n"},
-        {"end\n", "end\n\n"},
-        {"end\n", "end\nend\n"},
-        {"end\n", ""},
-        {"\nyAxis", "\ryAxis"},
+    // Each field and the forms of it that are refused.
+    const std::pair<const char*, std::vector<const char*>> cases[] = {
+        {"KPX 1\n", {"KPX 01\n", "KPX  1\n", "KPX\n", "KPX 0\n"}},
+        {"VOZAVERO", {"vozavero"}},
+        {"charts\t1", {"charts\t+1", "charts\t01", "charts\t1.0"}},
+        {"points\t1", {"points\t-1", "points\t2", "points\t99999999999999999999"}},
+        {"#ff0000", {"red", "#f00", "#ff00000", "ff0000", "#ff0000ff0"}},
+        {"\t2\t1\t0\t1", {"\t101\t1\t0\t1", "\t2\t2\t0\t1", "\t2\t1\t2\t1", "\t2\t1\t0\t3"}},
+        {"2\t3",
+         {"+2\t3", "2 \t3", ".5\t3", "2,5\t3", "0x2\t3", "1e400\t3", "1e-400\t3", "Inf\t3",
+          "NaN\t3", "2e\t3", "\t3", "2"}},
+        {"x\t-\t0\t1", {"x\t-\t0\t1e"}},
+        {"document\tV", {"document\tV\\x", "document\tV\rW", "document\tV\tW"}},
+        {"document\t", {"Document\t"}},
+        {"charts\t1\n", {"charts\t1\n\n"}},
+        {"end\n", {"end\n\n", "end\nend\n", ""}},
+        {"\nyAxis", {"\ryAxis"}},
     };
     ASSERT_TRUE(ChartFile::fromText(kSmallFile));
-    for (const auto& [from, to] : cases) {
-        QString error;
-        const QString text = damaged(QString::fromUtf8(from), QString::fromUtf8(to));
-        EXPECT_FALSE(ChartFile::fromText(text, &error)) << from << " -> " << to;
-        EXPECT_FALSE(error.isEmpty()) << from << " -> " << to;
+    for (const auto& [from, forms] : cases) {
+        for (const char* to : forms) {
+            QString error;
+            const QString text = damaged(QString::fromUtf8(from), QString::fromUtf8(to));
+            EXPECT_FALSE(ChartFile::fromText(text, &error)) << from << " -> " << to;
+            EXPECT_FALSE(error.isEmpty()) << from << " -> " << to;
+        }
     }
 
     const QByteArray bytes = kSmallFile.toUtf8();

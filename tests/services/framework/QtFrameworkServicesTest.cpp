@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,38 +15,24 @@
 namespace vozavero {
 namespace {
 
-/// Answers the next modal box from the test so that no test waits for a person: polls for it
-/// while the box's own event loop runs and hands it to action. A box still open a few seconds
-/// after the action is rejected and counted as a failure.
-class ModalDriver {
-public:
-    explicit ModalDriver(std::function<void(QWidget*)> action)
-        : action_(std::move(action)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (box == nullptr) {
-                return;
-            }
-            timer_.stop();
-            ran_ = true;
-            action_(box);
-            QTimer::singleShot(5000, box, [guard = QPointer<QWidget>(box)] {
-                if (guard && guard->isVisible()) {
-                    ADD_FAILURE() << "modal box " << guard->objectName().toStdString()
-                                  << " left open";
-                    guard->close();
-                }
+/// Runs open and hands the modal box it shows to action from inside the box's own event loop;
+/// says whether a box came. A box the action leaves open fails the test and is closed.
+bool withBox(const std::function<void()>& open, const std::function<void(QWidget*)>& action) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = true;
+            action(box);
+            QTimer::singleShot(5000, box, [box] {
+                EXPECT_FALSE(box->isVisible()) << box->objectName().toStdString() << " left open";
+                box->close();
             });
-        });
-        timer_.start(10);
-    }
-    bool ran() const { return ran_; }
-
-private:
-    std::function<void(QWidget*)> action_;
-    QTimer timer_;
-    bool ran_ = false;
-};
+        }
+    });
+    open();
+    QCoreApplication::processEvents(); // no box: the look for one is done before the next test
+    return shown;
+}
 
 void click(QWidget* box, const char* name) {
     auto* button = box->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -61,65 +46,52 @@ protected:
     QtFrameworkServices services{&window};
 };
 
-TEST_F(QtFrameworkServicesTest, MessageShowsTheTextUnchangedWithEmptyTitle) {
+TEST_F(QtFrameworkServicesTest, MessageShowsItsTextUnchangedAndTheAboutBoxTheVersion) {
     const QString text = QStringLiteral("Vorlix läuft bereits.\n<b>2</b>  & 3");
-    ModalDriver driver([&](QWidget* box) {
-        auto* message = qobject_cast<QMessageBox*>(box);
-        ASSERT_NE(message, nullptr);
-        EXPECT_EQ(message->parentWidget(), &window);
-        EXPECT_TRUE(message->windowTitle().isEmpty());
-        EXPECT_EQ(message->text(), text);
-        EXPECT_EQ(message->textFormat(), Qt::PlainText);
-        click(box, "frameworkMessageOk");
-    });
-    services.message(text);
-    EXPECT_TRUE(driver.ran());
-}
+    EXPECT_TRUE(withBox([&] { services.message(text); },
+                        [&](QWidget* box) {
+                            auto* message = qobject_cast<QMessageBox*>(box);
+                            ASSERT_NE(message, nullptr);
+                            EXPECT_EQ(message->parentWidget(), &window);
+                            EXPECT_TRUE(message->windowTitle().isEmpty());
+                            EXPECT_EQ(message->text(), text);
+                            EXPECT_EQ(message->textFormat(), Qt::PlainText);
+                            click(box, "frameworkMessageOk");
+                        }));
 
-TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenOtherwiseStrayKeysTheSafeAnswer) {
-    constexpr int yes = FrameworkServices::kAnswerYes;
-    constexpr int no = FrameworkServices::kAnswerNo;
-    const struct {
-        const char* way;
-        std::function<void(QWidget*)> action;
-        int safe;
-        int answer;
-    } cases[] = {
-        {"Ja", [](QWidget* box) { click(box, "frameworkQuestionYes"); }, no, 6},
-        {"Nein", [](QWidget* box) { click(box, "frameworkQuestionNo"); }, no, 7},
-        {"close box", [](QWidget* box) { box->close(); }, no, 7},
-        {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, no, 7},
-        // Nein is the default button of the quit question, so a stray Enter does not quit.
-        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, no, 7},
-        // Where No loses measurements, stray keys and the close box keep them.
-        {"Nein, safe Ja", [](QWidget* box) { click(box, "frameworkQuestionNo"); }, yes, 7},
-        {"Enter, safe Ja", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }, yes, 6},
-        {"Escape, safe Ja", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, yes, 6},
-        {"close box, safe Ja", [](QWidget* box) { box->close(); }, yes, 6},
-    };
-    for (const auto& c : cases) {
-        ModalDriver driver([&](QWidget* box) {
-            EXPECT_TRUE(box->windowTitle().isEmpty());
-            EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "Beenden?");
-            c.action(box);
-        });
-        EXPECT_EQ(services.question(QStringLiteral("Beenden?"), c.safe), c.answer) << c.way;
-        EXPECT_TRUE(driver.ran()) << c.way;
-    }
-}
-
-TEST_F(QtFrameworkServicesTest, AboutBoxShowsTheVersion) {
     services.setProductInfo({QStringLiteral("Für den Physikunterricht"), QStringLiteral("Vozavero"),
                              QStringLiteral("Vozavero"), QStringLiteral("1.0.37"), QString()});
-    ModalDriver driver([](QWidget* box) {
-        EXPECT_EQ(box->objectName(), "aboutBox");
-        const auto* version = box->findChild<QLabel*>(QStringLiteral("aboutVersion"));
-        ASSERT_NE(version, nullptr);
-        EXPECT_TRUE(version->text().contains("1.0.37"));
-        click(box, "aboutOk");
-    });
-    services.about();
-    EXPECT_TRUE(driver.ran());
+    EXPECT_TRUE(withBox(
+        [&] { services.about(); },
+        [](QWidget* box) {
+            EXPECT_TRUE(
+                box->findChild<QLabel*>(QStringLiteral("aboutVersion"))->text().contains("1.0.37"));
+            click(box, "aboutOk");
+        }));
+}
+
+TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenForNeinStrayKeysTheSafeAnswer) {
+    const std::pair<const char*, std::function<void(QWidget*)>> ways[] = {
+        {"Ja", [](QWidget* box) { click(box, "frameworkQuestionYes"); }},
+        {"Nein", [](QWidget* box) { click(box, "frameworkQuestionNo"); }},
+        {"close box", [](QWidget* box) { box->close(); }},
+        {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }},
+        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }},
+    };
+    for (const int safe : {FrameworkServices::kAnswerNo, FrameworkServices::kAnswerYes}) {
+        for (const auto& [way, action] : ways) {
+            int answer = 0;
+            EXPECT_TRUE(withBox([&] { answer = services.question("Beenden?", safe); },
+                                [&](QWidget* box) {
+                                    EXPECT_TRUE(box->windowTitle().isEmpty());
+                                    EXPECT_EQ(qobject_cast<QMessageBox*>(box)->text(), "Beenden?");
+                                    action(box);
+                                }));
+            // Where "Nein" loses measurements, stray keys and the close box keep them.
+            const std::string name = way;
+            EXPECT_EQ(answer, name == "Ja" ? 6 : name == "Nein" ? 7 : safe) << way << ' ' << safe;
+        }
+    }
 }
 
 TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextOnlyOnOk) {
@@ -142,16 +114,15 @@ TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextO
         auto* field = new QLineEdit(QStringLiteral("0"), &window);
         QSignalSpy changed(field, &QLineEdit::textChanged);
         QSignalSpy edited(field, &QLineEdit::textEdited);
-        ModalDriver driver([&](QWidget* box) {
+        const auto type = [&](QWidget* box) {
             EXPECT_EQ(box->objectName(), "numberPad");
             EXPECT_EQ(box->windowTitle(), "Sekunden");
             EXPECT_FALSE(box->frameGeometry().intersects(window.frameGeometry()));
             click(box, "numberPadKey1");
             QTest::keyClicks(box, QStringLiteral("2,5"));
             c.close(box);
-        });
-        services.inputAid(field, QStringLiteral("Sekunden"));
-        EXPECT_TRUE(driver.ran()) << c.way;
+        };
+        EXPECT_TRUE(withBox([&] { services.inputAid(field, QStringLiteral("Sekunden")); }, type));
         EXPECT_EQ(field->text(), c.result) << c.way;
         // Written once with setText, as if by the program.
         EXPECT_EQ(changed.size(), field->text() == "0" ? 0 : 1) << c.way;
@@ -160,10 +131,10 @@ TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextO
     // A read-only field opens no pad.
     auto* readOnly = new QLineEdit(QStringLiteral("0"), &window);
     readOnly->setReadOnly(true);
-    ModalDriver driver([](QWidget* box) { box->close(); });
-    services.inputAid(readOnly, QStringLiteral("Anzahl"));
-    services.inputAid(nullptr, QStringLiteral("Anzahl"));
-    EXPECT_FALSE(driver.ran());
+    for (QLineEdit* field : {readOnly, static_cast<QLineEdit*>(nullptr)}) {
+        EXPECT_FALSE(withBox([&] { services.inputAid(field, "Anzahl"); },
+                             [](QWidget* box) { box->close(); }));
+    }
 }
 
 } // namespace
