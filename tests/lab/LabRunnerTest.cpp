@@ -53,20 +53,18 @@ TEST(LabRunnerTest, ARefusalEndsWithCodeTwoAndOneLineInTheSystemsLanguageAndWrit
         const char* unknown;
     } cases[] = {{"en_US.UTF-8", "Usage: vozavero-lab --vary", "Unknown argument “--bogus”."},
                  {"de_DE.UTF-8", "Aufruf: vozavero-lab --vary", "Unbekanntes Argument „--bogus“."}};
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out"));
     for (const auto& c : cases) {
         EXPECT_TRUE(runLab({"--help"}, {}, c.lang).out.startsWith(QString::fromUtf8(c.usage)));
-        const LabRun r = runLab({"--bogus", "1"}, {}, c.lang);
+        const LabRun r = runLab({"--vary", "count", "--from", "5", "--to", "50", "--step", "5",
+                                 "--out", out, "--bogus", "1"},
+                                {}, c.lang);
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_EQ(r.err, QStringLiteral("vozavero-lab: %1\n").arg(QString::fromUtf8(c.unknown)));
+        EXPECT_FALSE(QDir(out).exists());
     }
-    QTemporaryDir dir;
-    const QString out = dir.filePath(QStringLiteral("out"));
-    const LabRun r = runLab({"--vary", "count", "--from", "5", "--to", "50", "--step", "5",
-                             "--speed", "31", "--out", out});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err.count(u'\n'), 1) << r.err.toStdString();
-    EXPECT_FALSE(QDir(out).exists());
 }
 
 TEST(LabRunnerTest, AFolderThatCannotBeWrittenGivesItsCauseInOneGermanLine) {

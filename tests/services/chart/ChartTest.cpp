@@ -34,12 +34,13 @@ Chart pressureTimeChart() {
 /// A word on a printed page, where the poppler tools find it (in points, y downwards).
 struct PdfWord {
     int page;
+    double pageHeight;
     QString text;
     double left, top, right, bottom;
 };
 
-/// The words of a PDF file, line by line from the top of each page, and the height of its pages.
-std::vector<PdfWord> pdfWords(const QString& path, double* pageHeight = nullptr) {
+/// The words of a PDF file, line by line from the top of each page.
+std::vector<PdfWord> pdfWords(const QString& path) {
     QProcess tool;
     tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     EXPECT_TRUE(tool.waitForFinished(30000)) << "pdftotext (poppler-utils) is needed";
@@ -48,16 +49,16 @@ std::vector<PdfWord> pdfWords(const QString& path, double* pageHeight = nullptr)
         R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<PdfWord> words;
     int page = 0;
+    double height = 0.0;
     for (const auto& m : item.globalMatch(QString::fromUtf8(tool.readAllStandardOutput()))) {
         if (!m.captured(1).isEmpty()) {
             ++page;
-            if (pageHeight) {
-                *pageHeight = m.captured(1).toDouble();
-            }
+            height = m.captured(1).toDouble();
             continue;
         }
-        words.push_back({page, m.captured(6), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                         m.captured(4).toDouble(), m.captured(5).toDouble()});
+        words.push_back({page, height, m.captured(6), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble(),
+                         m.captured(5).toDouble()});
     }
     // The tools read a table column by column; people read it row by row.
     std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
@@ -119,8 +120,7 @@ TEST(Chart, PrintsWithoutAPrinterGoToNumberedPdfFilesThatNeverReplaceAnEarlierOn
     // every row follows in order, numbers as in the copied table right-aligned in two columns
     // apart, none off the page.
     const QStringList copied = chart.tableText().split(QStringLiteral("\r\n"));
-    double pageHeight = 0.0;
-    const std::vector<PdfWord> words = pdfWords(table, &pageHeight);
+    const std::vector<PdfWord> words = pdfWords(table);
     ASSERT_GT(words.size(), 600u);
     EXPECT_EQ(words.front().text, QStringLiteral("Stöße"));
     int row = 0;
@@ -142,7 +142,7 @@ TEST(Chart, PrintsWithoutAPrinterGoToNumberedPdfFilesThatNeverReplaceAnEarlierOn
         EXPECT_EQ(y.text, copied[row + 1].section(u'\t', 1, 1));
         EXPECT_EQ(x.page, pages);
         EXPECT_GT(x.top, lastTop);
-        EXPECT_LT(x.bottom, pageHeight);
+        EXPECT_LT(x.bottom, x.pageHeight);
         EXPECT_NEAR(x.top, y.top, 0.5);
         if (!rightEdges) {
             rightEdges = {x.right, y.right};
