@@ -1,5 +1,6 @@
 // The production message, question and about boxes and the input aid, each answered from the test.
 #include "framework/QtFrameworkServices.h"
+#include "DefaultLocale.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -95,6 +96,7 @@ TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenForNeinStrayKeysT
 }
 
 TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextOnlyOnOk) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     window.setGeometry(10, 40, 381, 350); // room on the right of the 800 px test screen
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -103,10 +105,8 @@ TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextO
         std::function<void(QWidget*)> close;
         QString result;
     } cases[] = {
-        // Written with the user's decimal separator, as the fields show numbers.
-        {"OK", [](QWidget* box) { click(box, "numberPadOk"); }, QLocale().toString(12.5)},
-        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Enter); },
-         QLocale().toString(12.5)},
+        {"OK", [](QWidget* box) { click(box, "numberPadOk"); }, "-12,7"},
+        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Enter); }, "-12,7"},
         {"Abbrechen", [](QWidget* box) { click(box, "numberPadCancel"); }, "0"},
         {"Escape", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); }, "0"},
     };
@@ -118,8 +118,13 @@ TEST_F(QtFrameworkServicesTest, InputAidOpensBesideTheWindowAndWritesThePadTextO
             EXPECT_EQ(box->objectName(), "numberPad");
             EXPECT_EQ(box->windowTitle(), "Sekunden");
             EXPECT_FALSE(box->frameGeometry().intersects(window.frameGeometry()));
+            EXPECT_EQ(box->findChild<QPushButton*>("numberPadPoint")->text(), ",");
+            // Keys and keyboard write the user's decimal separator, as the fields show numbers.
             click(box, "numberPadKey1");
-            QTest::keyClicks(box, QStringLiteral("2,5"));
+            QTest::keyClicks(box, QStringLiteral("2.5,x"));
+            QTest::keyClick(box, Qt::Key_Minus);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClick(box, Qt::Key_7, Qt::KeypadModifier);
             c.close(box);
         };
         EXPECT_TRUE(withBox([&] { services.inputAid(field, QStringLiteral("Sekunden")); }, type));
