@@ -1,6 +1,5 @@
 #pragma once
-// Test fixture: an engine with its direction tables built, a random source that replays the
-// numbers a test scripts, and tiny hand-built worlds.
+// An engine with its direction tables, a random source replaying scripted numbers, tiny worlds.
 #include "ParticleEngine.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +42,7 @@ protected:
 
     const Particle& at(int i) const { return engine.particles().at(i); }
 
-    /// Slot i holds a placed particle (sprite 3) at (x, y) cells, within tolerance, with the
-    /// given direction.
+    /// Slot i holds a placed particle (sprite 3) at (x, y) cells with the given direction.
     void expectParticle(int i, float x, float y, std::int16_t direction,
                         float tolerance = 0.0f) const {
         SCOPED_TRACE(::testing::Message() << "particle " << i);

@@ -1,5 +1,5 @@
-// Pacing of the loop: target rate, step-or-frame decisions, the sliding window, starving frames
-// and midnight, driven by a hand-set clock.
+// Pacing of the loop on a hand-set clock: target rate, step or frame, the sliding window, starving
+// frames and midnight.
 #include "LoopPacer.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +20,9 @@ protected:
         clock.now = seconds;
         pacer.start();
     }
+    /// A pass at the given time, raising the step size when it asks, as the loop does.
     LoopPacer::Pass passAt(double seconds, double speed) {
         clock.now = seconds;
-        // The caller raises the step size when the pass asks for it, as the loop does.
         const LoopPacer::Pass pass = pacer.pass(speed, stepSize);
         stepSize += pass.stepSizeRaised ? 1 : 0;
         return pass;

@@ -1,5 +1,5 @@
-// Direction tables, cell geometry, sizing and random placement of the particle set, the clamp to
-// the piston face, and values that do not fit the model's number types.
+// Direction tables, cell geometry, random placement, the clamp to the piston face, and values
+// that do not fit the model's number types.
 #include "EngineTest.h"
 #include "NumericError.h"
 
@@ -13,13 +13,6 @@ using PlacementTest = EngineTest;
 // 246 x 151 pixels give cellsX 30 and cellsY 18; 86 pixels give cellsX 10.
 constexpr double kWidth = 246.0;
 constexpr double kHeight = 151.0;
-
-TEST_F(PlacementTest, TablesKeepTheErrorOfTheShortPi) {
-    EXPECT_NEAR(engine.cosTable()[90], -3.67320510e-6, 1e-13);
-    EXPECT_NEAR(engine.cosTable()[180], -0.99999999997, 1e-11);
-    EXPECT_NE(engine.cosTable()[180], -1.0);
-    EXPECT_NEAR(engine.sinTable()[270], -0.99999999994, 1e-11);
-}
 
 TEST_F(PlacementTest, GeometryRoundsHalfCellsToEvenAndAnEmptySetStaysStill) {
     // 500 / 8 = 62.5 rounds to 62, not 63; 151 / 8 = 18.875 rounds to 19.

@@ -1,8 +1,8 @@
-// Tests of the sprite copy, of the frames the cylinder view composes (where particles land,
-// clipping, complete frames without trails, painting) and of the pointer signal of the
-// cylinder view and the picture boxes.
+// The sprite copy, the frames the cylinder view composes at ratios 1 to 2 (where particles land,
+// clipping, no trails, what is painted), the choice of a picture's copy, and the pointer signal.
 #include "CylinderView.h"
 #include "PictureBox.h"
+#include "ScaledPicture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
@@ -21,13 +23,14 @@ namespace {
 // Pictures whose pixels all differ, and sprites whose blue differs from the background's
 // everywhere, so that an offset, a missed row or a blended pixel shows up; withSpriteAt is the
 // pixel-by-pixel reference.
-QImage pattern(int width, int height, int blue = 20) {
+QImage pattern(int width, int height, int blue = 20, double ratio = 1.0) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, qRgb(x % 256, y, blue + (x / 256) * 100));
+            image.setPixel(x, y, qRgb(x % 256, y % 256, blue + (x / 256) * 100));
         }
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -185,6 +188,72 @@ TEST_F(CylinderViewTest, PressAndDragWithAButtonReportThePointer) {
     PictureBox box(QPixmap::fromImage(background));
     expectPointerOnPressAndDragOnly(box);
 }
+
+TEST(ScaledPicture, EachRatioGetsItsOwnCopyOrAFinerOneReducedToSize) {
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    QImage blue(16, 16, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 255));
+    blue.setDevicePixelRatio(2.0);
+    ScaledPicture picture(red);
+    picture.addVariant(blue);
+    EXPECT_EQ(picture.size(), QSize(8, 8));
+    const struct {
+        double ratio;
+        int pixels;
+        QRgb colour;
+    } cases[] = {
+        {1.0, 8, qRgb(255, 0, 0)},   {2.0, 16, qRgb(0, 0, 255)},
+        {1.5, 12, qRgb(0, 0, 255)},  // reduced from the finer copy, never enlarged
+        {1.25, 10, qRgb(0, 0, 255)}, // 8 * 1.25
+        {3.0, 24, qRgb(0, 0, 255)},  // beyond the finest copy: the finest, enlarged
+        {0.0, 8, qRgb(255, 0, 0)},   // a broken ratio counts as 1
+    };
+    for (const auto& c : cases) {
+        const QImage at = picture.at(c.ratio);
+        EXPECT_EQ(at.size(), QSize(c.pixels, c.pixels)) << c.ratio;
+        EXPECT_EQ(at.pixel(at.width() / 2, at.height() / 2), c.colour) << c.ratio;
+        EXPECT_EQ(at.deviceIndependentSize().toSize(), QSize(8, 8)) << c.ratio;
+    }
+    EXPECT_TRUE(ScaledPicture::load(QStringLiteral(":/no/such/picture.png")).isNull());
+}
+
+class ScaledCylinderTest : public ::testing::TestWithParam<double> {};
+
+TEST_P(ScaledCylinderTest, ParticlesLandAtTheirLogicalPixelTimesTheRatioAsFinerSprites) {
+    const double r = GetParam();
+    const auto scaled = [r](int width, int height, int blue) {
+        ScaledPicture picture(pattern(width, height, blue));
+        picture.addVariant(
+            pattern(static_cast<int>(width * r), static_cast<int>(height * r), blue + 1, r));
+        return picture;
+    };
+    CylinderView view(scaled(529, 154, 10), std::array{scaled(16, 16, 200), scaled(16, 16, 210),
+                                                       scaled(8, 8, 220), scaled(8, 8, 230)});
+    view.resize(250, 151);
+    view.setPixelRatio(r);
+    UniformRandom random;
+    ParticleEngine engine{random};
+    engine.setGeometry(30, 18, 1, 8);
+    engine.particles() = {Particle{}, Particle{2.5f, 1.0625f, 90, 3}, // logical pixel (20, 8)
+                          Particle{30.0f, 18.0f, 90, 3}}; // on the piston face: its last 8 columns
+    view.drawParticles(engine);
+
+    // Every particle at its logical pixel times the ratio, copied pixel for pixel from the finer
+    // sprite, on the finer background.
+    const QSize size(static_cast<int>(std::ceil(250 * r)), static_cast<int>(std::ceil(151 * r)));
+    QImage expected = pattern(size.width(), size.height(), 11, r);
+    const QImage sprite = pattern(static_cast<int>(8 * r), static_cast<int>(8 * r), 231);
+    for (const auto& [x, y] : {std::pair{20, 8}, std::pair{240, 144}}) {
+        expected = withSpriteAt(expected, sprite, static_cast<int>(std::nearbyint(x * r)),
+                                static_cast<int>(std::nearbyint(y * r)));
+    }
+    EXPECT_EQ(view.frame().devicePixelRatio(), r);
+    EXPECT_EQ(view.frame().size(), size);
+    EXPECT_TRUE(view.frame().convertToFormat(QImage::Format_RGB32) == expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ScaledCylinderTest, ::testing::Values(1.5, 2.0));
 
 } // namespace
 } // namespace vozavero

@@ -1,5 +1,4 @@
-// The loop statistics line: its exact form whatever the locale, and one line per second from a
-// running loop.
+// The loop statistics line: its exact form whatever the locale, and a line from a running loop.
 #include "LoopStats.h"
 
 #include <QRegularExpression>
@@ -11,8 +10,7 @@ namespace vozavero {
 namespace {
 
 TEST(LoopStats, LineHasTheFixedFormWithDotsInEveryLocale) {
-    // The toolkit adopts the user's locale for the C library too; a German one must not turn
-    // the dots into commas.
+    // The toolkit adopts the user's locale for the C library too: a German one keeps the dots.
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "the German locale is needed";
     LoopStats::Sample s;
@@ -51,12 +49,10 @@ TEST(LoopStats, ARunningLoopReportsOnceASecond) {
                                   R"(painted/s=(\d+\.\d) wakeups/s=(\d+)$)");
     const QRegularExpressionMatch m = form.match(QString::fromStdString(lines[0]));
     ASSERT_TRUE(m.hasMatch()) << lines[0];
-    // 20 steps per second at speed 2 (fewer on a machine too busy to tick in time).
+    // 20 steps per second at speed 2 (fewer on a busy machine); 7 paints since the last line.
     EXPECT_GT(m.captured(1).toDouble(), 5.0);
     EXPECT_LT(m.captured(1).toDouble(), 24.0);
     EXPECT_GT(m.captured(2).toDouble(), 5.0);
-    // The painted frames are the view's count over the second (7 since the last line), and the
-    // thread slept and woke at least once per tick.
     EXPECT_GT(m.captured(3).toDouble(), 0.0);
     EXPECT_LT(m.captured(3).toDouble(), 8.0);
     EXPECT_GT(m.captured(4).toInt(), 5);

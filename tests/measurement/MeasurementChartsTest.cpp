@@ -1,5 +1,4 @@
-// The eleven charts as created, the keyed data series a recorded row feeds, and taking over the
-// points of a loaded series.
+// The eleven charts, the keyed series a recorded row feeds, the impact scale, and loaded series.
 #include "MeasurementCharts.h"
 #include "ImpactScale.h"
 
@@ -86,12 +85,8 @@ TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement)
 
 TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndTheScaleRisesToShowThem) {
     MeasurementCharts source(100);
-    EngineCopy values;
-    values.particleCount = 7;
-    values.speed = 3;
-    values.pistonPosition = 125;
-    source.recordRow(0, 40.5, values);
-    source.recordRow(200, 250.25, values);
+    source.recordRow(0, 40.5, EngineCopy{7, 3, 125});
+    source.recordRow(200, 250.25, EngineCopy{7, 3, 125});
 
     MeasurementCharts charts(100);
     ImpactScale scale(charts);

@@ -1,4 +1,4 @@
-// Closing of measuring intervals: when an interval closes, the row it records and the time axis.
+// When a measuring interval closes, the row it records and the time axis.
 #include "MeasuringInterval.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@ namespace {
 
 class MeasuringIntervalTest : public ::testing::Test {
 protected:
-    // One tick; true when it closed the interval (into last).
     bool tick(std::int32_t interval, std::int32_t impacts, bool recording = true) {
         return interval_.tick(interval, impacts, recording, values_, charts_, last);
     }
@@ -62,7 +61,7 @@ TEST_F(MeasuringIntervalTest, RecordsTheRateWithItsFractionAndShowsItTruncated) 
     EXPECT_EQ(charts_.pressureCountChart().y(1), 3.5);
 }
 
-TEST_F(MeasuringIntervalTest, RowTimeAdvancesByTheIntervalAndStretchesTheTimeAxis) {
+TEST_F(MeasuringIntervalTest, RowTimeAdvancesStretchesTheTimeAxisAndStandsStillWhileNotRecording) {
     MeasuringInterval::Closed r;
     for (int row = 1; row <= 6; ++row) {
         r = close(5, 10);
@@ -78,20 +77,14 @@ TEST_F(MeasuringIntervalTest, RowTimeAdvancesByTheIntervalAndStretchesTheTimeAxi
     EXPECT_EQ(r.time, 170);
     EXPECT_EQ(r.timeAxisMax, 170);
     EXPECT_EQ(charts_.chart(ChartId::AreaTime).xAxis().maximum, 170);
-}
 
-TEST_F(MeasuringIntervalTest, TimeStandsStillWhileRecordingIsOff) {
-    for (int row = 0; row <= 17; ++row) { // last recorded t = 170
-        close(10, 10);
-    }
     for (int i = 0; i < 3; ++i) {
-        const auto r = close(10, 400, false);
+        r = close(10, 400, false);
         EXPECT_EQ(r.time, 180);
         EXPECT_EQ(r.shownRate, 40);
     }
     EXPECT_EQ(charts_.pressureTimeChart().count(), 18);
     EXPECT_EQ(charts_.pressureCountChart().y(1), 1);
-
     EXPECT_EQ(close(10, 10).time, 180);
     EXPECT_EQ(charts_.pressureTimeChart().x(19), 180);
 }

