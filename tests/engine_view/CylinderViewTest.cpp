@@ -67,13 +67,6 @@ TEST(BlitSprite, CopiesEveryPixelAtTheRoundedPositionClippedToTheTarget) {
         EXPECT_EQ(target, withSpriteAt(field, sprite, c.left, c.top))
             << "at " << c.x << ", " << c.y;
     }
-
-    // A plain copy: no transparency, no blending.
-    QImage alphaSprite = sprite.convertToFormat(QImage::Format_ARGB32);
-    alphaSprite.setPixel(7, 7, qRgba(1, 2, 3, 0));
-    QImage target = field.convertToFormat(QImage::Format_ARGB32);
-    blitSprite(alphaSprite, target, 4.0f, 4.0f);
-    EXPECT_EQ(target.pixel(11, 11), qRgba(1, 2, 3, 0));
 }
 
 class CylinderViewTest : public ::testing::Test {

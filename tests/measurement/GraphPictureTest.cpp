@@ -1,9 +1,16 @@
 // The graph picture: drawn where the mapping says at any size, range and pixel ratio, whatever
-// was drawn before; degenerate axes; tick labels in the user's numbers, apart and inside.
+// was drawn before; degenerate axes; tick labels in the user's numbers, apart and inside. The graph
+// surface: the regression line and its equation, and the click, menu and resize signals.
 #include "GraphPicture.h"
 #include "DefaultLocale.h"
+#include "GraphPlotter.h"
 
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPointingDevice>
+#include <QSignalSpy>
+#include <QStyleHints>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
@@ -38,24 +45,6 @@ QImage blankPicture(QSize size, double ratio = 1.0) {
 bool isCurve(QRgb p) {
     return std::abs(qRed(p) - kCurveColour.red()) < 30 && qGreen(p) < 30 &&
            std::abs(qBlue(p) - kCurveColour.blue()) < 30;
-}
-
-/// Centre of all pixels in the curve's colour, in device pixels; (-1, -1) when there are none.
-QPointF curvePixelCentre(const QImage& image) {
-    double sumX = 0;
-    double sumY = 0;
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (isCurve(line[x])) {
-                sumX += x + 0.5;
-                sumY += y + 0.5;
-                ++n;
-            }
-        }
-    }
-    return n == 0 ? QPointF(-1, -1) : QPointF(sumX / n, sumY / n);
 }
 
 bool isText(QRgb p) {
@@ -107,9 +96,12 @@ TEST(GraphPicture, MarkerIsDrawnWhereTheMappingSaysAtAnySizeAndRatioWhateverWasD
                 EXPECT_TRUE(picture.equationRect().isNull());
 
                 // A finer picture holds the same drawing: the mapping stays, the pixels double.
-                const QPointF centre = curvePixelCentre(image) / ratio;
-                EXPECT_NEAR(centre.x(), picture.mapX(x), 1.0);
-                EXPECT_NEAR(centre.y(), picture.mapY(y), 1.0);
+                const QPointF at(picture.mapX(x), picture.mapY(y));
+                const int marker = pixelsIn(image, QRectF(QPointF(), size), isCurve);
+                EXPECT_GT(marker, 20 * ratio * ratio);
+                EXPECT_EQ(
+                    pixelsIn(image, around(at, picture.layout().markerDiameter() + 2), isCurve),
+                    marker);
                 const QRectF plot = picture.plotArea();
                 if (ratio == 1.0) {
                     plotAtRatio1 = plot;
@@ -279,4 +271,97 @@ TEST(GraphPicture, FittedAxesRunFromZeroToAWholeStepAboveTheLargestValue) {
     EXPECT_EQ(window.layout().yScale().maximum(), 100.0);
 }
 
+namespace {
+
+/// The regression line's pure red, allowing for its edge smoothing (a light red is no match).
+bool isLineRed(QRgb p) {
+    return qRed(p) > 240 && qGreen(p) < 16 && qBlue(p) < 16;
+}
+
+class GraphPlotterTest : public ::testing::Test {
+protected:
+    GraphPlotterTest() {
+        plotter.resize(700, 260);
+        chart.xAxis() = {QStringLiteral("Vozavero"), QStringLiteral("-"), 2, 50};
+        chart.yAxis() = {QStringLiteral("Stöße (=Druck)"), QStringLiteral("-"), 0, 120};
+        for (double x : {5.0, 20.0, 35.0, 48.0}) {
+            chart.append(x, 2 * x + 10);
+        }
+    }
+    GraphPlotter plotter;
+    chart::Chart chart{QStringLiteral("pressureCountChart")};
+};
+
+TEST_F(GraphPlotterTest, LineRunsBetweenTheAxisEndsAndTheEquationAvoidsThePointsAtAnyRatio) {
+    // A scaled screen gets a finer picture with the same logical mapping.
+    for (const double ratio : {1.0, 2.0}) {
+        SCOPED_TRACE(ratio);
+        plotter.setPixelRatio(ratio);
+        plotter.redraw(chart, RegressionLine{2, 10, 1});
+        const QImage& picture = plotter.picture();
+        EXPECT_EQ(picture.size(), QSize(700, 260) * ratio);
+        const auto& m = plotter.mapping();
+        const auto ends = plotter.lineEnds();
+        ASSERT_TRUE(ends);
+        EXPECT_EQ(*ends, QLineF(m.mapX(2), m.mapY(14), m.mapX(50), m.mapY(110)));
+        EXPECT_GT(ends->y1(), ends->y2()); // rising: higher values further up
+        bool redNearMiddle = false;
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QRgb p = picture.pixel((ends->center() * ratio).toPoint() + QPoint(0, dy));
+            redNearMiddle = redNearMiddle || isLineRed(p);
+        }
+        EXPECT_TRUE(redNearMiddle);
+
+        const QRect box = plotter.equationRect();
+        ASSERT_FALSE(box.isEmpty());
+        EXPECT_TRUE(m.plotArea().contains(QRectF(box)));
+        for (const QPointF& p : chart.points()) {
+            EXPECT_FALSE(
+                QRectF(box).adjusted(-4, -4, 4, 4).contains({m.mapX(p.x()), m.mapY(p.y())}))
+                << p.x();
+        }
+    }
+
+    plotter.redraw(chart, std::nullopt);
+    EXPECT_FALSE(plotter.lineEnds());
+    EXPECT_TRUE(plotter.equationRect().isNull());
+}
+
+TEST_F(GraphPlotterTest, ARightClickOrAFingerHeldStillAsksForTheMenuAndIsNoClickAResizeRedraws) {
+    QSignalSpy clicked(&plotter, &GraphPlotter::clicked);
+    QSignalSpy menu(&plotter, &GraphPlotter::menuRequested);
+    plotter.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&plotter));
+    // Through the window, which turns a right press into a context menu event.
+    QTest::mouseClick(plotter.windowHandle(), Qt::RightButton, {}, QPoint(30, 40));
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.takeFirst().at(0).toPoint(), plotter.mapToGlobal(QPoint(30, 40)));
+
+    static QPointingDevice* screen = QTest::createTouchDevice();
+    const QPoint at(200, 100);
+    const int hold = QGuiApplication::styleHints()->mousePressAndHoldInterval();
+    QTest::touchEvent(&plotter, screen).press(0, at, &plotter);
+    QTest::qWait(hold / 2); // a tap, lifted early, stays a click
+    QTest::touchEvent(&plotter, screen).release(0, at, &plotter);
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(menu.count(), 0);
+
+    QTest::touchEvent(&plotter, screen).press(0, at, &plotter);
+    EXPECT_TRUE(menu.wait(hold * 3));
+    QTest::touchEvent(&plotter, screen).release(0, at, &plotter);
+    ASSERT_EQ(menu.count(), 1);
+    EXPECT_EQ(menu.takeFirst().at(0).toPoint(), plotter.mapToGlobal(at));
+    EXPECT_EQ(clicked.count(), 1);
+
+    // A mouse held still is a click, as it always was.
+    QTest::mousePress(&plotter, Qt::LeftButton, {}, at);
+    QTest::qWait(hold * 3 / 2);
+    QTest::mouseRelease(&plotter, Qt::LeftButton, {}, at);
+    EXPECT_EQ(clicked.count(), 2);
+    EXPECT_EQ(menu.count(), 0);
+    plotter.resize(400, 300);
+    EXPECT_EQ(plotter.picture().size(), QSize(400, 300));
+}
+
+} // namespace
 } // namespace vozavero

@@ -1,16 +1,69 @@
 // The automatic-mode options dialog as the user works it: what an opening shows, choosing the
-// stepped row, typing and scrolling the start conditions, the input aid, OK, abort and help.
+// stepped row, typing and scrolling the start conditions, the input aid, OK, abort and help, the
+// hint for a period that never steps, and fields that fit their numbers beside the captions.
+#include "OptionsAutoDialog.h"
 #include "DefaultLocale.h"
 #include "NumberText.h"
-#include "OptionsDialogFixture.h"
+#include "ScriptedServices.h"
+#include "SeededRandom.h"
+#include "SimulatedClock.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointingDevice>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <algorithm>
+#include <gtest/gtest.h>
 
 using namespace vozavero;
 
 namespace {
+
+inline const int SlotCount = Quantity::of(QuantityId::Count).slot;
+inline const int SlotSpeed = Quantity::of(QuantityId::Speed).slot;
+inline const int SlotVolume = Quantity::of(QuantityId::Volume).slot;
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    SimulatedClock clock{36000};
+    SeededRandom random{1};
+    Experiment experiment{random, clock};
+    const AutoModeSettings& autoMode = experiment.automatic().settings();
+    const EngineCopy& engine = experiment.engine().engineCopy();
+    ScriptedServices services;
+    OptionsAutoDialog dialog{experiment, services, Twips{}};
+
+    OptionsDialog() {
+        experiment.start();
+        dialog.load();
+    }
+    static void typeOver(QLineEdit* field, const QString& text) {
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    }
+    /// Clicks the round indicator of option index, where no field lies over the caption.
+    void clickOption(int index) {
+        QRadioButton* option = dialog.option(index);
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    }
+    /// A finger on the touch screen, lifted again, over the field of the shown dialog.
+    void tapField(QLineEdit* field) {
+        static QPointingDevice* screen = QTest::createTouchDevice();
+        const QPoint at = field->mapTo(&dialog, QPoint(6, field->height() / 2));
+        QTest::touchEvent(&dialog, screen).press(0, at, &dialog);
+        QTest::touchEvent(&dialog, screen).release(0, at, &dialog);
+        QCoreApplication::processEvents();
+    }
+    static QToolButton* padButton(QLineEdit* field) {
+        return field->findChild<QToolButton*>("numberPadButton");
+    }
+};
 
 TEST_F(OptionsDialog, OpeningShowsTheClampedStartValuesNoRowAndEndsWithOkOrTheCloseBox) {
     EXPECT_TRUE(dialog.option(3)->isChecked());
@@ -193,9 +246,6 @@ TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsT
     clickOption(SlotCount);
     dialog.startScrollBar(1)->setValue(25);
     dialog.show();
-    for (const char* unknown : {"DIALOG.CANCEL();", "DIALOG.OK()", " DIALOG.OK();", ""}) {
-        dialog.command(unknown); // unknown commands do nothing
-    }
     dialog.command("dialog.Help();"); // case is ignored
     QTest::mouseClick(dialog.findChild<QPushButton*>("but_Help"), Qt::LeftButton);
     EXPECT_TRUE(dialog.isVisible());
@@ -209,6 +259,86 @@ TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsT
     EXPECT_FALSE(autoMode.autoConfigured);
     EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
     EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
+}
+
+TEST_F(OptionsDialog, AHintShowsWhileTheChosenPeriodCannotStep) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QLabel* hint = dialog.periodHint();
+    QLineEdit* period = dialog.periodField(SlotSpeed);
+    EXPECT_FALSE(hint->isVisible());
+    clickOption(SlotSpeed); // fills in "1"
+    EXPECT_FALSE(hint->isVisible());
+    const struct {
+        QString text;
+        bool shown;
+    } cases[] = {{"abc", true},    {"0", true},  {"-3", true},
+                 {"0.0004", true}, {"2", false}, {QLocale().toString(0.5), false}};
+    for (const auto& c : cases) {
+        typeOver(period, c.text);
+        EXPECT_EQ(hint->isVisible(), c.shown) << c.text.toStdString();
+    }
+    EXPECT_EQ(hint->text(), QString::fromUtf8("Die Zeit muss größer als 0 sein"));
+    typeOver(period, "0");
+    clickOption(3); // "Keine automatische Veränderung": no period is used
+    EXPECT_FALSE(hint->isVisible());
+    clickOption(SlotSpeed);
+    typeOver(period, "0");
+    dialog.command("DIALOG.OK();");
+    dialog.load(); // reopened on the 0 just confirmed
+    EXPECT_EQ(period->text(), "0");
+    EXPECT_FALSE(hint->isHidden());
+
+    // Whole, inside the window, below the last row and above the command bar.
+    EXPECT_GE(hint->width(), hint->sizeHint().width());
+    EXPECT_TRUE(dialog.rect().contains(hint->geometry()));
+    EXPECT_GT(hint->y(), dialog.option(SlotVolume)->geometry().bottom());
+    EXPECT_LT(hint->geometry().bottom(), dialog.findChild<QWidget*>("bar_Buttons")->y());
+}
+
+TEST_F(OptionsDialog, FieldsFitTheirTextAndKeepClearOfTheCaptions) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    // Every field holds six characters and shows the widest numbers of that length whole beside
+    // the pad button, with decimal commas.
+    const QStringList startTexts{"500", "499,75", "12,125"};
+    const QStringList automaticTexts{"99999", "100000", "-0,125", "0,0005"};
+    for (int i = 0; i < 3; ++i) {
+        for (QLineEdit* field :
+             {dialog.startField(i), dialog.periodField(i), dialog.stepField(i)}) {
+            for (const QString& text :
+                 field == dialog.startField(i) ? startTexts : automaticTexts) {
+                field->setText(text);
+                field->setCursorPosition(0); // unscrolled: the cursor stands where text starts
+                const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+                EXPECT_LE(cursor.center().x() + field->fontMetrics().horizontalAdvance(text),
+                          padButton(field)->x())
+                    << field->objectName().toStdString() << " " << text.toStdString();
+            }
+            if (field->isEnabled()) { // the start fields and the chosen row: no seventh digit
+                typeOver(field, "1234567");
+                EXPECT_EQ(field->text(), "123456") << field->objectName().toStdString();
+            }
+        }
+    }
+
+    // The period and step fields lie over blanks of their option's caption: the caption as
+    // drawn has no ink under a field or within two pixels of it.
+    for (int slot = 0; slot < 3; ++slot) {
+        QRadioButton* option = dialog.option(slot);
+        const QImage caption = option->grab().toImage();
+        const QColor paper = caption.pixelColor(caption.width() - 1, 0);
+        for (const QLineEdit* field : {dialog.periodField(slot), dialog.stepField(slot)}) {
+            const int from = field->x() - option->x() - 2;
+            const int to = field->geometry().right() - option->x() + 2;
+            for (int x = std::max(0, from); x <= std::min(to, caption.width() - 1); ++x) {
+                for (int y = 0; y < caption.height(); ++y) {
+                    ASSERT_EQ(caption.pixelColor(x, y), paper) << field->objectName().toStdString();
+                }
+            }
+            EXPECT_GT(from, 40) << field->objectName().toStdString(); // after the round button
+        }
+    }
 }
 
 } // namespace
