@@ -233,35 +233,23 @@ TEST_F(OptionsDialog, OkStoresEveryRowAndTheStartConditionsAndReopeningShowsThem
     EXPECT_EQ(autoMode.autoPeriod, first.autoPeriod);
     EXPECT_EQ(autoMode.autoStep, first.autoStep);
 
-    // An aborted choice is forgotten.
+    // An aborted choice is forgotten; the start conditions scrolled meanwhile reach the engine.
     clickOption(SlotCount);
     typeOver(dialog.periodField(SlotCount), "7");
-    dialog.command("DIALOG.ABORT();");
+    dialog.startScrollBar(1)->setValue(25);
+    dialog.show();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Abort"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.resultOk());
+    EXPECT_EQ(engine.speed, 25.0);
+    EXPECT_EQ(autoMode.startConditions.speed, 2.0);
+    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
     EXPECT_EQ(dialog.periodField(SlotCount)->text(), "4");
 }
 
-TEST_F(OptionsDialog, AbortKeepsTheStartConditionEditsButIsNotOkAndHelpShowsItsText) {
-    clickOption(SlotCount);
-    dialog.startScrollBar(1)->setValue(25);
-    dialog.show();
-    dialog.command("dialog.Help();"); // case is ignored
-    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Help"), Qt::LeftButton);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(services.messages.size(), 2);
-    EXPECT_TRUE(services.messages.value(1).startsWith(
-        QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte")));
-    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Abort"), Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.resultOk());
-    EXPECT_EQ(engine.speed, 25.0);
-    EXPECT_FALSE(autoMode.autoConfigured);
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{}));
-    EXPECT_EQ(autoMode.startConditions.speed, Quantity::of(QuantityId::Speed).startValue);
-}
-
-TEST_F(OptionsDialog, AHintShowsWhileTheChosenPeriodCannotStep) {
+TEST_F(OptionsDialog, AHintShowsWhileThePeriodCannotStepHelpShowsItsTextAndFieldsFitTheirText) {
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QLabel* hint = dialog.periodHint();
@@ -294,11 +282,15 @@ TEST_F(OptionsDialog, AHintShowsWhileTheChosenPeriodCannotStep) {
     EXPECT_TRUE(dialog.rect().contains(hint->geometry()));
     EXPECT_GT(hint->y(), dialog.option(SlotVolume)->geometry().bottom());
     EXPECT_LT(hint->geometry().bottom(), dialog.findChild<QWidget*>("bar_Buttons")->y());
-}
 
-TEST_F(OptionsDialog, FieldsFitTheirTextAndKeepClearOfTheCaptions) {
     dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.command("dialog.Help();"); // case is ignored
+    QTest::mouseClick(dialog.findChild<QPushButton*>("but_Help"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(services.messages.size(), 2);
+    EXPECT_TRUE(services.messages.value(1).startsWith(
+        QString::fromUtf8("Hier legen Sie fest, wie sich die eingestellten Werte")));
+
     // Every field holds six characters and shows the widest numbers of that length whole beside
     // the pad button, with decimal commas.
     const QStringList startTexts{"500", "499,75", "12,125"};
