@@ -149,67 +149,55 @@ TEST(GraphPicture, DegenerateAxesAndPicturesStillDrawAndMap) {
     EXPECT_GT(picture.mapY(1), picture.mapY(3));
 }
 
-TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartAndInside) {
+TEST(GraphPicture, TickLabelsAreWrittenInTheLocalesNumbersApartInsideAndUpToTheAxisEnd) {
+    // An axis end that is no tick is labelled too; the label below gives way only when they touch.
     for (const QLocale& locale :
          {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::C)}) {
         const DefaultLocale useLocale(locale);
-        Chart chart = markerChart(0, 0.02, 12000);
-        chart.append(0.01, 5000);
-        for (const QSize size : {QSize(300, 150), QSize(1600, 700)}) {
-            SCOPED_TRACE(testing::Message() << locale.name().toStdString() << " " << size.width());
-            GraphPicture picture;
-            QImage image = blankPicture(size);
-            picture.draw(chart, std::nullopt, image);
-            const QRectF inside(QPointF(0, 0), size);
-            for (const auto* ticks : {&picture.xTicks(), &picture.yTicks()}) {
-                const bool horizontal = ticks == &picture.xTicks();
-                ASSERT_GE(ticks->size(), 3u);
-                for (size_t i = 0; i < ticks->size(); ++i) {
-                    const GraphPicture::Tick& tick = (*ticks)[i];
-                    EXPECT_DOUBLE_EQ(tick.position, horizontal ? picture.mapX(tick.value)
-                                                               : picture.mapY(tick.value));
-                    EXPECT_TRUE(inside.contains(tick.labelRect)) << tick.label.toStdString();
-                    EXPECT_GT(pixelsIn(image, tick.labelRect, isText), 3)
-                        << tick.label.toStdString();
-                    EXPECT_FALSE(tick.label.contains(locale.groupSeparator()))
-                        << tick.label.toStdString();
-                    if (horizontal) {
-                        EXPECT_TRUE(tick.label.contains(locale.decimalPoint()))
-                            << tick.label.toStdString();
-                        EXPECT_NEAR(tick.labelRect.center().x(), tick.position, 1.0);
+        for (const double end : {0.02, 148.0, 260.0, 173.0}) {
+            Chart chart = markerChart(0, end, end < 1 ? 12000 : end);
+            for (const QSize size : {QSize(300, 150), QSize(700, 260), QSize(1600, 700)}) {
+                SCOPED_TRACE(testing::Message()
+                             << locale.name().toStdString() << " " << end << " " << size.width());
+                GraphPicture picture;
+                QImage image = blankPicture(size);
+                picture.draw(chart, std::nullopt, image);
+                for (const auto* ticks : {&picture.xTicks(), &picture.yTicks()}) {
+                    const bool horizontal = ticks == &picture.xTicks();
+                    const ChartAxis& axis = horizontal ? chart.xAxis() : chart.yAxis();
+                    ASSERT_GE(ticks->size(), 3u);
+                    const GraphPicture::Tick& last = ticks->back();
+                    EXPECT_EQ(last.value, axis.maximum);
+                    const QRectF lastApart = last.labelRect.adjusted(-2, -2, 2, 2);
+                    for (size_t i = 0; i < ticks->size(); ++i) {
+                        const GraphPicture::Tick& tick = (*ticks)[i];
+                        const std::string label = tick.label.toStdString();
+                        EXPECT_DOUBLE_EQ(tick.position, horizontal ? picture.mapX(tick.value)
+                                                                   : picture.mapY(tick.value));
+                        if (tick.label.isEmpty()) {
+                            EXPECT_EQ(i + 2, ticks->size()) << tick.value;
+                            EXPECT_TRUE(tick.labelRect.intersects(lastApart)) << tick.value;
+                            continue;
+                        }
+                        EXPECT_TRUE(QRectF(QPointF(), size).contains(tick.labelRect)) << label;
+                        EXPECT_GT(pixelsIn(image, tick.labelRect, isText), 3) << label;
+                        EXPECT_FALSE(tick.label.contains(locale.groupSeparator())) << label;
+                        EXPECT_EQ(tick.label.contains(locale.decimalPoint()), axis.maximum < 1)
+                            << label;
+                        if (horizontal) {
+                            EXPECT_NEAR(tick.labelRect.center().x(), tick.position, 1.0);
+                        }
+                        if (i > 0 && !(*ticks)[i - 1].label.isEmpty()) {
+                            EXPECT_FALSE((*ticks)[i - 1].labelRect.intersects(tick.labelRect))
+                                << label;
+                        }
                     }
-                    if (i > 0) {
-                        const QRectF& before = (*ticks)[i - 1].labelRect;
-                        EXPECT_FALSE(before.intersects(tick.labelRect)) << tick.label.toStdString();
+                    if (axis.maximum > 1) {
+                        EXPECT_EQ(last.label, QString::number(axis.maximum)); // "12000"
                     }
                 }
+                EXPECT_DOUBLE_EQ(picture.yTicks().back().position, picture.plotArea().top());
             }
-            EXPECT_EQ(picture.yTicks().back().label, "12000"); // not "12.000"
-        }
-    }
-}
-
-TEST(GraphPicture, AnAxisEndThatIsNoTickIsLabelledAndTheLabelBelowGivesWayOnlyWhenTheyTouch) {
-    for (const double end : {148.0, 260.0, 173.0}) {
-        Chart chart = markerChart(0, end, end);
-        for (const QSize size : {QSize(300, 150), QSize(700, 260), QSize(1600, 700)}) {
-            SCOPED_TRACE(testing::Message() << end << " " << size.width());
-            GraphPicture picture;
-            QImage image = blankPicture(size);
-            picture.draw(chart, std::nullopt, image);
-            for (const auto* ticks : {&picture.xTicks(), &picture.yTicks()}) {
-                const GraphPicture::Tick& last = ticks->back();
-                EXPECT_EQ(last.value, end);
-                EXPECT_EQ(last.label, QString::number(end));
-                EXPECT_GT(pixelsIn(image, last.labelRect, isText), 3);
-                const GraphPicture::Tick& below = (*ticks)[ticks->size() - 2];
-                const QRectF apart = below.labelRect.adjusted(-2, -2, 2, 2);
-                EXPECT_EQ(below.label.isEmpty(), apart.intersects(last.labelRect)) << below.value;
-                for (size_t i = 0; i + 2 < ticks->size(); ++i) {
-                    EXPECT_FALSE((*ticks)[i].label.isEmpty()) << (*ticks)[i].value;
-                }
-            }
-            EXPECT_DOUBLE_EQ(picture.yTicks().back().position, picture.plotArea().top());
         }
     }
 }

@@ -210,16 +210,11 @@ TEST_F(OptionsDialog, OkStoresEveryRowAndTheStartConditionsAndReopeningShowsThem
     // Rows that are not chosen are stored with what their fields show.
     EXPECT_EQ(autoMode.autoPeriod, (std::array<double, 3>{4.0, 2.5, 1e14}));
     EXPECT_EQ(autoMode.autoStep, (std::array<double, 3>{1.0, -0.5, 1.0}));
-    EXPECT_EQ(autoMode.savedAutoActive, autoMode.autoActive);
-    EXPECT_EQ(autoMode.savedAutoPeriod, autoMode.autoPeriod);
-    EXPECT_EQ(autoMode.savedAutoStep, autoMode.autoStep);
-    EXPECT_EQ(engine.particleCount, 17.0);
-    EXPECT_EQ(engine.pistonPosition, 321.0f);
     EXPECT_EQ(autoMode.startConditions.particleCount, 17.0);
     EXPECT_EQ(autoMode.startConditions.speed, 2.0);
     EXPECT_EQ(autoMode.startConditions.volume, 321.0);
     const AutoModeSettings first = autoMode;
-    experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice
+    experiment.setAutomaticOn(false); // unchecked: the saved copy keeps the choice, shown next
 
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
@@ -243,7 +238,6 @@ TEST_F(OptionsDialog, OkStoresEveryRowAndTheStartConditionsAndReopeningShowsThem
     EXPECT_FALSE(dialog.resultOk());
     EXPECT_EQ(engine.speed, 25.0);
     EXPECT_EQ(autoMode.startConditions.speed, 2.0);
-    EXPECT_EQ(autoMode.autoActive, (std::array<bool, 3>{false, true, false}));
     dialog.load();
     EXPECT_TRUE(dialog.option(SlotVolume)->isChecked());
     EXPECT_EQ(dialog.periodField(SlotCount)->text(), "4");
