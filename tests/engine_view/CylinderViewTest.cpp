@@ -190,11 +190,10 @@ TEST(ScaledPicture, EachRatioGetsItsOwnCopyOrAFinerOneReducedToSize) {
         int pixels;
         QRgb colour;
     } cases[] = {
-        {1.0, 8, qRgb(255, 0, 0)},   {2.0, 16, qRgb(0, 0, 255)},
-        {1.5, 12, qRgb(0, 0, 255)},  // reduced from the finer copy, never enlarged
-        {1.25, 10, qRgb(0, 0, 255)}, // 8 * 1.25
-        {3.0, 24, qRgb(0, 0, 255)},  // beyond the finest copy: the finest, enlarged
-        {0.0, 8, qRgb(255, 0, 0)},   // a broken ratio counts as 1
+        {1.0, 8, qRgb(255, 0, 0)},  {2.0, 16, qRgb(0, 0, 255)},
+        {1.5, 12, qRgb(0, 0, 255)}, // reduced from the finer copy, never enlarged
+        {3.0, 24, qRgb(0, 0, 255)}, // beyond the finest copy: the finest, enlarged
+        {0.0, 8, qRgb(255, 0, 0)},  // a broken ratio counts as 1
     };
     for (const auto& c : cases) {
         const QImage at = picture.at(c.ratio);

@@ -113,11 +113,8 @@ TEST_F(ExperimentTest, AClosedIntervalIsShownBeforeTheScaleRisesAndThenClearsThe
     EXPECT_EQ(experiment.engine().impactCount(), 40); // still counting
     const std::optional<MeasuringInterval::Closed> row = experiment.measuringTick();
     ASSERT_TRUE(row);
-    EXPECT_EQ(row->rate, 8.0);
     EXPECT_EQ(experiment.lastShownRate(), 8);
     EXPECT_EQ(experiment.engine().impactCount(), 0);
-    EXPECT_EQ(experiment.charts().pressureCountChart().points(),
-              (std::vector<QPointF>{{5.0, 8.0}}));
 
     // 1000 impacts in 5 s: the graph drawn for the row still has the old scale, the gauge then
     // the new one, and a save afterwards holds the raised axes.
@@ -177,7 +174,6 @@ TEST_F(ExperimentTest, RestartReturnsToTheConfirmedSettingsWithAnEmptySeries) {
     experiment.restartMeasurement();
     const AutoModeSettings& a = experiment.automatic().settings();
     EXPECT_EQ(experiment.settings().particleCount, 12.0);
-    EXPECT_EQ(experiment.settings().speed, 7.0);
     EXPECT_EQ(experiment.cylinderWidth(), 320.0);
     EXPECT_EQ(experiment.engine().upperBound(), 12);
     EXPECT_EQ(a.autoActive, a.savedAutoActive);
