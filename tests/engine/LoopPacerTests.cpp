@@ -1,5 +1,4 @@
-// Pacing of the loop on a hand-set clock: target rate, step or frame, the sliding window, starving
-// frames and midnight.
+// Pacing of the loop on a hand-set clock: target rate, step or frame, the window, starving frames.
 #include "LoopPacer.h"
 
 #include <gtest/gtest.h>
@@ -87,15 +86,6 @@ TEST_F(LoopPacerTest, StarvingFramesRaiseTheStepSizeUpToTen) {
     stepSize = 3;
     startAt(300.0);
     EXPECT_FALSE(passAt(300.25, 1000.0).stepSizeRaised); // elapsed not yet over 0.25 s
-}
-
-TEST_F(LoopPacerTest, MidnightStartsANewWindowWithoutAStep) {
-    startAt(86399.9); // read as a 32-bit float: 86399.8984375
-    EXPECT_EQ(pacer.windowStart(), 86399.8984375);
-    EXPECT_EQ(passAt(0.25, 2.0).action, Action::UncountedFrame);
-    EXPECT_EQ(pacer.targetRate(), 0.0);
-    EXPECT_EQ(pacer.windowStart(), 0.25);
-    EXPECT_EQ(passAt(0.375, 2.0).action, Action::Step);
 }
 
 } // namespace
