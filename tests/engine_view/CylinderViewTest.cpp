@@ -221,8 +221,10 @@ TEST_P(ScaledCylinderTest, ParticlesLandAtTheirLogicalPixelTimesTheRatioAsFinerS
     UniformRandom random;
     ParticleEngine engine{random};
     engine.setGeometry(30, 18, 1, 8);
-    engine.particles() = {Particle{}, Particle{2.5f, 1.0625f, 90, 3}, // logical pixel (20, 8)
-                          Particle{30.0f, 18.0f, 90, 3}}; // on the piston face: its last 8 columns
+    // Logical pixels (20, 8), the piston face's last 8 columns, and (5, 5): 7.5 device pixels at
+    // 1.5, a tie that goes to the even 8.
+    engine.particles() = {Particle{}, Particle{2.5f, 1.0625f, 90, 3}, Particle{30.0f, 18.0f, 90, 3},
+                          Particle{0.625f, 0.625f, 90, 3}};
     view.drawParticles(engine);
 
     // Every particle at its logical pixel times the ratio, copied pixel for pixel from the finer
@@ -230,7 +232,7 @@ TEST_P(ScaledCylinderTest, ParticlesLandAtTheirLogicalPixelTimesTheRatioAsFinerS
     const QSize size(static_cast<int>(std::ceil(250 * r)), static_cast<int>(std::ceil(151 * r)));
     QImage expected = pattern(size.width(), size.height(), 11, r);
     const QImage sprite = pattern(static_cast<int>(8 * r), static_cast<int>(8 * r), 231);
-    for (const auto& [x, y] : {std::pair{20, 8}, std::pair{240, 144}}) {
+    for (const auto& [x, y] : {std::pair{20, 8}, std::pair{240, 144}, std::pair{5, 5}}) {
         expected = withSpriteAt(expected, sprite, static_cast<int>(std::nearbyint(x * r)),
                                 static_cast<int>(std::nearbyint(y * r)));
     }
