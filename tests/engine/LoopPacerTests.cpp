@@ -1,5 +1,4 @@
-// Pacing of the loop: target rate, step-or-frame decisions, the sliding window, starving frames
-// and midnight, driven by a hand-set clock.
+// Pacing of the loop on a hand-set clock: target rate, step or frame, the window, starving frames.
 #include "LoopPacer.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +19,9 @@ protected:
         clock.now = seconds;
         pacer.start();
     }
+    /// A pass at the given time, raising the step size when it asks, as the loop does.
     LoopPacer::Pass passAt(double seconds, double speed) {
         clock.now = seconds;
-        // The caller raises the step size when the pass asks for it, as the loop does.
         const LoopPacer::Pass pass = pacer.pass(speed, stepSize);
         stepSize += pass.stepSizeRaised ? 1 : 0;
         return pass;
@@ -87,15 +86,6 @@ TEST_F(LoopPacerTest, StarvingFramesRaiseTheStepSizeUpToTen) {
     stepSize = 3;
     startAt(300.0);
     EXPECT_FALSE(passAt(300.25, 1000.0).stepSizeRaised); // elapsed not yet over 0.25 s
-}
-
-TEST_F(LoopPacerTest, MidnightStartsANewWindowWithoutAStep) {
-    startAt(86399.9); // read as a 32-bit float: 86399.8984375
-    EXPECT_EQ(pacer.windowStart(), 86399.8984375);
-    EXPECT_EQ(passAt(0.25, 2.0).action, Action::UncountedFrame);
-    EXPECT_EQ(pacer.targetRate(), 0.0);
-    EXPECT_EQ(pacer.windowStart(), 0.25);
-    EXPECT_EQ(passAt(0.375, 2.0).action, Action::Step);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
-// Tests of the sprite copy, of the frames the cylinder view composes (where particles land,
-// clipping, complete frames without trails, painting) and of the pointer signal of the
-// cylinder view and the picture boxes.
+// The sprite copy, the frames the cylinder view composes at ratios 1 to 2 (where particles land,
+// clipping, no trails, what is painted), the choice of a picture's copy, and the pointer signal.
 #include "CylinderView.h"
 #include "PictureBox.h"
+#include "ScaledPicture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,6 +11,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <tuple>
@@ -21,13 +23,14 @@ namespace {
 // Pictures whose pixels all differ, and sprites whose blue differs from the background's
 // everywhere, so that an offset, a missed row or a blended pixel shows up; withSpriteAt is the
 // pixel-by-pixel reference.
-QImage pattern(int width, int height, int blue = 20) {
+QImage pattern(int width, int height, int blue = 20, double ratio = 1.0) {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, qRgb(x % 256, y, blue + (x / 256) * 100));
+            image.setPixel(x, y, qRgb(x % 256, y % 256, blue + (x / 256) * 100));
         }
     }
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 
@@ -64,13 +67,6 @@ TEST(BlitSprite, CopiesEveryPixelAtTheRoundedPositionClippedToTheTarget) {
         EXPECT_EQ(target, withSpriteAt(field, sprite, c.left, c.top))
             << "at " << c.x << ", " << c.y;
     }
-
-    // A plain copy: no transparency, no blending.
-    QImage alphaSprite = sprite.convertToFormat(QImage::Format_ARGB32);
-    alphaSprite.setPixel(7, 7, qRgba(1, 2, 3, 0));
-    QImage target = field.convertToFormat(QImage::Format_ARGB32);
-    blitSprite(alphaSprite, target, 4.0f, 4.0f);
-    EXPECT_EQ(target.pixel(11, 11), qRgba(1, 2, 3, 0));
 }
 
 class CylinderViewTest : public ::testing::Test {
@@ -95,20 +91,14 @@ protected:
     CylinderView view;
 };
 
-TEST_F(CylinderViewTest, FrameWithoutPlacedParticlesIsTheBackground) {
-    place(1, 3.0f, 3.0f);
-    view.drawParticles(engine); // a particle that must leave no trail in the next frame
-    engine.particles().resize(6);
-    place(0, 2.0f, 2.0f); // slot 0 is never drawn
-    place(1, 3.0f, 3.0f, 3, 0);
-    place(4, 5.0f, 5.0f, 3, -7);
-    view.drawParticles(engine);
-    EXPECT_EQ(view.frame(), background);
-}
-
-TEST_F(CylinderViewTest, ParticlesLandAtEightPixelsPerCellClippedToTheInterior) {
+TEST_F(CylinderViewTest, ParticlesLandAtEightPixelsPerCellClippedToTheInteriorWithoutTrails) {
     view.show(); // before drawing: the first show delivers a resize, which clears the frame
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    place(1, 13.0f, 13.0f);
+    view.drawParticles(engine); // a particle that must leave no trail in the next frame
+    place(0, 12.0f, 12.0f);     // slot 0 is never drawn, nor are unplaced ones
+    place(9, 15.0f, 5.0f, 3, 0);
+    place(10, 5.0f, 15.0f, 3, -7);
     place(1, 0.0f, 0.0f);
     place(2, 2.5f, 1.0625f);
     place(3, 30.0f, 18.0f); // on the piston face and the bottom wall
@@ -185,6 +175,73 @@ TEST_F(CylinderViewTest, PressAndDragWithAButtonReportThePointer) {
     PictureBox box(QPixmap::fromImage(background));
     expectPointerOnPressAndDragOnly(box);
 }
+
+TEST(ScaledPicture, EachRatioGetsItsOwnCopyOrAFinerOneReducedToSize) {
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(qRgb(255, 0, 0));
+    QImage blue(16, 16, QImage::Format_RGB32);
+    blue.fill(qRgb(0, 0, 255));
+    blue.setDevicePixelRatio(2.0);
+    ScaledPicture picture(red);
+    picture.addVariant(blue);
+    EXPECT_EQ(picture.size(), QSize(8, 8));
+    const struct {
+        double ratio;
+        int pixels;
+        QRgb colour;
+    } cases[] = {
+        {1.0, 8, qRgb(255, 0, 0)},  {2.0, 16, qRgb(0, 0, 255)},
+        {1.5, 12, qRgb(0, 0, 255)}, // reduced from the finer copy, never enlarged
+        {3.0, 24, qRgb(0, 0, 255)}, // beyond the finest copy: the finest, enlarged
+        {0.0, 8, qRgb(255, 0, 0)},  // a broken ratio counts as 1
+    };
+    for (const auto& c : cases) {
+        const QImage at = picture.at(c.ratio);
+        EXPECT_EQ(at.size(), QSize(c.pixels, c.pixels)) << c.ratio;
+        EXPECT_EQ(at.pixel(at.width() / 2, at.height() / 2), c.colour) << c.ratio;
+        EXPECT_EQ(at.deviceIndependentSize().toSize(), QSize(8, 8)) << c.ratio;
+    }
+    EXPECT_TRUE(ScaledPicture::load(QStringLiteral(":/no/such/picture.png")).isNull());
+}
+
+class ScaledCylinderTest : public ::testing::TestWithParam<double> {};
+
+TEST_P(ScaledCylinderTest, ParticlesLandAtTheirLogicalPixelTimesTheRatioAsFinerSprites) {
+    const double r = GetParam();
+    const auto scaled = [r](int width, int height, int blue) {
+        ScaledPicture picture(pattern(width, height, blue));
+        picture.addVariant(
+            pattern(static_cast<int>(width * r), static_cast<int>(height * r), blue + 1, r));
+        return picture;
+    };
+    CylinderView view(scaled(529, 154, 10), std::array{scaled(16, 16, 200), scaled(16, 16, 210),
+                                                       scaled(8, 8, 220), scaled(8, 8, 230)});
+    view.resize(250, 151);
+    view.setPixelRatio(r);
+    UniformRandom random;
+    ParticleEngine engine{random};
+    engine.setGeometry(30, 18, 1, 8);
+    // Logical pixels (20, 8), the piston face's last 8 columns, and (5, 5): 7.5 device pixels at
+    // 1.5, a tie that goes to the even 8.
+    engine.particles() = {Particle{}, Particle{2.5f, 1.0625f, 90, 3}, Particle{30.0f, 18.0f, 90, 3},
+                          Particle{0.625f, 0.625f, 90, 3}};
+    view.drawParticles(engine);
+
+    // Every particle at its logical pixel times the ratio, copied pixel for pixel from the finer
+    // sprite, on the finer background.
+    const QSize size(static_cast<int>(std::ceil(250 * r)), static_cast<int>(std::ceil(151 * r)));
+    QImage expected = pattern(size.width(), size.height(), 11, r);
+    const QImage sprite = pattern(static_cast<int>(8 * r), static_cast<int>(8 * r), 231);
+    for (const auto& [x, y] : {std::pair{20, 8}, std::pair{240, 144}, std::pair{5, 5}}) {
+        expected = withSpriteAt(expected, sprite, static_cast<int>(std::nearbyint(x * r)),
+                                static_cast<int>(std::nearbyint(y * r)));
+    }
+    EXPECT_EQ(view.frame().devicePixelRatio(), r);
+    EXPECT_EQ(view.frame().size(), size);
+    EXPECT_TRUE(view.frame().convertToFormat(QImage::Format_RGB32) == expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ScaledCylinderTest, ::testing::Values(1.5, 2.0));
 
 } // namespace
 } // namespace vozavero

@@ -1,11 +1,14 @@
-// The eleven charts as created, the keyed data series a recorded row feeds, and taking over the
-// points of a loaded series.
+// The eleven charts, the keyed series a recorded row feeds, the impact scale, loaded series, the
+// closing of measuring intervals, and the least-squares line with its equation text.
 #include "MeasurementCharts.h"
 #include "ImpactScale.h"
+#include "MeasuringInterval.h"
+#include "Regression.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
+#include <sstream>
 
 namespace vozavero {
 namespace {
@@ -53,45 +56,50 @@ TEST(MeasurementCharts, EveryValueTheGaugesCanSetLiesOnTheAxesAndTheLargestOnThe
     EXPECT_EQ(&charts.chartFor(SeriesInverseArea), &charts.pressureInverseAreaChart());
 }
 
-TEST(MeasurementCharts, KeyedSeriesKeepOnePointPerValueWithTheLatestMeasurement) {
+/// Every chart's name and points, one chart a line.
+std::string pointsText(const chart::ChartDocument& doc) {
+    std::ostringstream out;
+    for (int i = 0; i < doc.chartCount(); ++i) {
+        out << doc.chart(i).name().toStdString() << ':';
+        for (const QPointF& p : doc.chart(i).points()) {
+            out << ' ' << p.x() << ',' << p.y();
+        }
+        out << '\n';
+    }
+    return out.str();
+}
+
+TEST(MeasurementCharts, ARowFeedsEveryChartAndKeyedSeriesKeepTheLatestPointPerValue) {
     MeasurementCharts charts(100);
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
     charts.recordRow(5, 22, EngineCopy{10, 2, 250});
-    charts.recordRow(10, 33, EngineCopy{5, 2, 125});
-
-    const chart::Chart& byCount = charts.pressureCountChart();
-    ASSERT_EQ(byCount.count(), 2);
-    EXPECT_EQ(QPointF(byCount.x(1), byCount.y(1)), QPointF(5, 33));
-    EXPECT_EQ(QPointF(byCount.x(2), byCount.y(2)), QPointF(10, 22));
-    const chart::Chart& byInverse = charts.pressureInverseAreaChart();
-    ASSERT_EQ(byInverse.count(), 2);
-    EXPECT_EQ(byInverse.x(1), 0.004);
-    EXPECT_EQ(byInverse.x(2), 0.008);
-    EXPECT_EQ(charts.chart(ChartId::AreaCount).y(1), 125);
-    // Charts over time and over the impact rate keep every row.
-    EXPECT_EQ(charts.chart(ChartId::AreaPressure).count(), 3);
-    EXPECT_EQ(charts.pressureTimeChart().count(), 3);
+    charts.recordRow(10, 33.5, EngineCopy{5, 3, 125});
+    // Each keyed chart holds a value once, where it first came, with its latest measurement.
+    EXPECT_EQ(pointsText(charts.document()), "pressureTimeChart: 0,11 5,22 10,33.5\n"
+                                             "countTimeChart: 0,5 5,10 10,5\n"
+                                             "speedTimeChart: 0,2 5,2 10,3\n"
+                                             "areaTimeChart: 0,250 5,250 10,125\n"
+                                             "pressureCountChart: 5,33.5 10,22\n"
+                                             "pressureAreaChart: 250,22 125,33.5\n"
+                                             "pressureInverseAreaChart: 0.004,22 0.008,33.5\n"
+                                             "pressureSpeedChart: 2,22 3,33.5\n"
+                                             "areaCountChart: 5,125 10,250\n"
+                                             "areaSpeedChart: 2,250 3,125\n"
+                                             "areaPressureChart: 11,250 22,250 33.5,125\n");
 
     // Keys match only when exactly equal.
     chart::Chart c;
     MeasurementCharts::recordKeyed(c, 0.1 + 0.2, 1);
     MeasurementCharts::recordKeyed(c, 0.3, 2);
     EXPECT_EQ(c.count(), 2);
-
     charts.clearAll();
-    for (int i = 0; i < 11; ++i) {
-        EXPECT_EQ(charts.document().chart(i).count(), 0);
-    }
+    EXPECT_EQ(pointsText(charts.document()), pointsText(MeasurementCharts(100).document()));
 }
 
 TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndTheScaleRisesToShowThem) {
     MeasurementCharts source(100);
-    EngineCopy values;
-    values.particleCount = 7;
-    values.speed = 3;
-    values.pistonPosition = 125;
-    source.recordRow(0, 40.5, values);
-    source.recordRow(200, 250.25, values);
+    source.recordRow(0, 40.5, EngineCopy{7, 3, 125});
+    source.recordRow(200, 250.25, EngineCopy{7, 3, 125});
 
     MeasurementCharts charts(100);
     ImpactScale scale(charts);
@@ -99,9 +107,7 @@ TEST(MeasurementCharts, LoadedPointsReplaceTheSeriesAndTheScaleRisesToShowThem) 
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
     QString error;
     ASSERT_TRUE(charts.adoptPoints(source.document(), &error)) << error.toStdString();
-    for (int i = 0; i < 11; ++i) {
-        EXPECT_EQ(charts.document().chart(i).points(), source.document().chart(i).points()) << i;
-    }
+    EXPECT_EQ(pointsText(charts.document()), pointsText(source.document()));
     EXPECT_EQ(charts.chart(ChartId::CountTime).xAxis().maximum, 200);
     ASSERT_TRUE(scale.cover(charts.largestRate()));
     EXPECT_EQ(scale.maximum(), 251); // the next whole number above the largest rate
@@ -147,7 +153,7 @@ TEST(ImpactScale, StartsAtTheDesignCaptionsAndRisesWithTheShownRateOnly) {
 TEST(MeasurementCharts, ADocumentThatIsNoSeriesChangesNothing) {
     MeasurementCharts charts(100);
     charts.recordRow(0, 11, EngineCopy{5, 2, 250});
-    const auto before = charts.document().chart(4).points();
+    const std::string before = pointsText(charts.document());
 
     chart::ChartDocument fewer(QStringLiteral("Vozavero"));
     fewer.addChart(QStringLiteral("pressureTimeChart")).append(0, 1);
@@ -167,9 +173,145 @@ TEST(MeasurementCharts, ADocumentThatIsNoSeriesChangesNothing) {
         QString error;
         EXPECT_FALSE(charts.adoptPoints(*doc, &error));
         EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(charts.document().chart(4).points(), before);
-        EXPECT_EQ(charts.pressureTimeChart().count(), 1);
+        EXPECT_EQ(pointsText(charts.document()), before);
     }
+}
+
+class MeasuringIntervalTest : public ::testing::Test {
+protected:
+    bool tick(std::int32_t interval, std::int32_t impacts, bool recording = true) {
+        return interval_.tick(interval, impacts, recording, values_, charts_, last);
+    }
+    // Ticks until the interval closes; an interval never takes more ticks than its length.
+    MeasuringInterval::Closed close(std::int32_t interval, std::int32_t impacts,
+                                    bool recording = true) {
+        for (int i = 0; i < interval; ++i) {
+            if (tick(interval, impacts, recording)) {
+                return last;
+            }
+        }
+        ADD_FAILURE() << "no interval closed within " << interval << " ticks";
+        return last;
+    }
+
+    MeasurementCharts charts_{100};
+    MeasuringInterval interval_;
+    EngineCopy values_{5, 2, 250};
+    MeasuringInterval::Closed last;
+};
+
+TEST_F(MeasuringIntervalTest, ClosesWhenTheCountReachesOrPassesTheInterval) {
+    std::vector<int> closedAt;
+    for (int i = 1; i <= 15; ++i) {
+        if (tick(5, 10)) {
+            closedAt.push_back(i);
+        }
+    }
+    EXPECT_EQ(closedAt, (std::vector<int>{5, 10, 15}));
+    EXPECT_TRUE(tick(1, 0));
+    EXPECT_TRUE(tick(1, 0));
+
+    interval_.reset();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(tick(10, 0));
+    }
+    EXPECT_TRUE(tick(2, 0)); // shortened from 10 to 2 s
+}
+
+TEST_F(MeasuringIntervalTest, RecordsTheRateWithItsFractionAndShowsItTruncated) {
+    auto r = close(5, 0);
+    EXPECT_EQ(r.rate, 0);
+    EXPECT_EQ(charts_.pressureTimeChart().x(1), 0);
+    EXPECT_EQ(charts_.pressureTimeChart().y(1), 0);
+
+    r = close(2, 7);
+    EXPECT_EQ(r.rate, 3.5);
+    EXPECT_EQ(r.shownRate, 3);
+    EXPECT_EQ(charts_.pressureTimeChart().y(2), 3.5);
+    EXPECT_EQ(charts_.pressureCountChart().y(1), 3.5);
+}
+
+TEST_F(MeasuringIntervalTest, RowTimeAdvancesStretchesTheTimeAxisAndStandsStillWhileNotRecording) {
+    MeasuringInterval::Closed r;
+    for (int row = 1; row <= 6; ++row) {
+        r = close(5, 10);
+    }
+    EXPECT_EQ(r.time, 25);
+
+    charts_.clearAll();
+    for (int row = 0; row <= 16; ++row) { // t = 0, 10, ..., 160
+        r = close(10, 10);
+        EXPECT_EQ(r.timeAxisMax, 160) << "t = " << r.time;
+    }
+    r = close(10, 10);
+    EXPECT_EQ(r.time, 170);
+    EXPECT_EQ(r.timeAxisMax, 170);
+    EXPECT_EQ(charts_.chart(ChartId::AreaTime).xAxis().maximum, 170);
+
+    for (int i = 0; i < 3; ++i) {
+        r = close(10, 400, false);
+        EXPECT_EQ(r.time, 180);
+        EXPECT_EQ(r.shownRate, 40);
+    }
+    EXPECT_EQ(charts_.pressureTimeChart().count(), 18);
+    EXPECT_EQ(charts_.pressureCountChart().y(1), 1);
+    EXPECT_EQ(close(10, 10).time, 180);
+    EXPECT_EQ(charts_.pressureTimeChart().x(19), 180);
+}
+
+std::optional<RegressionLine> fit(std::initializer_list<std::pair<double, double>> points) {
+    chart::Chart c;
+    for (const auto& [x, y] : points) {
+        c.append(x, y);
+    }
+    return computeRegression(c);
+}
+
+TEST(Regression, FitsTheLeastSquaresLineOrNoneWithoutTwoDistinctX) {
+    struct Case {
+        std::optional<RegressionLine> line;
+        double slope, intercept, rSquared;
+    };
+    const Case cases[] = {
+        {fit({{2, 10}, {4, 20}}), 5, 0, 1},
+        {fit({{1, 1}, {2, 3}, {3, 2}}), 0.5, 1, 0.25}, // SSres 1.5 of SStot 2
+        // The mean of y (6) is not that of x (2.5): SSres 7.2 of SStot 20.
+        {fit({{1, 3}, {2, 7}, {3, 5}, {4, 9}}), 1.6, 2, 0.64},
+        {fit({{1, 7}, {2, 7}, {5, 7}}), 0, 7, 1},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.line);
+        EXPECT_NEAR(c.line->slope, c.slope, 1e-12);
+        EXPECT_NEAR(c.line->intercept, c.intercept, 1e-12);
+        EXPECT_NEAR(c.line->rSquared, c.rSquared, 1e-12);
+    }
+    EXPECT_FALSE(fit({}));
+    EXPECT_FALSE(fit({{3, 4}}));
+    EXPECT_FALSE(fit({{3, 4}, {3, 8}}));
+    // Sums of 0.1 do not cancel exactly; the equal x must still be seen.
+    EXPECT_FALSE(fit({{0.1, 1}, {0.1, 2}, {0.1, 3}}));
+}
+
+TEST(Regression, EquationInGermanWithThreeSignificantDigits) {
+    // The digits the lab prints, with its dot and the sign inside each number.
+    EXPECT_EQ(significantDigits(1.1523), "1.15");
+    EXPECT_EQ(significantDigits(-1.0), "-1.00");
+    EXPECT_EQ(significantDigits(0.000444), "0.000444");
+    EXPECT_EQ(significantDigits(1040.4), "1040");
+    EXPECT_EQ(significantDigits(12512.3), "12500");
+    EXPECT_EQ(significantDigits(0.0), "0.00");
+
+    // The same digits on the graph, with the user's decimal separator and a real minus sign.
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(regressionText({1.1523, -1.0, 0.98212}, german), "y = 1,15·x − 1,00   R² = 0,982");
+    EXPECT_EQ(regressionText({1.0912, 0.64, 0.99312}, german), "y = 1,09·x + 0,640   R² = 0,993");
+    EXPECT_EQ(regressionText({-0.5, 0, 0.25}, german), "y = −0,500·x + 0,00   R² = 0,250");
+    // No group separator and no exponent for large slopes (1/area charts), noise is 0.
+    EXPECT_EQ(regressionText({12512.3, 1e-15, 0.9996}, german), "y = 12500·x + 0,00   R² = 1,000");
+    EXPECT_EQ(regressionText({0.0012345, -4e-16, 0.5}, german),
+              "y = 0,00123·x + 0,00   R² = 0,500");
+    EXPECT_EQ(regressionText({1.5, 2, 1}, QLocale(QLocale::English)),
+              "y = 1.50·x + 2.00   R² = 1.00");
 }
 
 } // namespace
