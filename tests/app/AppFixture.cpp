@@ -72,26 +72,18 @@ QString stateOf(MainWindow& w) {
 }
 
 AppFixture::Twin::Twin() {
-    MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
-    env.otherInstanceRunning = [] { return false; };
-    env.quit = [] {};
+    MainWindow::Environment env = WindowEnvironment::of(services, clock, random);
     env.twips = Twips{15.0, 15.0};
     window = std::make_unique<MainWindow>(env);
     window->formLoad();
 }
 
 bool AppFixture::start(const CommandLine& commandLine, bool otherInstance) {
-    MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
+    MainWindow::Environment env = WindowEnvironment::of(services, clock, random);
+    env.twips = Twips{15.0, 15.0};
     env.commandLine = commandLine;
     env.otherInstanceRunning = [otherInstance] { return otherInstance; };
     env.quit = [this] { ++quitCalls; };
-    env.twips = Twips{15.0, 15.0};
     env.instance = instance;
     env.recoveryFolder = recoveryFolder;
     window = std::make_unique<MainWindow>(env);

@@ -1,6 +1,6 @@
 // Automatic mode through the window: the options dialog starts the timer of the chosen quantity
-// and shows its page, each step reaches the read-outs, and the check box and its menu entry show
-// the same state.
+// and shows its page, each step and a restart reach the read-outs, and the check box and its menu
+// entry show the same state.
 #include "AppFixture.h"
 #include "DefaultLocale.h"
 #include "OptionsAutoDialog.h"
@@ -18,13 +18,11 @@ class AutomaticModeTest : public AppFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(start()); }
 
-    /// The option "Keine automatische Veränderung".
-    static constexpr int kNoRow = 3;
+    static constexpr int kNoRow = 3; // "Keine automatische Veränderung"
 
-    /// Selects the slot (or kNoRow) in the options dialog with period and step, sets the start
-    /// values and presses OK.
-    void configure(int slot, const QString& period, const QString& step, double count = 5,
-                   double speed = 2, double volume = 250) {
+    /// Chooses slot (or kNoRow) in the options dialog with period, step and start values; OK.
+    void configure(int slot, const QString& period, const QString& step,
+                   const QStringList& starts = {"5", "2", "250"}) {
         EXPECT_EQ(withOptionsDialog("mnu_OptionsAuto",
                                     [&](OptionsAutoDialog* d) {
                                         d->option(slot)->click();
@@ -32,9 +30,9 @@ protected:
                                             d->periodField(slot)->setText(period);
                                             d->stepField(slot)->setText(step);
                                         }
-                                        d->startField(0)->setText(QLocale().toString(count));
-                                        d->startField(1)->setText(QLocale().toString(speed));
-                                        d->startField(2)->setText(QLocale().toString(volume));
+                                        for (int i = 0; i < 3; ++i) {
+                                            d->startField(i)->setText(starts[i]);
+                                        }
                                         d->command("DIALOG.OK();");
                                     }),
                   1);
@@ -42,25 +40,24 @@ protected:
     QTimer* timer(int slot) const { return window->timers().automaticTimer(slot); }
 };
 
-TEST_F(AutomaticModeTest, EachQuantityStepsOnItsTimerPageAndReadout) {
+TEST_F(AutomaticModeTest, EachQuantityStepsOnItsTimerPageAndReadoutAndRestartsAtItsStart) {
     const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
     const struct {
         int slot;
         const char* period;
         const char* step;
-        double count, speed, volume;
+        QStringList starts;
         int milliseconds, page;
         const char* readout;
         const char* shownAfterTwoSteps;
     } cases[] = {
-        {kCountSlot, "1", "2", 46, 2, 250, 1000, 0, "AnzT(1)", "50"},
-        {kCountSlot, "1", "0,25", 5, 2, 250, 1000, 0, "AnzT(1)", "5,5"},
-        {kSpeedSlot, "2,5", "0,5", 5, 2.25, 250, 2500, 1, "AnzT(2)", "3,25"},
-        {kVolumeSlot, "100000", "-3", 5, 2, 56, 100000000, 2, "AnzT(3)", "50"},
+        {kCountSlot, "1", "0,25", {"5", "2", "250"}, 1000, 0, "AnzT(1)", "5,5"},
+        {kSpeedSlot, "2,5", "0,5", {"5", "2,25", "250"}, 2500, 1, "AnzT(2)", "3,25"},
+        {kVolumeSlot, "100000", "-3", {"30", "4", "56"}, 100000000, 2, "AnzT(3)", "50"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.readout);
-        configure(c.slot, c.period, c.step, c.count, c.speed, c.volume);
+        configure(c.slot, c.period, c.step, c.starts);
         EXPECT_TRUE(find<QCheckBox>("opt_Automatic")->isChecked());
         EXPECT_EQ(timer(c.slot)->interval(), c.milliseconds);
         for (int other = 0; other < 3; ++other) {
@@ -72,6 +69,10 @@ TEST_F(AutomaticModeTest, EachQuantityStepsOnItsTimerPageAndReadout) {
         EXPECT_EQ(text(c.readout), QString::fromUtf8(c.shownAfterTwoSteps));
     }
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 50);
+    trigger("mnu_FileNew");
+    EXPECT_EQ(QStringList({text("AnzT(1)"), text("AnzT(2)"), text("AnzT(3)")}),
+              QStringList({"30", "4", "56"}));
+    EXPECT_TRUE(timer(kVolumeSlot)->isActive());
 }
 
 TEST_F(AutomaticModeTest, BoxAndMenuEntryShowAPartialTickWhenNothingSteps) {
@@ -83,6 +84,10 @@ TEST_F(AutomaticModeTest, BoxAndMenuEntryShowAPartialTickWhenNothingSteps) {
     };
     const auto idle = std::tuple(Qt::PartiallyChecked, false, true);
     const auto off = std::tuple(Qt::Unchecked, false, false);
+    EXPECT_EQ(withOptionsDialog("mnu_OptionsAutoActive",
+                                [](OptionsAutoDialog* d) { d->command("DIALOG.ABORT();"); }),
+              1);
+    EXPECT_EQ(shown(), off);
     for (const char* period : {"abc", "0", "0.0004", "-3"}) {
         configure(kCountSlot, period, "1");
         EXPECT_FALSE(timer(kCountSlot)->isActive()) << period;
@@ -100,22 +105,10 @@ TEST_F(AutomaticModeTest, BoxAndMenuEntryShowAPartialTickWhenNothingSteps) {
     EXPECT_EQ(shown(), idle);
     entry->trigger();
     EXPECT_EQ(shown(), off);
-    configure(kCountSlot, "2", "1");
+    configure(kSpeedSlot, "2", "1");
     EXPECT_EQ(shown(), std::tuple(Qt::Checked, true, false));
     EXPECT_NE(box->toolTip(), AutomaticControl::idleText());
-}
-
-TEST_F(AutomaticModeTest, CheckingOpensTheDialogOnceAndOkAfterUncheckingStartsTheLastRow) {
-    EXPECT_EQ(withOptionsDialog("mnu_OptionsAutoActive",
-                                [](OptionsAutoDialog* d) { d->command("DIALOG.ABORT();"); }),
-              1);
-    auto* box = find<QCheckBox>("opt_Automatic");
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_FALSE(window->experiment().automatic().settings().autoConfigured);
-
-    configure(kSpeedSlot, "2", "1");
     box->setChecked(false);
-    ASSERT_FALSE(timer(kSpeedSlot)->isActive());
     box->setChecked(true);
     EXPECT_FALSE(timer(kSpeedSlot)->isActive()); // not before the dialog or a restart
     bool rowShown = false;
@@ -124,19 +117,7 @@ TEST_F(AutomaticModeTest, CheckingOpensTheDialogOnceAndOkAfterUncheckingStartsTh
         d->command("DIALOG.OK();");
     });
     EXPECT_TRUE(rowShown);
-    EXPECT_TRUE(box->isChecked());
     EXPECT_TRUE(timer(kSpeedSlot)->isActive());
-}
-
-TEST_F(AutomaticModeTest, RestartReturnsToTheConfirmedStartValues) {
-    configure(kCountSlot, "1", "2", 30, 4, 300);
-    window->experiment().automaticStep(kCountSlot);
-    EXPECT_EQ(text("AnzT(1)"), "32");
-    trigger("mnu_FileNew");
-    EXPECT_EQ(text("AnzT(1)"), "30");
-    EXPECT_EQ(text("AnzT(2)"), "4");
-    EXPECT_EQ(text("AnzT(3)"), "300");
-    EXPECT_TRUE(timer(kCountSlot)->isActive());
 }
 
 } // namespace vozavero

@@ -1,6 +1,5 @@
-// The menu bar: tree and captions, shortcuts (the hidden edit menu's must not fire), the graph's
-// context menu with the edit menu's commands, check marks refreshed when a menu opens, and prints
-// without a printer.
+// The menu bar: tree and captions, shortcuts (the hidden edit menu's must not fire), and the
+// graph's context menu with the edit menu's commands.
 #include "AppFixture.h"
 
 #include <QApplication>
@@ -10,7 +9,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace vozavero {
@@ -87,6 +85,8 @@ TEST_F(MenuTest, ShortcutsReachTheirCommandsAndTheHiddenEditMenusDoNot) {
 }
 
 TEST_F(MenuTest, ARightClickOnTheGraphOffersTheEditCommandsAndKeepsTheView) {
+    QTemporaryDir dir;
+    window->files().printAdaptor().usePdfFolder(dir.path());
     ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 5, 100.0 / 3.0);
     auto* plotter = find("PLOTTER");
     QTest::mouseClick(window->windowHandle(), Qt::RightButton, {},
@@ -100,37 +100,13 @@ TEST_F(MenuTest, ARightClickOnTheGraphOffersTheEditCommandsAndKeepsTheView) {
     trigger("mnu_GraphCopyTable");
     EXPECT_EQ(QApplication::clipboard()->text(),
               window->experiment().charts().pressureTimeChart().tableText());
+    menu->actions().last()->trigger(); // without a printer: says where the PDF file is
     menu->close();
-}
-
-TEST_F(MenuTest, APrintWithoutAPrinterSaysWhereItsPdfFileIs) {
-    QTemporaryDir dir;
-    window->files().printAdaptor().usePdfFolder(dir.path());
-    ExperimentProbe::addPoint(window->experiment(), ChartId::PressureTime, 5, 100.0 / 3.0);
-    window->files().printTable();
     ASSERT_EQ(services.messages.size(), 1);
     EXPECT_TRUE(services.messages[0].startsWith("Es ist kein Drucker eingerichtet"));
     const QString pdf = QDir(dir.path()).filePath("teilchen.pdf");
     EXPECT_TRUE(services.messages[0].endsWith(QDir::toNativeSeparators(pdf)));
     EXPECT_TRUE(QFileInfo::exists(pdf));
-}
-
-TEST_F(MenuTest, CheckMarksFollowWhenTheMenusOpen) {
-    auto* tabs = find<QTabWidget>("tab_View");
-    tabs->setCurrentIndex(3);
-    emit find<QMenu>("mnu_View")->aboutToShow();
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(find<QAction>(QString("mnu_OptionsGraphTab(%1)").arg(i))->isChecked(), i == 3);
-    }
-    trigger("mnu_OptionsGraphTab(2)");
-    EXPECT_EQ(tabs->currentIndex(), 2);
-    AutomaticChoice stepCount;
-    stepCount.active = {true, false, false};
-    stepCount.period = {1.0, 0.0, 0.0};
-    window->experiment().confirmAutomaticChoice(stepCount, {5, 2, 250});
-    find<QCheckBox>("opt_Automatic")->setChecked(true);
-    emit find<QMenu>("mnu_Options")->aboutToShow();
-    EXPECT_TRUE(find<QAction>("mnu_OptionsAutoActive")->isChecked());
 }
 
 } // namespace vozavero

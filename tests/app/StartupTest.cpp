@@ -1,10 +1,12 @@
-// The start-up: refusal of a second instance, the trace labels, and the one table of what the
-// window shows when it has started (start values, scales, read-outs, captions, checks, timers).
+// The start-up: refusal of a second instance, the trace labels, the one table of what the started
+// window shows; the four view modes' layout and their click cycle on the graph.
 #include "AppFixture.h"
+#include "WindowLayout.h"
 #include "framework/TitledFrame.h"
 #include "vozavero_version.h"
 
 #include <QCheckBox>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -13,16 +15,12 @@ namespace vozavero {
 using StartupTest = AppFixture;
 
 TEST_F(StartupTest, SecondInstanceIsRefusedUnlessNewIsGivenAndDevTracesTheFourteenLabels) {
-    EXPECT_FALSE(start("", true));
+    EXPECT_FALSE(start("/new", true));
     EXPECT_EQ(services.messages, QStringList{"Vorlix läuft bereits oder wird noch geladen."});
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(find<QTimer>("tmr_Go")->isActive());
-    EXPECT_FALSE(start("/new", true));
     services.messages.clear();
-    EXPECT_TRUE(start("x/NEWy", true));
-    EXPECT_TRUE(services.messages.isEmpty());
-
-    ASSERT_TRUE(start("-Dev"));
+    ASSERT_TRUE(start("x/NEWy -Dev", true));
     QStringList trace;
     for (int i = 1; i <= 14; ++i) {
         trace << QString("X-%1").arg(i);
@@ -32,34 +30,19 @@ TEST_F(StartupTest, SecondInstanceIsRefusedUnlessNewIsGivenAndDevTracesTheFourte
 
 TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     ASSERT_TRUE(start());
-    const std::pair<const char*, const char*> shown[] = {
-        {"AnzT(1)", "5"},
-        {"AnzT(2)", "2"},
-        {"AnzT(3)", "250"},
-        {"SCROLLMIN(0)", "2"},
-        {"SCROLLSKALA(0)", "25"},
-        {"SCROLLMAX(0)", "50"},
-        {"SCROLLMIN(1)", "1"},
-        {"SCROLLSKALA(1)", "15"},
-        {"SCROLLMAX(1)", "30"},
-        {"SCROLLMIN(2)", "1"},
-        {"SCROLLSKALA(2)", "150"},
-        {"SCROLLMAX(2)", "300"},
-        {"SCROLLMIN(3)", "50"},
-        {"SCROLLSKALA(3)", "275"},
-        {"SCROLLMAX(3)", "500"},
-        {"ANZ(0)", "0"},
-        {"ANZ(1)", "0"},
-        {"ANZ(2)", "0"},
-        {"ANZ(4)", "0"},
-        {"Bezeichnung5", "Letze Aufprallwerte:"},
-        {"Label4", "Intervall:"},
-        {"Bezeichnung1", "Aktuelle Aufprallwerte:"},
-        {"Label5", "Stöße pro Sek.:"},
-    };
-    for (const auto& [name, value] : shown) {
-        EXPECT_EQ(text(name), QString::fromUtf8(value)) << name;
+    QStringList shown;
+    for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)", "ANZ(0)", "ANZ(1)", "ANZ(2)",
+                             "ANZ(4)", "Bezeichnung5", "Label4", "Bezeichnung1", "Label5"}) {
+        shown << text(name);
     }
+    for (int i = 0; i < 4; ++i) {
+        for (const char* scale : {"SCROLLMIN(%1)", "SCROLLSKALA(%1)", "SCROLLMAX(%1)"}) {
+            shown << text(QString(scale).arg(i));
+        }
+    }
+    EXPECT_EQ(shown.join(u'|'),
+              "5|2|250|0|0|0|0|Letze Aufprallwerte:|Intervall:|Aktuelle "
+              "Aufprallwerte:|Stöße pro Sek.:|2|25|50|1|15|30|1|150|300|50|275|500");
     EXPECT_EQ(find<TitledFrame>("frm_Options")->caption(), "Einstellungen und Zahlen");
     EXPECT_EQ(find<TitledFrame>("frm_KolbenHolder")->caption(), "Simulation des Kolbenprobers");
     auto* tabs = find<QTabWidget>("tab_View");
@@ -73,10 +56,9 @@ TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_TRUE(find<QAction>("mnu_OptionsRecord")->isChecked());
     EXPECT_EQ(window->windowTitle(), "Nimbra // Vozavero Simulator");
-    EXPECT_EQ(services.productInfo().version, QString(VOZAVERO_VERSION));
-    EXPECT_EQ(services.productInfo().title, "Vozavero");
-    EXPECT_EQ(services.productInfo().helpFile, "Vorlix.hlp");
-
+    const ProductInfo& info = services.productInfo();
+    EXPECT_EQ(QStringList({info.version, info.title, info.helpFile}),
+              QStringList({VOZAVERO_VERSION, "Vozavero", "Vorlix.hlp"}));
     EXPECT_EQ(window->experiment().engine().upperBound(), 5);
     EXPECT_EQ(find("Bild")->width(), 250);
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 250);
@@ -90,13 +72,80 @@ TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
         EXPECT_FALSE(window->timers().automaticTimer(i)->isActive());
     }
     EXPECT_FALSE(window->timers().loop()->running());
-    EXPECT_EQ(window->experiment().intervalTicks(), 0);
     EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
-
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->repaint();
     window->repaint();
     EXPECT_EQ(services.firstPaintCount, 1);
+}
+
+TEST(WindowLayout, ModesStackTheBlocksCentredAndTinyWindowsShrinkTheGraphToNothing) {
+    const Twips tw{15, 15};
+    const QSize client(1000, 700);
+    const WindowLayout normal = WindowLayout::arrange(0, client, tw, 733, 210, 157);
+    // Centred in twips: (15000 - 10995) / 2 = 2002.5 goes to the even 2002, which is 133.5 px
+    // and so the even 133 (not 134, as halving in pixels would give).
+    EXPECT_EQ(normal.cylinder, QRect(133, 5, 733, 210));
+    EXPECT_EQ(normal.settings, QRect(133, 220, 733, 157));
+    EXPECT_EQ(normal.tabs, QRect(133, 382, 733, 700 - 382 - 5));
+    EXPECT_EQ(normal.plotter, QRect(138, 407, 723, normal.tabs.height() - 30));
+    EXPECT_EQ(WindowLayout::arrange(0, QSize(1280, 700), tw, 733, 210, 157).cylinder.x(), 273);
+    const WindowLayout probe = WindowLayout::arrange(1, client, tw, 733, 210, 157);
+    EXPECT_FALSE(probe.settingsVisible);
+    EXPECT_EQ(probe.tabs.top(), 220);
+    const WindowLayout settings = WindowLayout::arrange(2, client, tw, 733, 210, 157);
+    EXPECT_FALSE(settings.cylinderVisible);
+    EXPECT_EQ(settings.settings.topLeft(), QPoint(133, 5));
+    EXPECT_EQ(settings.tabs.top(), 167);
+    EXPECT_EQ(WindowLayout::arrange(3, client, tw, 733, 210, 157).tabs, QRect(5, 5, 990, 690));
+    const WindowLayout tiny = WindowLayout::arrange(0, QSize(100, 50), tw, 733, 210, 157);
+    EXPECT_LT(tiny.cylinder.left(), 0); // narrower than the frames: they stick out
+    EXPECT_EQ(tiny.plotter.height(), 0);
+}
+
+TEST_F(StartupTest, ClicksOnTheGraphCycleTheModesAndTheGraphSitsOverItsPage) {
+    ASSERT_TRUE(start());
+    QWidget* plotter = find("PLOTTER");
+    QWidget* tabs = find("tab_View");
+    const QRect normalTabs = tabs->geometry();
+    const bool expectCylinder[4] = {true, true, false, false};
+    const bool expectSettings[4] = {true, false, true, false};
+    for (int click = 1; click <= 4; ++click) {
+        press(plotter, {20, 20});
+        const int mode = click % 4;
+        EXPECT_EQ(window->viewMode(), mode);
+        EXPECT_EQ(find("frm_KolbenHolder")->isVisible(), expectCylinder[mode]) << mode;
+        EXPECT_EQ(find("frm_Options")->isVisible(), expectSettings[mode]) << mode;
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(find<QAction>(QString("mnu_ViewMode(%1)").arg(i))->isChecked(), i == mode);
+        }
+    }
+    EXPECT_EQ(tabs->geometry(), normalTabs);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        mouse(plotter, type, {20, 20});
+    }
+    mouse(plotter, QEvent::MouseButtonPress, {20, 20});
+    drag(plotter, {120, 60});
+    mouse(plotter, QEvent::MouseButtonRelease, {120, 60});
+    EXPECT_EQ(window->viewMode(), 1);
+    trigger("mnu_ViewMode(3)");
+    EXPECT_EQ(plotter->geometry(),
+              QRect(tabs->x() + 5, tabs->y() + 25, tabs->width() - 10, tabs->height() - 30));
+    for (int i = 0; i < 4; ++i) {
+        QWidget* b = find(QString("but_LinearRegression(%1)").arg(i));
+        EXPECT_EQ(b->x() + b->width(), tabs->width());
+        EXPECT_EQ(b->isVisible(), i == 2);
+    }
+}
+
+TEST_F(StartupTest, RestoredWindowHasTheDesignedClientAreaBelowItsMenuBar) {
+    ASSERT_TRUE(start());
+    window->showNormal();
+    QTest::qWait(20);
+    // 12390 x 9510 twips at 15 twips per pixel.
+    EXPECT_EQ(find("client")->size(), QSize(826, 634));
+    EXPECT_EQ(window->height(), 634 + window->menuBar()->height());
 }
 
 } // namespace vozavero
