@@ -53,7 +53,8 @@ protected:
     std::unique_ptr<SingleInstance> self;
 };
 
-TEST_F(RecoveryWindowTest, ALostSeriesIsOfferedAfterTheTraceAndTheFileBeforeMeasuringStarts) {
+TEST_F(RecoveryWindowTest,
+       ALostSeriesIsOfferedAfterTheTraceAndFileBeforeMeasuringAndTheOrderlyEndRemovesTheCopy) {
     RecordingExperiment saved;
     saved.record(2, 90);
     const QString file = dir.filePath(QStringLiteral("gespeichert.kpx"));
@@ -97,23 +98,13 @@ TEST_F(RecoveryWindowTest, ALostSeriesIsOfferedAfterTheTraceAndTheFileBeforeMeas
             ASSERT_TRUE(own);
             EXPECT_EQ(RecordingExperiment::pointsOf(*own), points());
         }
-        window->close(); // an orderly end: no copy is left for the next round
-        end();
-        services.questions.clear();
-        services.messages.clear();
-    }
-}
-
-TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
-    for (const bool byMenu : {true, false}) {
-        SCOPED_TRACE(byMenu);
-        quitCalls = 0;
-        ASSERT_TRUE(start());
+        // The orderly end, by the menu or the close box, removes the window's own copy.
         window->timers().loop()->start();
+        find<QCheckBox>("opt_Record")->setChecked(true);
         closeInterval(30);
         settle();
         ASSERT_TRUE(QFile::exists(ownCopy()));
-        if (byMenu) {
+        if (yes) {
             services.answers = {FrameworkServices::kAnswerYes};
             trigger("mnu_FileQuit");
             advance(0.1); // the loop sees the request and ends the program
@@ -126,6 +117,8 @@ TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
         settle();
         EXPECT_FALSE(QFile::exists(ownCopy()));
         end();
+        services.questions.clear();
+        services.messages.clear();
     }
 }
 

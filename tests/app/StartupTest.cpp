@@ -43,19 +43,20 @@ TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     EXPECT_EQ(shown.join(u'|'),
               "5|2|250|0|0|0|0|Letze Aufprallwerte:|Intervall:|Aktuelle "
               "Aufprallwerte:|Stöße pro Sek.:|2|25|50|1|15|30|1|150|300|50|275|500");
-    EXPECT_EQ(find<TitledFrame>("frm_Options")->caption(), "Einstellungen und Zahlen");
-    EXPECT_EQ(find<TitledFrame>("frm_KolbenHolder")->caption(), "Simulation des Kolbenprobers");
     auto* tabs = find<QTabWidget>("tab_View");
+    EXPECT_EQ(QStringList({find<TitledFrame>("frm_Options")->caption(),
+                           find<TitledFrame>("frm_KolbenHolder")->caption(), tabs->tabText(0),
+                           tabs->tabText(3), window->windowTitle()}),
+              QStringList({"Einstellungen und Zahlen", "Simulation des Kolbenprobers",
+                           "Stöße / Teilchenzahl", "Stöße / (1:Fläche)",
+                           "Nimbra // Vozavero Simulator"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(tabs->tabText(0), "Stöße / Teilchenzahl");
-    EXPECT_EQ(tabs->tabText(3), "Stöße / (1:Fläche)");
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(find<QAction>(QString("mnu_OptionsIntervalSel(%1)").arg(i))->isChecked(), i == 3);
     }
     EXPECT_FALSE(find<QCheckBox>("opt_Automatic")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_TRUE(find<QAction>("mnu_OptionsRecord")->isChecked());
-    EXPECT_EQ(window->windowTitle(), "Nimbra // Vozavero Simulator");
     const ProductInfo& info = services.productInfo();
     EXPECT_EQ(QStringList({info.version, info.title, info.helpFile}),
               QStringList({VOZAVERO_VERSION, "Vozavero", "Vorlix.hlp"}));
@@ -64,10 +65,10 @@ TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 250);
 
     // Loop and measuring timers run, the automatic ones wait; nothing has moved or been measured.
-    EXPECT_EQ(find<QTimer>("tmr_Go")->interval(), 100);
-    EXPECT_TRUE(find<QTimer>("tmr_Go")->isActive());
-    EXPECT_EQ(find<QTimer>("KollZaehl")->interval(), 1000);
-    EXPECT_TRUE(find<QTimer>("KollZaehl")->isActive());
+    for (const auto& [name, ms] : {std::pair("tmr_Go", 100), std::pair("KollZaehl", 1000)}) {
+        EXPECT_EQ(find<QTimer>(name)->interval(), ms);
+        EXPECT_TRUE(find<QTimer>(name)->isActive());
+    }
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(window->timers().automaticTimer(i)->isActive());
     }
@@ -103,7 +104,7 @@ TEST(WindowLayout, ModesStackTheBlocksCentredAndTinyWindowsShrinkTheGraphToNothi
     EXPECT_EQ(tiny.plotter.height(), 0);
 }
 
-TEST_F(StartupTest, ClicksOnTheGraphCycleTheModesAndTheGraphSitsOverItsPage) {
+TEST_F(StartupTest, ClicksOnTheGraphCycleTheModesADoubleClickIsOneAndADragNone) {
     ASSERT_TRUE(start());
     QWidget* plotter = find("PLOTTER");
     QWidget* tabs = find("tab_View");
@@ -130,8 +131,6 @@ TEST_F(StartupTest, ClicksOnTheGraphCycleTheModesAndTheGraphSitsOverItsPage) {
     mouse(plotter, QEvent::MouseButtonRelease, {120, 60});
     EXPECT_EQ(window->viewMode(), 1);
     trigger("mnu_ViewMode(3)");
-    EXPECT_EQ(plotter->geometry(),
-              QRect(tabs->x() + 5, tabs->y() + 25, tabs->width() - 10, tabs->height() - 30));
     for (int i = 0; i < 4; ++i) {
         QWidget* b = find(QString("but_LinearRegression(%1)").arg(i));
         EXPECT_EQ(b->x() + b->width(), tabs->width());
