@@ -28,7 +28,7 @@ public:
     double secondsSinceMidnight() const override { return now; }
 };
 
-/// A left-button mouse event at a fractional position, as a precise pointer delivers it.
+/// Left-button mouse events at fractional positions, as a precise pointer delivers them.
 void mouse(QWidget* w, QEvent::Type type, QPointF at);
 void press(QWidget* w, QPointF at);
 inline void drag(QWidget* w, QPointF at) {
@@ -54,7 +54,6 @@ public:
 protected:
     void TearDown() override { window.reset(); }
 
-    /// Builds the window and runs its load handler; returns what the handler returned.
     bool start(const QString& commandLine = {}, bool otherInstance = false) {
         return start(CommandLine(commandLine), otherInstance);
     }
@@ -81,7 +80,7 @@ protected:
     virtual void afterTick() {}
     virtual void measuringSecond() { window->timers().measuringTick(); }
     static constexpr double kTick = SimulationLoop::kTickMs / 1000.0;
-    /// Lets a whole measuring interval pass with the given impacts (no particle motion).
+    /// A whole measuring interval with the given impacts (no particle motion).
     void closeInterval(int impacts) {
         ExperimentProbe::setImpactCount(window->experiment(), impacts);
         for (int i = 0; i < window->experiment().settings().measuringInterval; ++i) {

@@ -121,6 +121,8 @@ TEST_F(EnglishWindowTest, EveryTextHasItsEnglishAndSwitchingWhileRunningKeepsEve
         }
     }
     EXPECT_EQ(english.value("frm_Options 4"), "Settings and numbers");
+    EXPECT_EQ(german.value("Panel3D1(0) 3"), "Teilchenzahl (Stoffmenge), 5, von 2 bis 50");
+    EXPECT_EQ(german.value("pic_Schieber 3"), "Schieber (Fläche), 250, von 50 bis 500");
     EXPECT_EQ(english.value("Panel3D1(0) 3"),
               "Particle count (amount of substance), 5, from 2 to 50");
     EXPECT_EQ(english.value("pressureCountChart title"), "Impacts (pressure) and particle count");

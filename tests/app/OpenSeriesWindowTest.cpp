@@ -46,8 +46,7 @@ TEST_F(OpenSeriesWindowTest, ASavedSeriesOpensAsMeasuredWithRecordingPaused) {
     EXPECT_TRUE(offered.endsWith("teilchen.kpx"));
     trigger("mnu_FileNew");
     open(path);
-    EXPECT_TRUE(services.questions.isEmpty()); // nothing measured since the restart
-    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_TRUE(services.questions.isEmpty() && services.messages.isEmpty());
     EXPECT_EQ(points(), measured);
     EXPECT_EQ(text("SCROLLMAX(2)"), "334");
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
