@@ -100,7 +100,7 @@ void AppFixture::advance(double seconds) {
     // Whole ticks, so that repeated calls do not drift against the measuring seconds.
     const int ticks = static_cast<int>(seconds / kTick + 0.5);
     for (int i = 0; i < ticks; ++i) {
-        clock.now += kTick;
+        clock.advance(kTick);
         beforeTick();
         window->timers().loop()->runTick();
         afterTick();

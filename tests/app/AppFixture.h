@@ -22,12 +22,6 @@ inline const int kCountSlot = Quantity::of(QuantityId::Count).slot;
 inline const int kSpeedSlot = Quantity::of(QuantityId::Speed).slot;
 inline const int kVolumeSlot = Quantity::of(QuantityId::Volume).slot;
 
-class FakeClock : public Clock {
-public:
-    double now = 36000.0;
-    double secondsSinceMidnight() const override { return now; }
-};
-
 /// Left-button mouse events at fractional positions, as a precise pointer delivers them.
 void mouse(QWidget* w, QEvent::Type type, QPointF at);
 void press(QWidget* w, QPointF at);
@@ -41,12 +35,11 @@ QString stateOf(MainWindow& w);
 
 class AppFixture : public ::testing::Test {
 public:
-    /// A second window started as start() starts one without arguments, to reach one state in
-    /// two ways and compare.
+    /// A second window started as start() starts one, to reach one state in two ways and compare.
     struct Twin {
         Twin();
         ScriptedServices services;
-        FakeClock clock;
+        SimulatedClock clock{36000.0};
         UniformRandom random;
         std::unique_ptr<MainWindow> window;
     };
@@ -69,12 +62,10 @@ protected:
         return l ? l->text() : QString();
     }
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
-    /// Triggers action and runs inside on the options dialog it opens (inside must close it);
-    /// returns how often the dialog was seen.
+    /// Triggers action, runs inside on the dialog it opens (which inside closes); times seen.
     int withOptionsDialog(const QString& action,
                           const std::function<void(OptionsAutoDialog*)>& inside);
-    /// Lets seconds pass as the running program would: a loop tick every display tick and a
-    /// measuring tick at every whole second, with the hooks below around them.
+    /// Lets seconds pass as the program would: loop ticks, and measuring ticks each second.
     void advance(double seconds);
     virtual void beforeTick() {}
     virtual void afterTick() {}
@@ -96,7 +87,7 @@ protected:
 
     double sinceMeasuringTick = 0.0;
     ScriptedServices services;
-    FakeClock clock;
+    SimulatedClock clock{36000.0};
     UniformRandom random;
     int quitCalls = 0;
     /// This instance and the folder of recovery copies; unset, the window keeps no copy.

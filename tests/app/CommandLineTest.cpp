@@ -1,12 +1,10 @@
-// The two switches, the series file named beside them, the answers to --help and --version of
-// both programs, and the single-instance lock.
+// The two switches, the series file named beside them, and the single-instance lock. (The answers
+// to --help and --version without a display are the install check's.)
 #include "CommandLine.h"
 #include "SingleInstance.h"
-#include "vozavero_version.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -50,33 +48,6 @@ TEST(CommandLine, NewIsCaseSensitiveDevIsNotBothAreFoundInsideWordsAndAFileIsThe
         EXPECT_EQ(line.allowsSecondInstance(), c.second);
         EXPECT_EQ(line.showsTrace(), c.trace);
     }
-}
-
-TEST(CommandLine, HelpAndVersionAnswerWithoutADisplayAndExitZero) {
-    // Without a display the window program aborts as soon as it creates its application.
-    const QTemporaryDir config;
-    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
-    noDisplay.remove("DISPLAY");
-    noDisplay.remove("WAYLAND_DISPLAY");
-    noDisplay.remove("LANGUAGE");
-    noDisplay.insert("QT_QPA_PLATFORM", "xcb");
-    noDisplay.insert("XDG_CONFIG_HOME", config.path());
-    noDisplay.insert("LC_MESSAGES", "C.UTF-8");
-    const auto run = [&noDisplay](const QString& program, const QStringList& arguments) {
-        QProcess p;
-        p.setProcessEnvironment(noDisplay);
-        p.start(program, arguments);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    };
-    EXPECT_EQ(run(VOZAVERO_PATH, {"--version"}), "vozavero " VOZAVERO_VERSION "\n");
-    EXPECT_EQ(run(VOZAVERO_LAB_PATH, {"--version"}), "vozavero-lab " VOZAVERO_VERSION "\n");
-    const QString help = run(VOZAVERO_PATH, {"/NEW", "x.kpx", "--help"}); // German, whatever else
-    EXPECT_TRUE(help.startsWith("Aufruf: vozavero [/NEW] [-DEV] [DATEI.kpx]\n"))
-        << help.toStdString();
-    EXPECT_TRUE(help.contains("öffnet eine gespeicherte Messreihe")) << help.toStdString();
 }
 
 TEST(SingleInstance, EveryInstanceCountsAsRunningUntilItEndsAndCrashedOnesDoNot) {

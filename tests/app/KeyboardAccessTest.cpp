@@ -1,13 +1,12 @@
 // Keyboard, assistive technology and touch through the real window: a value set by keys, by the
 // value interface or by a finger must leave exactly the state the mouse leaves for the same value,
-// so each case drives a twin window by mouse and compares. Tab order and the way back from dialogs.
+// so each case drives a twin window by mouse and compares. The way back from closed dialogs.
 #include "AppFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QDialog>
-#include <QTabWidget>
 
 namespace vozavero {
 
@@ -84,24 +83,11 @@ TEST_F(KeyboardAccessTest, KeysTheValueInterfaceAndFingersLeaveTheStateOfTheMous
     EXPECT_EQ(window->experiment().cylinderWidth(), 124);
 }
 
-TEST_F(KeyboardAccessTest, TabVisitsTheControlsInOrderAndTheKeyboardReturnsFromAClosedDialog) {
+TEST_F(KeyboardAccessTest, TheKeyboardReturnsToTheWindowBelowAClosedDialog) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    find("pic_Schieber")->setFocus();
-    QStringList visited;
-    for (int i = 0; i < 11; ++i) {
-        visited << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    EXPECT_EQ(visited,
-              QStringList({"pic_Schieber", "but_Reset", "opt_Automatic", "opt_Record",
-                           "ctl_Button1", "ANZ(1)", "Panel3D1(0)", "Panel3D1(3)", "Panel3D1(1)",
-                           "qt_tabwidget_tabbar", "but_LinearRegression(2)"}));
-    QTest::keyClick(find("qt_tabwidget_tabbar"), Qt::Key_Right);
-    EXPECT_EQ(find<QTabWidget>("tab_View")->currentIndex(), 1);
 
-    // Closed as without a window manager: no window is active after, nobody activates the one
-    // below.
+    // Closed as without a window manager: nobody activates the window below.
     QDialog options(window.get());
     QDialog help(window.get());
     for (QDialog* dialog : {&options, &help}) {

