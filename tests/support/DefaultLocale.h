@@ -1,6 +1,5 @@
 #pragma once
-// Makes a locale the default for the life of the object and restores the earlier one after, so
-// that a test can look at the program under a German locale whatever the locale it runs in.
+// A default locale for the life of the object: a German program whatever locale the test runs in.
 #include <QLocale>
 
 namespace vozavero {

@@ -1,6 +1,5 @@
 #pragma once
-// What tests may do to an experiment that no user can: put impacts on the counter without
-// particles making them, and put points into a chart without measuring them.
+// What tests may do to an experiment that no user can: set the impacts, add unmeasured points.
 #include "Experiment.h"
 
 namespace vozavero {

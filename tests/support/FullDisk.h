@@ -1,7 +1,6 @@
 #pragma once
-// A tiny disk for tests of writing onto a full one: a 16 kB tmpfs mounted on a folder where the
-// test may mount one, else a limit on the size of files this process (and a program it starts)
-// writes, beyond which writes fail as on a full disk. Undone when it goes.
+// A tiny disk: a 16 kB tmpfs mounted on the folder where the test may mount, else a limit on the
+// size of files this process (and a program it starts) writes. Undone when it goes.
 #include <QString>
 #include <sys/resource.h>
 
@@ -14,8 +13,7 @@ public:
     FullDisk(const FullDisk&) = delete;
     FullDisk& operator=(const FullDisk&) = delete;
 
-    /// Fills the disk up to about `left` bytes of free room (tmpfs), or allows no file to grow
-    /// past `left` bytes (limit). Fails the running test when neither can be had.
+    /// Leaves about `left` bytes of room (tmpfs) or lets no file grow past them (limit).
     void fill(qint64 left);
 
 private:

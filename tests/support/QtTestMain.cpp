@@ -1,6 +1,5 @@
-// Test entry point for toolkit tests: one application object for the whole program, offscreen
-// unless the caller chose a platform. Settings and other data written through the standard
-// locations go to the toolkit's test folders, never to the user's own.
+// One application for the whole test program, offscreen unless the caller chose a platform;
+// settings go to the toolkit's test folders, never to the user's own.
 #include <QApplication>
 #include <QStandardPaths>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
-// An experiment without a window, on a simulated clock with a seeded generator and a 1 s
-// interval, that records rows at will: the series the recovery tests keep, lose and take back.
+// An experiment without a window on a simulated clock, seeded, with a 1 s interval, that records
+// rows at will.
 #include "Experiment.h"
 #include "ExperimentProbe.h"
 #include "SeededRandom.h"

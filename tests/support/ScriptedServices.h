@@ -1,6 +1,6 @@
 #pragma once
-// Framework services for tests: records every message, question and input-aid call and answers
-// questions from a script, so that no modal box ever opens.
+// Framework services that record every message, question and input-aid call and answer
+// questions from a script: no modal box ever opens.
 #include "framework/FrameworkServices.h"
 
 #include <QLineEdit>
@@ -42,7 +42,7 @@ public:
     /// The answer each question gives to Enter, Escape and the close box.
     QList<int> safeAnswers;
     std::deque<int> answers;
-    /// Runs while a message or question box is open (a test lets time pass there).
+    /// Runs while a message or question box is open.
     std::function<void()> whileOpen;
     QStringList inputAidCaptions;
     /// Text the input aid writes into its field (none when unset).
