@@ -7,6 +7,7 @@
 #include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 
 namespace vozavero {
 
@@ -81,6 +82,25 @@ TEST_F(KeyboardAccessTest, KeysTheValueInterfaceAndFingersLeaveTheStateOfTheMous
     window->experiment().setQuantity(QuantityId::Volume, 123.5, ChangeOrigin::Automatic);
     QTest::keyClick(find("pic_Schieber"), Qt::Key_Right); // to the next whole pixel
     EXPECT_EQ(window->experiment().cylinderWidth(), 124);
+}
+
+TEST_F(KeyboardAccessTest, ButtonsMarkTheKeyboardFocusButNotAClick) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const char* name : {"but_Reset", "ctl_Button1", "but_LinearRegression(2)"}) {
+        auto* button = find<QPushButton>(name);
+        const QRgb highlight = button->palette().color(QPalette::Highlight).rgb();
+        const auto marked = [&] { // a frame two pixels wide, as around a focused gauge
+            const QImage image = button->grab().toImage();
+            return image.pixel(button->width() / 2, 1) == highlight &&
+                   image.pixel(1, button->height() / 2) == highlight;
+        };
+        button->setFocus(Qt::MouseFocusReason);
+        EXPECT_FALSE(marked()) << name;
+        button->clearFocus();
+        button->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(marked()) << name;
+    }
 }
 
 TEST_F(KeyboardAccessTest, TheKeyboardReturnsToTheWindowBelowAClosedDialog) {
