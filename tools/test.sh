@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the formatting and the translation catalogues, builds
-# everything, runs the whole test suite, and checks an installation (install tree, staged start,
-# Debian package).
+# Installs what is missing, checks the formatting, the translation catalogues, the licence lines
+# and the share of the tests in the code, builds everything, runs the whole test suite, and checks
+# an installation (install tree, staged start, Debian package).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 tools/check-format.sh
 tools/check-translations.sh
+tools/spdx-headers.sh --check
+tools/test-share.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 # Once with the dot and once with the German decimal comma, which the pupils' machines use.
