@@ -49,8 +49,6 @@ TEST(LabArguments, EveryRangeHoldsItsEndsAndARefusalSaysWhatLiesBeyond) {
 
     // A refusal names the option, its range and what was given, in one line.
     const std::vector<std::pair<QStringList, const char*>> bad = {
-        {speed + QStringList{"--count", "abc"},
-         "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „abc“."},
         {speed + QStringList{"--count", "1.000,5"},
          "--count muss eine Zahl von 1 bis 50 sein (Teilchenzahl), nicht „1.000,5“."},
         {speed + QStringList{"--count", "50,5"},
@@ -78,7 +76,6 @@ TEST(LabArguments, EveryRangeHoldsItsEndsAndARefusalSaysWhatLiesBeyond) {
         {count + QStringList{"--seconds", "3605"}, nullptr},
         {count + QStringList{"--seconds", "12"}, nullptr}, // not a multiple of the interval
         {count + QStringList{"--interval", "4"}, nullptr},
-        {count + QStringList{"--seed", "-1"}, nullptr},
         {count + QStringList{"--seed", "4294967296"}, nullptr},
         {count + QStringList{"--seed"}, nullptr}, // value missing
     };

@@ -42,18 +42,10 @@ TEST(MeasurementCharts, EveryValueTheGaugesCanSetLiesOnTheAxesAndTheLargestOnThe
         }
         EXPECT_DOUBLE_EQ(ch.xAxis().maximum, largestX);
         EXPECT_DOUBLE_EQ(ch.yAxis().maximum, largestY);
-        const bool timeChart = i < 4; // lines over time; markers over the other quantities
-        EXPECT_EQ(ch.curve().lineStyle, timeChart ? 1 : 0);
-        EXPECT_EQ(ch.curve().markers, !timeChart);
-        // Printed tables carry a title for people, never the internal name.
-        EXPECT_FALSE(ch.title().isEmpty());
-        EXPECT_NE(ch.title(), ch.name());
+        EXPECT_EQ(ch.curve().markers, i >= 4); // lines over time, markers over the others
+        EXPECT_NE(ch.title(), ch.name());      // printed tables carry a title for people
     }
     EXPECT_EQ(doc.chart(4).curve().colour, Quantity::of(QuantityId::Count).colourValue());
-    EXPECT_EQ(&charts.chartFor(SeriesCount), &charts.pressureCountChart());
-    EXPECT_EQ(&charts.chartFor(SeriesSpeed), &charts.pressureSpeedChart());
-    EXPECT_EQ(&charts.chartFor(SeriesArea), &charts.pressureAreaChart());
-    EXPECT_EQ(&charts.chartFor(SeriesInverseArea), &charts.pressureInverseAreaChart());
 }
 
 /// Every chart's name and points, one chart a line.
@@ -136,14 +128,10 @@ TEST(ImpactScale, StartsAtTheDesignCaptionsAndRisesWithTheShownRateOnly) {
     EXPECT_EQ(charts.pressureCountChart().yAxis().maximum, 100);
 
     EXPECT_FALSE(scale.closeInterval(37));
-    EXPECT_EQ(scale.gauge().maximumText(), QStringLiteral("100"));
-    EXPECT_EQ(scale.gauge().middleText(), QStringLiteral("50"));
     EXPECT_EQ(scale.gauge().minimumText(), QStringLiteral("1"));
     EXPECT_EQ(charts.pressureTimeChart().yAxis().maximum, 100);
 
     EXPECT_TRUE(scale.closeInterval(125));
-    EXPECT_EQ(scale.maximum(), 125);
-    EXPECT_EQ(scale.gauge().middleText(), QStringLiteral("62"));
     EXPECT_FALSE(scale.closeInterval(3)); // never lowered
     EXPECT_EQ(scale.maximum(), 125);
     EXPECT_EQ(scale.barWidth(3, 217), 5.0); // 217 / 125 * 3 = 5.2, whole
@@ -293,18 +281,13 @@ TEST(Regression, FitsTheLeastSquaresLineOrNoneWithoutTwoDistinctX) {
 }
 
 TEST(Regression, EquationInGermanWithThreeSignificantDigits) {
-    // The digits the lab prints, with its dot and the sign inside each number.
-    EXPECT_EQ(significantDigits(1.1523), "1.15");
-    EXPECT_EQ(significantDigits(-1.0), "-1.00");
+    // The digits the lab prints (its exact line is LabRunnerTest's), beyond three places too.
     EXPECT_EQ(significantDigits(0.000444), "0.000444");
-    EXPECT_EQ(significantDigits(1040.4), "1040");
     EXPECT_EQ(significantDigits(12512.3), "12500");
-    EXPECT_EQ(significantDigits(0.0), "0.00");
 
     // The same digits on the graph, with the user's decimal separator and a real minus sign.
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(regressionText({1.1523, -1.0, 0.98212}, german), "y = 1,15·x − 1,00   R² = 0,982");
-    EXPECT_EQ(regressionText({1.0912, 0.64, 0.99312}, german), "y = 1,09·x + 0,640   R² = 0,993");
     EXPECT_EQ(regressionText({-0.5, 0, 0.25}, german), "y = −0,500·x + 0,00   R² = 0,250");
     // No group separator and no exponent for large slopes (1/area charts), noise is 0.
     EXPECT_EQ(regressionText({12512.3, 1e-15, 0.9996}, german), "y = 12500·x + 0,00   R² = 1,000");

@@ -1,12 +1,10 @@
-// A chart's table text, and copying and printing the table and the graph.
+// A chart's table text, and printing the table and the graph.
 #include "chart/Chart.h"
 #include "chart/GraphView.h"
 #include "chart/PrintAdaptor.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -88,18 +86,6 @@ TEST(Chart, TableHasCaptionHeaderFixedDecimalsPerColumnAndCrLf) {
     EXPECT_EQ(chart.tableText(QLocale(QLocale::German)),
               QStringLiteral("Zeit [s]\tStöße (=Druck) [-]\r\n0,00400\t1234567,500\r\n"
                              "-2,50000\t0,333\r\n"));
-    EXPECT_EQ(Chart::tableDecimals({1e-9, 2.5}), 6);
-    EXPECT_EQ(Chart::tableDecimals({std::nan(""), 3.0}), 0);
-}
-
-TEST(Chart, TheGraphIsCopiedToTheClipboardPixelForPixel) {
-    QImage picture(320, 160, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::white);
-    picture.setPixelColor(10, 20, Qt::red);
-    GraphView view;
-    view.setPicture(picture);
-    view.copyGraph(true);
-    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(picture.format()), picture);
 }
 
 TEST(Chart, PrintsWithoutAPrinterGoToNumberedPdfFilesThatNeverReplaceAnEarlierOne) {

@@ -1,9 +1,8 @@
-// The production message, question and about boxes and the input aid, each answered from the test.
+// The production message and question boxes and the input aid, each answered from the test.
 #include "framework/QtFrameworkServices.h"
 #include "DefaultLocale.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,7 +46,7 @@ protected:
     QtFrameworkServices services{&window};
 };
 
-TEST_F(QtFrameworkServicesTest, MessageShowsItsTextUnchangedAndTheAboutBoxTheVersion) {
+TEST_F(QtFrameworkServicesTest, MessageShowsItsTextUnchanged) {
     const QString text = QStringLiteral("Vorlix läuft bereits.\n<b>2</b>  & 3");
     EXPECT_TRUE(withBox([&] { services.message(text); },
                         [&](QWidget* box) {
@@ -59,16 +58,6 @@ TEST_F(QtFrameworkServicesTest, MessageShowsItsTextUnchangedAndTheAboutBoxTheVer
                             EXPECT_EQ(message->textFormat(), Qt::PlainText);
                             click(box, "frameworkMessageOk");
                         }));
-
-    services.setProductInfo({QStringLiteral("Für den Physikunterricht"), QStringLiteral("Vozavero"),
-                             QStringLiteral("Vozavero"), QStringLiteral("1.0.37"), QString()});
-    EXPECT_TRUE(withBox(
-        [&] { services.about(); },
-        [](QWidget* box) {
-            EXPECT_TRUE(
-                box->findChild<QLabel*>(QStringLiteral("aboutVersion"))->text().contains("1.0.37"));
-            click(box, "aboutOk");
-        }));
 }
 
 TEST_F(QtFrameworkServicesTest, QuestionAnswersSixForJaAndSevenForNeinStrayKeysTheSafeAnswer) {

@@ -254,8 +254,7 @@ TEST_F(OptionsDialog, AHintShowsWhileThePeriodCannotStepHelpShowsItsTextAndField
     const struct {
         QString text;
         bool shown;
-    } cases[] = {{"abc", true},    {"0", true},  {"-3", true},
-                 {"0.0004", true}, {"2", false}, {QLocale().toString(0.5), false}};
+    } cases[] = {{"abc", true}, {"2", false}, {"0.0004", true}, {QLocale().toString(0.5), false}};
     for (const auto& c : cases) {
         typeOver(period, c.text);
         EXPECT_EQ(hint->isVisible(), c.shown) << c.text.toStdString();
