@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Automatic mode in the window: the box, its menu entry and the options flow.
 #include "AutomaticControl.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The window's side of automatic mode: the handling of the check box "Automatik aktiv" and of
 // its menu entry, and the options flow with its dialog. Decides when the dialog must come first
 // (automatic mode never configured), and hands every outcome to the experiment, whose state the
 // box and the menu then show.
+#pragma once
 #include "Experiment.h"
 #include "Twips.h"
 #include "framework/FrameworkServices.h"

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The program's command line. The two switches are tested on the arguments joined into one
 // string: "/NEW" (exact case, anywhere, even inside a longer word) lets a second instance start;
 // "-DEV" (any case, anywhere) shows the start-up trace. An argument that names a file (one that
 // exists, or any name ending in ".kpx") is the saved series to open and takes no part in that
 // test, so a path such as "/home/klasse/my-device.kpx" switches nothing. "--help" and
 // "--version" are answered before the program starts at all.
+#pragma once
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The cylinder frame: its pictures at their design places, the pointer rules of gas space,
 // syringe and piston, and the gas space and piston following the experiment's volume.
 #include "CylinderPanel.h"

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The cylinder frame ("Simulation des Kolbenprobers"): the syringe drawing, the gas space with
 // its particles and the piston. Turns presses and drags on gas space, syringe and piston into
 // volume changes of the experiment, and shows the experiment's volume and particles.
+#pragma once
 #include "Experiment.h"
 #include "Twips.h"
 

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Gives the keyboard back when a dialog, message box or number pad closes. A window manager
 // activates the window below a closed one; without one (a bare X server on a whiteboard PC) the
 // keyboard goes nowhere, and the window's shortcuts stay dead until it is clicked. Watching every
 // window of the program, this activates again, once a window closed and no other one took the
 // keyboard, the modal dialog still open below it, else the window it belongs to, else the main
 // window.
+#pragma once
 #include <QObject>
 #include <QPointer>
 

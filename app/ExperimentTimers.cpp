@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The window's timers and loop driving the experiment.
 #include "ExperimentTimers.h"
 

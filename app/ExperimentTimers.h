@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The timers that drive the experiment in the window: "tmr_Go", whose single tick starts the
 // simulation loop; "KollZaehl", the measuring clock, which first lets the loop catch up and
 // drops an interval the event loop held up; and "AUTOMATIK(0..2)", which follow automatic mode's
 // schedule. Owns the loop, wakes it when the experiment changes what a frame shows, and, when
 // asked for, owns its statistics line.
+#pragma once
 #include "Clock.h"
 #include "Experiment.h"
 

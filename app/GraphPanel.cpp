@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The graph block: tabs, regression buttons and graph surface at their design places; pages and
 // the line chosen through the experiment; the graph redrawn whenever what it shows changed.
 #include "GraphPanel.h"

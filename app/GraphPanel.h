@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The graph block: the tab control with its four data-series pages and their "Ausgleichsgerade"
 // buttons, and the graph surface laid over the page area. Choosing a page and pressing the
 // button are operations of the experiment; the surface shows the experiment's chosen series with
 // its line, and is the picture that copy and print take.
+#pragma once
 #include "Experiment.h"
 #include "Twips.h"
 #include "chart/GraphView.h"

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Runs a handler of the window so that a numerical error ends that handler alone: the program
 // and the loop go on with the state reached so far.
+#pragma once
 #include "NumericError.h"
 
 #include <utility>

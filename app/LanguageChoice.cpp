@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The start language from the remembered choice or the system, and applying a language.
 #include "LanguageChoice.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The language the program speaks: the one chosen in the language menu, remembered per user,
 // else the first language of the user's system when the program has a catalogue for it, else
 // German. A language is applied to the program's own texts and to the toolkit's at once; every
 // window then shows its texts anew on the toolkit's language-change event.
+#pragma once
 #include "Catalogues.h"
 
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The menu bar: building the tree with its captions and shortcuts, wiring each item, keeping the
 // check marks with their owners, and showing the captions anew in another language.
 #include "MainMenus.h"

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The menu bar of the main window: its tree, captions, shortcuts and check marks, and the graph's
 // context menu, which offers the copy and print commands of the hidden edit menu. Each item calls
 // an operation of the experiment or one of the commands the window hands in; the check marks
 // show their owners' state, read when a menu opens or told when the owner changes. The language
 // menu offers every language the program has a catalogue for, each named in itself.
+#pragma once
 #include "Experiment.h"
 
 #include <QKeySequence>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The main window: its blocks and their wiring, the start-up sequence, the layout of the view
 // modes and the end of the program.
 #include "MainWindow.h"

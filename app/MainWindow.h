@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The main window ("frm_AppMain"): builds the view of one experiment from its blocks (cylinder,
 // settings, graph), menus, timers and commands, lays the blocks out for the view mode and the
 // window size, runs the start-up sequence, and holds what belongs to the window alone: the view
 // mode and the request to quit. Every fact of the experiment lives in the experiment; the
 // blocks listen to it and hand it the user's commands. When the language changes, the window has
 // every block show its texts anew and the experiment retitle its charts.
+#pragma once
 #include "AutomaticControl.h"
 #include "CylinderPanel.h"
 #include "Experiment.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Keyboard, focus mark and assistive technology for the piston picture.
 #include "PistonPicture.h"
 

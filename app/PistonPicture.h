@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The piston picture ("pic_Schieber") as a control of its own: besides passing presses and drags
 // on, it takes the keyboard focus and shows a focus mark, and keys and assistive technology move
 // it. Each such change is handed to the window as a pointer on the syringe drawing at the new
 // piston face, so it runs through exactly the rule of a drag of the piston. The value is the
 // width of the gas space in pixels, within the volume's range.
+#pragma once
 #include "PictureBox.h"
 #include "ValueControl.h"
 

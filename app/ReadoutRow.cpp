@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The read-outs of the settings frame's title row: captions and values at their design places,
 // the live values of each frame, the last closed rate, their spoken texts, and ANZ(1) as the
 // control that opens the interval menu.

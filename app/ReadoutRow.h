@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The read-outs in the title row of the settings frame, each a value under its caption: the
 // rate of the last closed interval ANZ(4), the impacts so far ANZ(0), the interval ANZ(1) and the
 // running rate ANZ(2). Shows the experiment's values (the live ones at every drawn frame), tells
 // assistive technology once per closed interval, and opens the interval menu from ANZ(1) by
 // mouse or key.
+#pragma once
 #include "Experiment.h"
 #include "Twips.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The start-up offer of lost series and the report of a copy that cannot be written.
 #include "RecoveryControl.h"
 

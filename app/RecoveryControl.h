@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The recovery copy in the window: keeps this instance's copy of the series (RecoveryCopy) in the
 // folder of copies, tells the user once when it cannot be written, offers at start-up the series
 // that instances ended unexpectedly left behind, and removes the copy at the orderly end.
+#pragma once
 #include "Experiment.h"
 #include "RecoveryCopy.h"
 #include "RecoveryFolder.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Saving, opening, copying and printing the series, and the reports of their outcome.
 #include "SeriesFileCommands.h"
 

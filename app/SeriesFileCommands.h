@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The commands that take the series out of the program and back in: saving and opening the
 // series file, copying and printing the graph and the impact table, with their reports.
 // The file dialogs and printer are the chart component's; the series is the experiment's.
+#pragma once
 #include "Experiment.h"
 #include "chart/DocumentManager.h"
 #include "chart/DocumentOpener.h"

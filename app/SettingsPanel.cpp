@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The settings frame: its top row and gauges at their design places, the gauges' values handed to
 // the experiment, and the experiment's state shown on gauges, boxes and read-outs.
 #include "SettingsPanel.h"

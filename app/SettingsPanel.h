@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The settings frame ("Einstellungen und Zahlen"): the buttons and check boxes of its top row,
 // the four gauges and the read-outs. Turns presses on gauges, boxes and buttons into operations
 // of the experiment (automatic mode's box and the options button go to whoever runs automatic
 // mode), and shows the experiment's quantities, recording switch, automatic mode and impact
 // reading on them.
+#pragma once
 #include "Experiment.h"
 #include "GaugePanel.h"
 #include "Twips.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Registration of a running instance through a lock file of its own, and the look for others.
 #include "SingleInstance.h"
 

@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Tells whether another instance of the program is running. Every instance, also one that was
 // allowed to start beside another, registers itself for its whole life with a lock file of its
 // own in a shared folder (the user's runtime folder); another instance runs while any other lock
@@ -7,6 +8,7 @@
 // instance (pid, sequence and a random part, so that a process id used again after a restart of
 // the computer never names an earlier instance); files of the instance, such as its recovery
 // copy, carry the same name, and whether that instance still runs is told by its lock.
+#pragma once
 #include <QLockFile>
 #include <QString>
 #include <memory>

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The environment variables with which the process-level tests drive the real program without a
 // person (the README lists them as testing aids). Unset, the program behaves as it always does.
+#pragma once
 #include <optional>
 
 namespace vozavero {

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Puts the toolkit's own texts (file and print dialogs, the standard buttons of message boxes,
 // context menus of text fields) into the program's language, from the toolkit's translation
 // catalogues installed on the system. English is the toolkit's own language and needs none.
+#pragma once
 #include <QString>
 #include <QStringList>
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // What the main window needs from outside: the toolkit's services, the clock and the random
 // source the experiment runs on, the command line, the single-instance lock and the recovery
 // folder, how to quit and how to change the language. The program passes real ones, the tests
 // scripted ones.
+#pragma once
 #include "Clock.h"
 #include "CommandLine.h"
 #include "RandomSource.h"

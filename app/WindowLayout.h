@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Where the three blocks of the main window go for a view mode and a client size: the cylinder
 // frame, the settings frame and the tab control with the graph surface laid over its page area.
 // Pure arithmetic, so that every mode can be checked for any window size.
+#pragma once
 #include "Twips.h"
 
 #include <QRect>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Program entry: creates the application, shows the program's and the toolkit's texts in the
 // language chosen before (remembered in the user's settings "Vozavero/Vozavero"), else in the
 // system's language when the program has it, else in German, creates the framework services and

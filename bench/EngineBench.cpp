@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Cost of one motion step of the particle engine for the particle counts and cylinder sizes of a
 // lesson: the start-up world (250 pixels wide) and the smallest volume (50 pixels wide).
 #include "ParticleEngine.h"

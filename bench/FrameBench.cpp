@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Cost of one frame of the cylinder view after a motion step: restoring the background under the
 // old places, copying every particle's sprite to its new one and painting what changed, for the
 // start-up world and the fullest one, on an unscaled screen and composed at 2 device pixels per

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // How long the lab's standard sweep takes on one core: particle count 5 to 50 in steps of 5,
 // 120 simulated seconds per value, measuring interval 5 s, no frames drawn.
 #include "Experiment.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Runs the real main window on the current platform (offscreen unless told otherwise) for a fixed
 // time in several settings and prints, for each, the motion steps per second against the target,
 // the frames the loop drew and the gas space painted per second, the final step size and the

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Processor time of the real window in a real X server. Starts each program on a screen of its
 # own of one Xvfb (display :97 unless told), with VOZAVERO_LOOP_STATS=1 and a data folder of its
 # own for each run (so that no recovery copy left behind by an earlier run or on this machine is

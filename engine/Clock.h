@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The time of day as the simulation sees it. Injected so that tests can drive the loop and the
 // random seeding with a clock of their own.
+#pragma once
 
 namespace vozavero {
 

@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The cell grid laid over the cylinder interior, in cells and pixels per cell.
+#pragma once
 #include <cstdint>
 
 namespace vozavero {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The pacing rules of the simulation loop. Each pass measures the steps and frames made in a
 // sliding window of the last quarter to half second and decides whether the particles are behind
 // schedule (make a step) or on schedule (draw a frame). When frames starve, the step size grows

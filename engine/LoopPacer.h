@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The pacing rules of the simulation loop: decides for each pass whether the particles make a
 // motion step or a frame is drawn, keeps the sliding measuring window, and raises the step size
 // when frames starve. Plain C++ with an injected clock; the toolkit-side driver runs the passes.
+#pragma once
 #include "Clock.h"
 
 #include <cstdint>

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One particle of the gas: its position on the grid of 8-pixel cells, its direction of motion
 // and the sprite that draws it.
+#pragma once
 #include <cstdint>
 
 namespace vozavero {

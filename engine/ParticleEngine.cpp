@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The particle engine: builds the direction tables, sizes and places the particle set, and makes
 // the motion step in which particles sharing a cell swap directions, reflect off the four walls
 // with a small random scatter, and count their impacts on the piston.

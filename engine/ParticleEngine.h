@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The particle engine: owns the particle set, the cell geometry, the direction tables, the impact
 // counter and the engine's copy of the settings, and implements placement and the motion step
 // with its wall reflections, cell sharing and piston impact counting. Plain C++ (no toolkit), so
 // that tests and benchmarks can build as many engines as they like.
+#pragma once
 #include "CylinderGeometry.h"
 #include "Particle.h"
 #include "RandomSource.h"

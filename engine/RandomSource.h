@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The uniform random generator on [0, 1) that placement and wall scatter draw from. Injected so
 // that tests can replay a fixed sequence.
+#pragma once
 #include <cstdint>
 #include <random>
 

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Conversions of fractional values to whole numbers as the simulation defines them: to the
 // nearest whole number with ties to the even neighbour (62.5 -> 62), and range-checked narrowing
 // into the fixed-width integer types of the engine state.
+#pragma once
 #include "NumericError.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Automatic mode: switching on and off, confirming the dialog, the schedule and the read-out
 // digits.
 #include "AutomaticMode.h"

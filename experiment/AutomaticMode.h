@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Automatic mode of one experiment: the settings the options dialog confirms (which quantity is
 // stepped, its period and step, the saved copies and the start conditions), whether the mode is
 // switched on ("Automatik aktiv"), and which slots are scheduled at which period, which the
 // window's timers follow. Carrying out a step changes the experiment's quantities, so the
 // experiment does that with the step and limits read here.
+#pragma once
 #include "AutoModeSettings.h"
 #include "Quantity.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The rules of one experiment, free of widgets: setting the quantities and re-initialising the
 // particles, closing measuring intervals, the series, the regression line, the restart, and
 // carrying out automatic mode.

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One experiment, the model every view shows: the three quantities, the particle engine with its
 // cylinder and step size, the measuring interval with its recording switch, the eleven series,
 // the impact scale, the last closed rate, the regression line, the data series shown, and
 // automatic mode with its schedule. Every change goes through a named operation, and observers
 // are told what changed by the signals below. It creates no widget: the window, the tests and
 // the headless lab all drive it.
+#pragma once
 #include "AutomaticMode.h"
 #include "Clock.h"
 #include "ImpactScale.h"

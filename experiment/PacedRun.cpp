@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Simulated seconds of an experiment: pacer passes each millisecond, measuring ticks each second.
 #include "PacedRun.h"
 

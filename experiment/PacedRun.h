@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Runs an experiment on a simulated clock as the window's loop and measuring timer would on the
 // real one: the passes of a spinning loop every millisecond (motion steps while behind schedule,
 // else a frame pass the pacer counts), a drawn frame every 15 ms, and a measuring tick at every
 // whole second. Nothing waits, so a minute of the experiment takes a few milliseconds.
+#pragma once
 #include "Experiment.h"
 #include "LoopPacer.h"
 #include "SimulatedClock.h"

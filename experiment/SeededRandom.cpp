@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The seeded generator: a Mersenne Twister restarted from the seed and the time of day together.
 #include "SeededRandom.h"
 

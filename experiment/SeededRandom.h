@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A generator whose sequences depend on a chosen seed as well as on the time of day it is
 // reseeded from, so that a run on a simulated clock gives the same result for the same seed and
 // different results for different seeds.
+#pragma once
 #include "RandomSource.h"
 
 #include <cstdint>

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A time of day that moves only when told to: the clock of a run that goes as fast as the
 // machine allows instead of waiting for real seconds.
+#pragma once
 #include "Clock.h"
 
 namespace vozavero {

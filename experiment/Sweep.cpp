@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The values of a sweep, and running it: start, fixed quantities, hold, automatic step, mean rate.
 #include "Sweep.h"
 

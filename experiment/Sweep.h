@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A sweep of one quantity: the experiment is started, the two fixed quantities and the first
 // value of the varied one are set, and then each value is held for a number of simulated seconds
 // before automatic mode steps the varied quantity on, as the window's automatic mode would. The
 // time series get every measuring interval as in the window; the keyed points of the four
 // pressure series then hold the mean rate over all intervals of their value rather than the
 // last interval's, so that a long hold gives a steady point.
+#pragma once
 #include "Experiment.h"
 #include "SimulatedClock.h"
 

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The numbers along one axis of a graph: the range drawn (an axis' own range, widened to take in
 // every measured value and made drawable when it is empty, inverted or not finite; or the range
 // of the values alone, from zero to a whole tick step above the largest), the tick step of 1, 2
 // or 5 times a power of ten that keeps the labels apart, and the ticks and their labels in the
 // user's number format, the axis' end labelled as well when it is no tick.
+#pragma once
 #include "chart/ChartAxis.h"
 
 #include <QFontMetricsF>

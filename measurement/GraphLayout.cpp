@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The layout of a graph from font metrics: label sizes after the picture's size, captions that
 // shrink to fit, the plot area between labels and captions, and the ticks with their labels.
 #include "GraphLayout.h"

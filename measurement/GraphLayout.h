@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Where everything of one graph goes, worked out from font metrics alone before anything is
 // painted: the fonts of labels and captions, the range and ticks of each axis with their labels
 // (the axis' end labelled too, a tick label just below it given up when the two would touch),
 // the plot area with room for a whole marker on every edge, and the mapping from data values to
 // pixels. All in logical pixels.
+#pragma once
 #include "AxisScale.h"
 #include "chart/Chart.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Draws a chart with a painter on an image. The layout is worked out from font metrics alone
 // (margins, label widths, caption heights) before anything is painted, and the mapping kept
 // afterwards is the one the painting used. Lines one pixel wide lie on pixel centres, so grid and

@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Draws one chart into a picture of any size: the axes with their ticks, labels in the user's
 // number format and bold captions, a light grid, the points joined or marked as the curve style
 // says (every marker whole), and on request the regression line with its equation in a corner
@@ -6,6 +7,7 @@
 // mapping of the last drawing, exactly as it was drawn. Needs no widget, only a QGuiApplication
 // for the fonts. All positions are logical pixels: the picture's device pixels divided by its
 // device pixel ratio, so a picture at ratio 2 gets the same drawing, finer.
+#pragma once
 #include "GraphLayout.h"
 #include "Regression.h"
 #include "chart/Chart.h"

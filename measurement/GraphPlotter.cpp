@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The graph surface: a persistent picture that the graph picture draws the selected chart on.
 #include "GraphPlotter.h"
 

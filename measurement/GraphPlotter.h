@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The graph surface ("PLOTTER"): shows a persistent picture that the graph picture draws the
 // selected chart on, with the regression line and its equation. A click on it (released where it
 // was pressed, not dragged; a double-click counts once) asks the window to switch the view mode;
@@ -6,6 +7,7 @@
 // instead (and is no click).
 // All positions are logical pixels; the picture itself has the screen's device pixels, so text
 // and lines are sharp on scaled screens.
+#pragma once
 #include "GraphPicture.h"
 
 #include <QImage>

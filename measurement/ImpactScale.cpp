@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The impact scale: raising its maximum and keeping the axes and gauge captions in line.
 #include "ImpactScale.h"
 

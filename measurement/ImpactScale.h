@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The impact scale: the one owner of the upper end of the impact gauge and of every chart axis
 // that shows impacts per second. It starts at the design captions of the gauge with the axes at
 // their start maximum, is raised by a closed interval whose rate lies above it (never lowered),
 // and keeps the six impact axes of the charts and the gauge's three captions in line with it.
+#pragma once
 #include "GaugeScale.h"
 #include "MeasurementCharts.h"
 

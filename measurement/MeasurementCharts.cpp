@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The chart document "Vozavero" and its eleven charts: creation from the series table, recording
 // of one row per closed measuring interval, taking over an opened series and clearing.
 #include "MeasurementCharts.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The chart document "Vozavero" with the eleven charts of the series table: four time charts
 // and seven keyed data series holding one point per setting value. Creates and styles them from
 // the table, records one row per closed measuring interval, takes over the points of an opened
 // series and clears them for a new one.
+#pragma once
 #include "CylinderGeometry.h"
 #include "SeriesCatalogue.h"
 #include "chart/ChartDocument.h"

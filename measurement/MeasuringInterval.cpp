@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Closing of measuring intervals: turns the impacts of a completed interval into a rate, records
 // the row and keeps the time axis.
 #include "MeasuringInterval.h"

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Closing of measuring intervals: counts whole seconds, and on the second that completes the
 // interval turns the impacts into a rate, records the row while recording is on and keeps the
 // time axes long enough for it.
+#pragma once
 #include "MeasurementCharts.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Least-squares straight line through a chart's points, and its equation as the graph shows it.
 #include "Regression.h"
 

@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Least-squares straight line through a chart's points, in double precision.
+#pragma once
 #include "chart/Chart.h"
 
 #include <QLocale>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The rows of the series table: the eleven charts and the four pages of the graph.
 #include "SeriesCatalogue.h"
 

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The table of the eleven charts of a measurement series and of the four data series the graph
 // can show. A chart's row gives its name (the key in a saved file), its title for people, what
 // its x and y values are, the titles, units and ranges of its axes, its colour and whether its
 // points are joined in time order or stand one per setting value. Creating the charts, recording
 // a row, finding a chart and titling it all read this table; a new chart is a new row.
+#pragma once
 #include "Quantity.h"
 
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The recovery copy of the running series: what starts a copy, and its end.
 #include "RecoveryCopy.h"
 

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The recovery copy of one running instance's series: a ".kpx" file of all eleven charts, kept up
 // to date after every recorded measuring interval, an opened series, a restart and a confirmed
 // choice of the options dialog, so that an unexpected end of the program loses nothing measured.
 // The series is taken over once the event that changed it has been handled (several changes in
 // one go give one copy) and written by a RecoveryWriter on its own thread. The orderly end of the
 // program removes the copy.
+#pragma once
 #include "Experiment.h"
 #include "RecoveryWriter.h"
 

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The folder of recovery copies (the application's local data folder + "/recovery/"). Every
 // running instance keeps its copy there under the instance's name; a file belongs to the instance
 // named before the first dot of its file name. The copies of instances that no longer run are lost
 // series: this class finds them (newest first), takes one over for this instance so that no
 // other instance offers it as well, reads it back, and moves one that is no series aside into the
 // subfolder "unreadable".
+#pragma once
 #include "chart/ChartDocument.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Writes the recovery copy on a thread of its own, so that neither turning the series into file
 // text nor the commit's wait for the disk ever holds up the simulation loop. The newest series
 // handed in wins: one handed in while a write runs replaces any that still waits. A series whose
 // text equals the file's is not written again, so the file's time stays that of its last change.
 // After the first failed write it writes nothing more and says so once.
+#pragma once
 #include "chart/ChartDocument.h"
 
 #include <QByteArray>

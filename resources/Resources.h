@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The program's built-in pictures: their resource paths and the few colours other code has to
 // match (the gas field behind the particles, the neutral surroundings of the syringe drawing).
 // Linking vozavero_resources registers the pictures on its own; initVozaveroResources() is there
 // for code that wants to be explicit about it and may be called any number of times.
+#pragma once
 #include <QRgb>
 
 namespace vozavero::pictures {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Finding the built-in catalogues, the system's first language, and installing a catalogue.
 #include "Catalogues.h"
 

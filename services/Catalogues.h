@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The program's own translation catalogues, built into it from translations/*.ts, and the
 // language its texts are shown in. German is the source language: its texts are in the code and
 // need no catalogue. Installing a language replaces the catalogue in effect; the toolkit then
 // sends every window a LanguageChange event, on which it shows its texts anew.
+#pragma once
 #include <QString>
 #include <QStringList>
 #include <functional>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Reads typed numbers the forgiving way pupils type them and writes numbers as short plain text.
 #include "NumberText.h"
 

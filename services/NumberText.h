@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // How numbers travel between text and value: typed text is read as its leading number ("." as
 // decimal point, blanks ignored, the first other character ends it, nothing numeric is 0), and
 // numbers are shown as plain text in their shortest form with the user's decimal separator.
+#pragma once
 #include <QLocale>
 #include <QString>
 

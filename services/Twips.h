@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Converts design measures in twips (1/1440 inch) to the screen's pixels, with the screen's twips
 // per pixel, rounding to the nearest pixel with ties to the even one.
+#pragma once
 #include <QRect>
 #include <cmath>
 

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // What automatic mode needs, per automatic slot (0 particle count, 1 volume, 2 speed): whether the
 // quantity is stepped, its period and step, the copies confirmed by the last OK of the options
 // dialog, whether the mode was ever configured, and the confirmed start conditions.
+#pragma once
 #include <array>
 
 namespace vozavero {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The option button with stretchable runs of blanks: splits the caption into words and runs, and
 // draws them one after another beside the style's round indicator.
 #include "GapOption.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // An option button whose caption holds runs of blanks that text fields lie over ("Teilchenzahl
 // alle            Sekunden um           ändern"). The caption's text stays exactly as given;
 // only the drawing stretches each run of two or more blanks to a width set from outside, so that
 // the field over it has room in any face. Single blanks between words keep their width.
+#pragma once
 #include <QRadioButton>
 #include <vector>
 

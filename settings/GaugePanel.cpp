@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One gauge panel: builds the captions, box, bar, scale, read-out and reference mark from the
 // design measures of its gauge, maps presses and drags on box and bar to bar widths, and bar
 // widths to values and back. Keyboard, touch, pen and assistive technology: GaugePanelAccess.cpp.

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One gauge panel ("Panel3D1(i)"): caption and sub-caption, the bordered box with the coloured
 // bar whose right end is the value, the three scale labels with their ticks, the value read-out
 // and, on the impact gauge, the reference mark. Turns presses and drags on bar and box into bar
 // widths (the mouse mapping) and bar widths into values; what a value sets off is the window's.
 // Keys, fingers, pens and assistive technology set a value by the same pointer rule as the mouse.
+#pragma once
 #include "GaugeScale.h"
 #include "SimulationSettings.h"
 #include "Twips.h"

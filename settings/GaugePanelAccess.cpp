@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The gauge panel for other hands than the mouse's: fingers and pens on box and bar, the step
 // keys with the focus mark, and the value, range and name that assistive technology reads. Every
 // one of them ends in the pointer rule of the mouse (setFromPointer), so a value set here leaves

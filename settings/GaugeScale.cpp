@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Gauge scales: whole-number reading of the ends and the caption texts.
 #include "GaugeScale.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The scale of a gauge: the three numbers written under its bar (left, middle, right) together
 // with the captions that show them. The captions are made from the numbers and the mapping of
 // bar widths to values reads the same numbers, so the captions stay the only source of a
 // gauge's range without ever being read back.
+#pragma once
 #include "Quantity.h"
 
 #include <QString>

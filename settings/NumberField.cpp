@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The number text field: the toolkit's handling first, then the signals; the pad button keeps to
 // the right end inside the frame, and the text stops short of it.
 #include "NumberField.h"

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A number text field of the options dialog. Typing goes straight into the field; the on-screen
 // number pad is asked for only by a tap with a finger or a pen, or by the small pad button inside
 // the field's right end, so that a click with the mouse just places the cursor.
+#pragma once
 #include <QLineEdit>
 
 class QToolButton;

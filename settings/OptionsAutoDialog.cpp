@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The options dialog at work: filling it at every opening, the choice of the automatic row, the
 // start conditions kept in step with the engine's copy, and the three commands.
 #include "OptionsAutoDialog.h"

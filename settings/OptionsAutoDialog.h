@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The automatic-mode options dialog ("frm_OptionsAuto"): start conditions (particle count, speed,
 // volume) kept in step between text field, scroll bar and the experiment's engine copy at every
 // keystroke, the choice of the stepped quantity with its period and step, and the three commands
 // OK, abort and help. Its widgets are reset at every opening and filled from the experiment's
 // automatic mode; OK confirms the choice to the experiment.
+#pragma once
 #include "Experiment.h"
 #include "Twips.h"
 #include "framework/FrameworkServices.h"

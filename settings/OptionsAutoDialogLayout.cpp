@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Construction of the options dialog's widgets from the design measures: header, start
 // conditions, automatic rows with their fields laid over the gaps of the captions, command bar.
 #include "OptionsAutoDialog.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The rows of the quantity table and the lookups by each index order.
 #include "Quantity.h"
 

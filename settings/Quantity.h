@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The table of the three quantities the pupils set (particle count, speed, volume) and of the
 // one they measure (impacts on the piston). A row holds everything the program knows about its
 // quantity: names and captions, the ranges each way of setting it keeps it in, its start value,
 // its colour, the data series it is plotted in, and its place in each fixed index order of the
 // controls and timers. Every other place reads these facts here; a new quantity is a new row.
+#pragma once
 #include <QColor>
 #include <QString>
 #include <array>

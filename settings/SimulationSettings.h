@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The settings record of one experiment: the three quantities the user controls and the
 // measuring settings that go with them. Its owner fills it with the start values; everything
 // lasts for the run only.
+#pragma once
 #include <cstdint>
 
 namespace vozavero {

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The faces of the settings widgets: a small sans-serif body face for captions, fields and scales,
 // and a second sans-serif face for the header of the options dialog. The first installed family
 // of each list is taken; without any of them the platform's sans-serif face stands in.
+#pragma once
 #include <QFont>
 #include <QStringList>
 

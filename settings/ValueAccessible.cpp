@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The accessible side of gauges and piston: role, name, spoken description, value and actions.
 #include "ValueAccessible.h"
 

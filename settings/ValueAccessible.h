@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // What assistive technology sees of a value control (a gauge or the piston): a slider, or for a
 // read-only gauge a progress bar, with a name in the program's language, a description that reads
 // the value and its range, and the value, minimum and maximum through the value interface. Setting
 // the value there or through the increase and decrease actions goes the way of a pointer press. The
 // parts the control is drawn from (box, bar, scale labels) are not shown as children of their own.
+#pragma once
 #include "ValueControl.h"
 
 #include <QAccessibleValueInterface>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Step keys turned into whole target values, and the spoken description of a value control.
 #include "ValueControl.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A control that stands for one number the user can set (a gauge or the piston), seen from the
 // keyboard and from assistive technology: its value and range, its spoken name, and setting a
 // value the way a pointer would set it. The step keys are turned into whole target values here,
 // so that every keyboard change is a value the pointer could have given too.
+#pragma once
 #include "framework/FocusMark.h"
 
 #include <QString>

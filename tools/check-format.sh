@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Fails when a C++ file differs from the committed .clang-format style.
 set -euo pipefail
 cd "$(dirname "$0")/.."

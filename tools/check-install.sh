@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Checks an installation from the build folder (default: build): installs into a staging folder,
 # validates the desktop entry, the AppStream metadata and the file type of saved series there,
 # reads the manual pages, asks both programs for their version without a display, starts the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Checks that every catalogue in translations/ is complete: runs lupdate over the program's
 # sources into a copy of each catalogue and fails, naming them, when a text has no translation
 # yet (unfinished) or a translation belongs to a text the sources no longer have (obsolete).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Builds the .kpx reader's fuzz target with clang and libFuzzer in build-fuzz/ and runs it on one
 # core. Usage: tools/fuzz.sh [seconds, default 600]. Inputs found go to build-fuzz/corpus; a
 # fault stops the run and leaves its input as build-fuzz/crash-* (or leak-*, timeout-*).

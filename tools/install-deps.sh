@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Installs the Debian 12 packages that building, running and testing need.
 # Quick when everything is present: it only calls apt-get for what is missing.
 set -euo pipefail

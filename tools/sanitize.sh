@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Builds the whole project with AddressSanitizer and UndefinedBehaviorSanitizer in a second build
 # directory (build-sanitize unless given) and runs the whole test suite there. Any report of
 # either sanitizer fails the test that caused it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Runs the random-input soak of the window on N seeds in a row, each for SECONDS of wall time,
 # starting at seed FIRST (default 1), and prints one line per seed: passed, or the check that
 # failed with the command that replays the failed run event for event. Builds soak_tests in

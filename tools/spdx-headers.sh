@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Puts the licence and copyright lines at the top of every tracked source file:
 #     // SPDX-License-Identifier: GPL-3.0-or-later
 #     // Copyright (C) 2026 Nimbra

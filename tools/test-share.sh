@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Prints the lines of the tracked C++ files under tests/, the lines of all other tracked C++
 # files, and their ratio; fails when the tests are more than 0.35 of the rest. With --report
 # (as CI runs it while the suite is still above the limit) it says so without failing.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Nimbra
 # Installs what is missing, checks the formatting, the translation catalogues, the licence lines
 # and the share of the tests in the code, builds everything, runs the whole test suite, and checks
 # an installation (install tree, staged start, Debian package).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The cylinder interior: keeps a complete frame off screen, made of a clean copy of the background
 // and one plain sprite copy per placed particle. From frame to frame only the places of the
 // sprites change: they are restored from the clean copy, the sprites copied anew, and only those

@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The cylinder interior ("Bild"): shows the background picture and, frame by frame, every placed
 // particle as a plain pixel copy of its sprite. The frame kept off screen is always complete
 // (background plus all particles), so nothing flickers and nothing leaves a trail. A frame in
@@ -7,6 +8,7 @@
 // Particle positions are logical pixels; on a screen with several device pixels per logical
 // pixel the frame is composed in device pixels from finer copies of the pictures, each particle
 // at its logical pixel times the ratio.
+#pragma once
 #include "ParticleEngine.h"
 #include "ScaledPicture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One statistics line per second, from the loop's and the view's counters, the wall clock, the
 // process's processor time and the main thread's wake-ups.
 #include "LoopStats.h"

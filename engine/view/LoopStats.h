@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Loop statistics for whoever asks (IT staff, benchmarks): with VOZAVERO_LOOP_STATS=1 in the
 // environment, one line per second on standard error with the motion steps and the frames the
 // loop drew per second, the step size, the three quantities, the processor time of the process
 // over that second as a share of one core, the frames actually painted on screen per second and
 // how often per second the main thread was woken. Numbers always use a dot as decimal separator.
+#pragma once
 #include "SimulationLoop.h"
 
 #include <QElapsedTimer>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A fixed picture that passes presses and drags with a button held on as pointer positions.
 #include "PictureBox.h"
 

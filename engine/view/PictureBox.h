@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A picture that reports presses and drags with a button held in its own (logical) pixel
 // coordinates: the syringe drawing ("frm_Kolben") and the piston ("pic_Schieber"). On a scaled
 // screen it paints the picture's copy for the screen's pixel ratio.
+#pragma once
 #include "ScaledPicture.h"
 
 #include <QPixmap>

@@ -1,10 +1,12 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Finger and pen input read as the mouse is read: a touch that begins or moves, and a pen that
 // presses or moves with its tip down, give the pointer position in the receiving widget's
 // pixels, fractions kept. The widgets pass that position to the same handler as a mouse press or
 // drag, so every rounding and clamping happens once, in that handler. (The toolkit's own
 // conversion of unhandled touches into mouse events snaps positions to whole pixels, which is
 // why touch is taken here instead.)
+#pragma once
 #include <QEvent>
 #include <QPointF>
 #include <QTabletEvent>

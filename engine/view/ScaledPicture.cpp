@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Choosing and, when needed, resampling the copy of a picture for a screen's pixel ratio.
 #include "ScaledPicture.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A picture kept at several resolutions for screens with more than one device pixel per logical
 // pixel: the picture itself (one pixel per logical pixel) and optional finer copies painted at
 // 1.5 or 2 device pixels per logical pixel. at() hands out the copy for a screen's pixel ratio,
 // so pictures are drawn with real detail instead of being enlarged.
+#pragma once
 #include <QImage>
 #include <QString>
 #include <map>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Timer-driven simulation loop: each tick replays the passes of a spinning loop in virtual time
 // up to the present and draws the frame of the present moment, then sleeps until work is due.
 #include "SimulationLoop.h"

@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Drives the simulation on the toolkit's event loop. Each tick replays, in a virtual time, the
 // passes that a loop spinning without pause would have made since the last tick: a motion step
 // whenever the pacer finds the steps behind schedule (taking as long as the step really took),
@@ -11,6 +12,7 @@
 // than kLongestSleep; wake() brings the next tick forward when something outside the loop
 // changed what a frame shows. The timer also fires inside the nested event loops of modal boxes,
 // so the particles move on behind every dialog.
+#pragma once
 #include "LoopPacer.h"
 
 #include <QObject>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Atomic writing of a file through a temporary file that is renamed into place on success.
 #include "AtomicFile.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Writes a file all at once or not at all: the bytes go into a temporary file beside the target,
 // which takes the target's place only when every byte was written, so a failed write leaves an
 // earlier file untouched. A failure is told in a sentence naming its cause; so is a folder that
 // cannot be made for such files.
+#pragma once
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>

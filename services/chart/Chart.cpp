@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Point list access with 1-based indices and the chart's table as text. Copying and printing the
 // table are in ChartTableOutput.cpp.
 #include "Chart.h"

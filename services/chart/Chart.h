@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One chart of the chart document: x and y axis, curve style and the list of measured points,
 // indexed from 1 in insertion order and never sorted.
+#pragma once
 #include "ChartAxis.h"
 #include "CurveStyle.h"
 

@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One axis of a chart: its title, unit and value range.
+#pragma once
 #include <QString>
 
 namespace vozavero::chart {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Creation of the document's charts; each chart lives on the heap so references stay valid.
 #include "ChartDocument.h"
 

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The chart document: a name, its charts in creation order, and the file settings used when it is
 // saved.
+#pragma once
 #include "Chart.h"
 
 #include <QString>

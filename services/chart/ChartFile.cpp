@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The ".kpx" text format of a chart document (see docs/kpx-format.md): writing it, reading it
 // strictly (any deviation is reported, never guessed at), and storing it atomically.
 #include "ChartFile.h"

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Reads and writes a chart document as a versioned, human-readable text file (the ".kpx" format,
 // described in docs/kpx-format.md): every chart with its axes, curve style and points at full
 // double precision. Writing is atomic: a failed save leaves an existing file untouched.
+#pragma once
 #include "ChartDocument.h"
 #include "ChartFileReader.h"
 

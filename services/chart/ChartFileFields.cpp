@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The exact forms of the fields of a ".kpx" file: whole numbers, decimal numbers, colours and
 // texts with their escapes.
 #include "ChartFileFields.h"

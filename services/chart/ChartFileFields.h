@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The exact form of every kind of field in a ".kpx" file (docs/kpx-format.md): whole numbers,
 // decimal numbers, colours and texts with their escapes. Each reader gives the value, or none for
 // any other form; nothing is guessed or repaired.
+#pragma once
 #include <QColor>
 #include <QString>
 #include <QStringView>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The strict reader of the ".kpx" text: splitting into lines, the record sequence, the fields
 // in their exact forms, and the reasons for a file that is refused.
 #include "ChartFileReader.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Reads the text of a ".kpx" file strictly (docs/kpx-format.md): the records in their fixed
 // order, every field in exactly the form the format allows. The first deviation makes the whole
 // file invalid, with a reason that names the line; nothing is guessed or repaired. A file that
 // ends before its counts are reached is told as one that ends early, with what is missing.
+#pragma once
 #include "ChartDocument.h"
 
 #include <QCoreApplication>

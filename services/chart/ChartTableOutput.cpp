@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Copying a chart's table to the clipboard and printing it, page by page, on the adaptor's
 // printer. Kept apart from Chart.cpp so that the chart data needs neither clipboard nor printer.
 #include "Chart.h"

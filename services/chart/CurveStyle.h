@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // How a chart's points are drawn: colour, connecting line and point markers.
+#pragma once
 #include <QColor>
 
 namespace vozavero::chart {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Saving a chart document for the user: choosing the file (a save dialog unless a test replaces
 // it), writing it and telling the user about a failure (a message box unless replaced).
 #include "DocumentManager.h"

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Saves a chart document for the user: offers the document's default file name in a save
 // dialog, writes the file atomically and reports a failure in a message box. The dialog
 // and the report are replaceable so that tests never wait for a person.
+#pragma once
 #include "ChartDocument.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Opening a chart document: the open dialog (the toolkit's own, so its captions come from the
 // toolkit's catalogue of the program's language on every desktop) and reading the chosen file.
 #include "DocumentOpener.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Opens a saved chart document for the user: a file dialog that starts in the folder
 // used last, and the strict reading of the chosen file. The dialog is replaceable so that tests
 // never wait for a person; what to do with the document (or the reason it failed) is the
 // caller's.
+#pragma once
 #include "ChartDocument.h"
 #include "ChartFileReader.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Copies the last graph picture to the clipboard and prints it, scaled to the page, beneath a
 // heading.
 #include "GraphView.h"

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The document's view of the graph: the picture that was last drawn on the graph surface, which
 // can be copied to the clipboard as an image or printed on a page.
+#pragma once
 #include <QImage>
 #include <QString>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The printer shared by the print commands: the system's default printer, numbered PDF files
 // when there is none, or a fixed PDF file when a caller (a test) asks for one.
 #include "PrintAdaptor.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Holds the printer that the print commands of charts and the graph view print on. It is given
 // the system's current printer on request. A system without a printer gets PDF files instead, in
 // the user's documents folder, numbered so that no print replaces an earlier one
 // ("teilchen.pdf", "teilchen-2.pdf", ...); tests give it a fixed PDF file or their own folder.
+#pragma once
 #include <QCoreApplication>
 #include <QString>
 #include <memory>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Reasons for failed saves, by the system's error number, and the look at the target path
 // that finds the common causes before a byte is written.
 #include "SaveFailure.h"

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Turns the cause of a failed save into a sentence for the user, in the program's language: no
 // space left, no permission, a missing folder, a file where a folder should be, a folder where
 // the file should be, and a general sentence for everything else. The cause comes from the
 // system's error number where one is known, and from a look at the target path before anything
 // is written.
+#pragma once
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QString>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Builds the about box from the product information: the application icon (when there is one)
 // beside a large title, the version, the product name and the notice line.
 #include "AboutBox.h"

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The about box ("Info"): shows the product information handed over at start - title, version,
 // product name and notice line - with one OK button sized for touch use.
+#pragma once
 #include "FrameworkServices.h"
 
 #include <QDialog>

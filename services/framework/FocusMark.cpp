@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The rule of the keyboard focus mark and its drawing.
 #include "FocusMark.h"
 

@@ -1,9 +1,11 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // When and how a control of the main window shows that it has the keyboard focus: only for
 // keyboard work (the focus came by Tab, Backtab or a shortcut, or a key was pressed since), so
 // that it does not distract mouse users, and then as a frame two pixels wide in the palette's
 // highlight colour, clear on a whiteboard too. A control keeps one and tells it its focus and key
 // events.
+#pragma once
 #include <QPalette>
 #include <QRectF>
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The services of the application framework that windows call: message and question boxes,
 // product information with its about box, the number input aid and the first-paint notice.
 // Windows receive one FrameworkServices object; tests hand in a scripted one so that no modal box
 // ever waits for a person.
+#pragma once
 #include <QString>
 
 class QLineEdit;

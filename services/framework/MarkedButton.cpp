@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The push button with the clear focus mark: the toolkit's button, then the mark over its edge.
 #include "MarkedButton.h"
 

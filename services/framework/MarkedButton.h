@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A push button of the main window whose keyboard focus shows as clearly as a gauge's: the
 // style's own focus frame is faint on a button, so a FocusMark is drawn along its edge while the
 // focus came by the keyboard.
+#pragma once
 #include "FocusMark.h"
 
 #include <QPushButton>

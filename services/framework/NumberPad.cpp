@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The on-screen number pad: builds the keys, applies the calculator-like editing rules and reads
 // the physical keyboard. Every key and the display carry object names so that tests can find them.
 #include "NumberPad.h"

@@ -1,4 +1,5 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The on-screen number pad of the input aid: a modal box with big keys for a whiteboard where no
 // keyboard is at hand. It edits a copy of a text field's text and writes it back only on OK.
 //
@@ -14,6 +15,7 @@
 // - "←" removes the last character, "C" empties the text.
 // A physical keyboard works as well: digits, "." and "," (both as decimal point), "-",
 // Backspace, Delete (as "C"), Enter (OK) and Escape (Abbrechen).
+#pragma once
 #include <QDialog>
 #include <QString>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Finger and pen against mouse, by the kind of device behind a mouse event.
 #include "PointerKind.h"
 

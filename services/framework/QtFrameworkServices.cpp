@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The production framework services: plain toolkit message boxes with empty titles (the start-up
 // trace shows the application's name) and button captions in the program's language, the about box
 // and the number pad. Every box is modal and parented, so it stays above the window that asked and

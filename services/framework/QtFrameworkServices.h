@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The production framework services: toolkit message boxes, the about box and the on-screen
 // number pad, all parented to the window given at construction.
+#pragma once
 #include "FrameworkServices.h"
 
 #include <QCoreApplication>

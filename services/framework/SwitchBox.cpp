@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The three-state switch box: what the program shows, and the click that only goes between off
 // and on.
 #include "SwitchBox.h"

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A check box for a switch that can be on without any effect, such as automatic mode with
 // nothing to step. It shows three states: unticked when off, ticked when on and at work, and a
 // partial tick when on but idle. The program sets the state; a click (or Space) always goes from
 // either kind of on to off and from off to on, so the partial tick is never a step of its own.
+#pragma once
 #include <QCheckBox>
 #include <QIcon>
 

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A framed container with a title bar: a dark blue band across the top carrying the caption in
 // white, over a light body. Other labels may sit in the band (they then use white text too).
+#pragma once
 #include <QFrame>
 #include <QString>
 

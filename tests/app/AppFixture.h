@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A main window started as the program starts it, on scripted services, a clock that moves only
 // when a test moves it and a seeded generator; and one helper per need of the window tests.
+#pragma once
 #include "ExperimentProbe.h"
 #include "MainWindow.h"
 #include "RecordingExperiment.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Automatic mode through the window: the options dialog starts the timer of the chosen quantity
 // and shows its page, each step and a restart reach the read-outs, and the check box and its menu
 // entry show the same state.

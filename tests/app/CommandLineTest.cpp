@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The two switches, the series file named beside them, and the single-instance lock. (The answers
 // to --help and --version without a display are the install check's.)
 #include "CommandLine.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The program in English, switched through the language menu while the simulation runs: every
 // text of the window and the options dialog has its English (that every text of the catalogue has
 // one is the translation check's) and each control a name; switching keeps every particle, point

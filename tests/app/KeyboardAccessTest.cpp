@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Keyboard, assistive technology and touch through the real window: a value set by keys, by the
 // value interface or by a finger must leave exactly the state the mouse leaves for the same value,
 // so each case drives a twin window by mouse and compares. The way back from closed dialogs.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The language the program starts in (the remembered choice, else the system's first language
 // when there is a catalogue for it, else German), and the toolkit's own texts following it.
 #include "LanguageChoice.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The menu bar: tree and captions, shortcuts, and the graph's context menu with the hidden edit
 // menu's commands.
 #include "AppFixture.h"

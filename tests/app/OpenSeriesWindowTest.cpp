@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Saving and opening series through the real window: a saved series opens as measured with
 // recording paused; unsaved points are asked about; a bad file changes nothing; a file named on
 // the command line opens at the start.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The recovery copy through the real window (which copies are offered, how they are written and
 // removed is the recovery folder's and the copy's own): at start-up a lost series is offered after
 // the "-DEV" trace and a series named on the command line, before measuring starts; Yes shows it,

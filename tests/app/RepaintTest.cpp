@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Partial repaints of the gas space against a whole repaint: after every frame, the window's
 // backing store (what the screen shows, updated only by the partial paints) must equal a grab of
 // the same state, pixel for pixel, while particles move and the piston is dragged to and fro.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The running simulation through the real window: cylinder, syringe and piston under the mouse
 // reach every place the volume shows; the interval choices and the live read-out; a closed interval
 // reaches the read-outs, the gauge and the graph, one held up by a stall is not recorded; the

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The real window for a random soak, with the test as its only source of time and chance: a
 // seeded generator, time that passes as the program's timers would let it (loop ticks, measuring
 // seconds, automatic steps) with a check of every closed interval, modal boxes held open while
 // the program runs on behind them, and the options dialog answered with random values.
+#pragma once
 #include "AppFixture.h"
 
 #include <QTemporaryDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Random-input soak of the real window on the scripted clock: seeded bursts of drags on gauges,
 // cylinder, piston and graph, double-clicks, menu commands, the options dialog with random values,
 // modal boxes held open, restarts, regression, saving, resizes and pages. After every burst it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The start-up: refusal of a second instance, the trace labels, the one table of what the started
 // window shows; the four view modes' click cycle on the graph.
 #include "AppFixture.h"

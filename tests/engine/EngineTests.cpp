@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The particle engine on a random source replaying scripted numbers: cell geometry, random
 // placement, the clamp to the piston face, values that do not fit the model's number types, moves,
 // reflections counted on the piston only, the scatter, and cell sharing.

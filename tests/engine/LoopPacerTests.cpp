@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Pacing of the loop on a hand-set clock: target rate, step or frame, the window, starving frames.
 #include "LoopPacer.h"
 

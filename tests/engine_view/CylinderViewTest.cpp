@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The sprite copy, the frames the cylinder view composes at ratios 1 to 2 (where particles land,
 // clipping, no trails, what is painted), the choice of a picture's copy, and the pointer signal.
 #include "CylinderView.h"

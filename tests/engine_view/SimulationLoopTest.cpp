@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The timer-driven loop on a scripted clock: rates, sleeping, quitting, hold-ups, the step size
 // under overload, the per-tick bound, errors, the real timer, and the statistics line.
 #include "SimulationLoop.h"

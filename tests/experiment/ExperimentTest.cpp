@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The experiment without a window: what each operation changes and tells its observers, automatic
 // steps, closing intervals, regression refusals, restart, opening, pacing and sweeps.
 #include "Experiment.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // libFuzzer entry for the ".kpx" reader: any bytes must be read or refused with a reason, never
 // crash, hang or touch memory out of bounds (the sanitizers watch), and whatever is accepted must
 // survive a round trip: its written text reads back into a document that writes the same text.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The lab's command line as a German teacher types it: decimal commas where a decimal makes sense,
 // and refusals that name the option, its range and what was given.
 #include "LabArguments.h"

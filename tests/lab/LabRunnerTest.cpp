@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // vozavero-lab as a user runs it: refusals end with one line in the system's language and write
 // nothing; seeded sweeps give the gas law's proportions; a sweep's printed line, table, saved
 // series and picture are exactly what the seed makes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The graph picture: drawn where the mapping says at any size, range and pixel ratio, whatever
 // was drawn before; degenerate axes; tick labels in the user's numbers, apart and inside. The graph
 // surface: the regression line and its equation, and the click, menu and resize signals.

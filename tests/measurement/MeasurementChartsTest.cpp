@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The eleven charts, the keyed series a recorded row feeds, the impact scale, loaded series, the
 // closing of measuring intervals, and the least-squares line with its equation text.
 #include "MeasurementCharts.h"

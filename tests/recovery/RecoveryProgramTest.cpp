@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The real program killed with SIGKILL and started again, and a copy killed while it is written.
 #include "RecoveryFolder.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The recovery copy follows the series and goes at the orderly end, a failed write is told once;
 // the folder offers only the copies of instances that no longer run, and only to one of them.
 #include "FullDisk.h"

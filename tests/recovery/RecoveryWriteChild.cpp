@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Keeps the recovery copy at the path given: a long lesson's (3000 rows), then a row every
 // millisecond, so that the copy is written without pause. Says "ready" once the first is on disk.
 #include "Experiment.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The built-in pictures as the cylinder view uses them: loaded by resource path alone, at their
 // fixed sizes, opaque where copied pixel for pixel, see-through only where needed.
 #include "Resources.h"

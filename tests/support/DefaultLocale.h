@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A default locale for the life of the object: a German program whatever locale the test runs in.
+#pragma once
 #include <QLocale>
 
 namespace vozavero {

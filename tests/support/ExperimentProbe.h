@@ -1,5 +1,7 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // What tests may do to an experiment that no user can: set the impacts, add unmeasured points.
+#pragma once
 #include "Experiment.h"
 
 namespace vozavero {

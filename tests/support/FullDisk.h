@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A tiny disk: a 16 kB tmpfs mounted on the folder where the test may mount, else a limit on the
 // size of files this process (and a program it starts) writes. Undone when it goes.
+#pragma once
 #include <QString>
 #include <sys/resource.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // One application for the whole test program, offscreen unless the caller chose a platform;
 // settings go to the toolkit's test folders, never to the user's own.
 #include <QApplication>

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // An experiment without a window on a simulated clock, seeded, with a 1 s interval, that records
 // rows at will.
+#pragma once
 #include "Experiment.h"
 #include "ExperimentProbe.h"
 #include "SeededRandom.h"

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Framework services that record every message, question and input-aid call and answer
 // questions from a script: no modal box ever opens.
+#pragma once
 #include "framework/FrameworkServices.h"
 
 #include <QLineEdit>

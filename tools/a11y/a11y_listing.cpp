@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Developer tool: starts the main window as the program does (on the offscreen platform unless
 // another one is asked for) and prints what assistive technology sees of it: every visible
 // accessible object with its role, name, description and, where it has one, its value with

@@ -1,7 +1,9 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The command line of vozavero-lab: which quantity to sweep, from where to where in which steps,
 // the fixed quantities, the simulated seconds per value, the measuring interval, the seed and the
 // output folder. Checks every value before anything runs, so that bad arguments write nothing.
+#pragma once
 #include "Sweep.h"
 
 #include <QCoreApplication>

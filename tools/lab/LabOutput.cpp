@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Writing the table, the saved series and the graph picture of a sweep, and its line.
 #include "LabOutput.h"
 

@@ -1,8 +1,10 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // What vozavero-lab leaves behind after a sweep: the table of the varied value against the
 // impacts per second (series.tsv), the eleven series in the saved-file format (series.kpx), the
 // graph as the window draws it with the regression line and its equation (graph.png), and the
 // line's equation for standard output.
+#pragma once
 #include "Sweep.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // vozavero-lab: runs a sweep of one quantity on a simulated clock, with no display, and writes
 // what the window would have measured. Exit codes: 0 done, 1 the files could not be written,
 // 2 bad arguments (nothing written). Its messages are in the system's language when the program

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The pictures of the cylinder: the interior's background with its ruler, the glass gas syringe
 // around it and the piston. All three share the geometry in PictureKit.h, so the graduation on the
 // tube, the ruler in the interior and the piston face line up.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The particle sprites and the two icons: shaded balls on the interior's field colour, a gear for
 // the options command and a small syringe with balls for the application.
 #include "PictureKit.h"

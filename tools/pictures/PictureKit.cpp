@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Painting helpers shared by all pictures of the generator.
 #include "PictureKit.h"
 

@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Shared pieces of the picture generator: the geometry of the syringe that all pictures agree on,
 // the palette, and small painting helpers (opaque canvases, shaded balls, crisp tick marks).
+#pragma once
 #include <QColor>
 #include <QImage>
 #include <QPainter>

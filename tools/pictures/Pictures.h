@@ -1,6 +1,8 @@
-#pragma once
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The pictures the generator makes, one function each, and the preview that puts the cylinder
 // pictures together the way the main window shows them.
+#pragma once
 #include <QImage>
 #include <QString>
 

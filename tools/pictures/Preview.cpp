@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A preview of the cylinder frame for judging the pictures: the window's blue around a light
 // frame, the syringe drawing at its place in the frame, the gas space with a few particles and
 // the piston against it, all clipped as the picture boxes clip them.

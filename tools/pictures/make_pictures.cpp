@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Generator of the program's pictures (resources/pictures/*.png). They are painted here rather
 // than drawn by hand so they can be changed and made again at any time; the PNGs it writes are
 // committed with the sources.

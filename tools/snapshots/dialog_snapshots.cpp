@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Developer tool: opens the program's dialogs and message boxes the way the program does, in the
 // language the program starts in (or the one given: de, en) with the toolkit's catalogues for it,
 // and saves a picture of each, so that their language can be checked under any system language

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Developer tool: runs the real main window for a while in typical classroom situations and saves
 // pictures of it, so that its look can be checked without a person at the screen.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The ".kpx" file: exact round trips in any locale, and a reader that accepts exactly the forms
 // its format description gives and says why it refuses anything else.
 #include "chart/ChartFile.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // A chart's table text, and printing the table and the graph.
 #include "chart/Chart.h"
 #include "chart/GraphView.h"

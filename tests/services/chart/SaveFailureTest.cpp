@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Saving through the document manager, onto a full disk and where no file can go: the earlier file
 // stays byte for byte, no temporary file is left, and the user reads in German which file and why.
 #include "chart/SaveFailure.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The on-screen number pad's keys, big enough for fingers. Where it opens, the keyboard and the
 // user's decimal separator are QtFrameworkServicesTest's.
 #include "framework/NumberPad.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // Reading typed numbers and writing numbers as text.
 #include "NumberText.h"
 

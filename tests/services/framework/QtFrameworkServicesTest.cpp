@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The production message and question boxes and the input aid, each answered from the test.
 #include "framework/QtFrameworkServices.h"
 #include "DefaultLocale.h"

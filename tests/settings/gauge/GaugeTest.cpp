@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The gauges as the user meets them: presses, drags, pens and keys through the panel's window,
 // every value of a scale through the pointer rule, the bar and the read-out.
 #include "DefaultLocale.h"

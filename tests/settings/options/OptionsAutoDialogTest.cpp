@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Nimbra
 // The automatic-mode options dialog as the user works it: what an opening shows, choosing the
 // stepped row, typing and scrolling the start conditions, the input aid, OK, abort and help, the
 // hint for a period that never steps, and fields that fit their numbers beside the captions.
