@@ -16,6 +16,7 @@ namespace vozavero {
 class RepaintTest : public AppFixture {
 protected:
     void afterTick() override {
+        ++frames;
         const long before = gasSpace->paints();
         QCoreApplication::sendPostedEvents();
         paints += gasSpace->paints() - before;
@@ -29,7 +30,7 @@ protected:
         const QImage whole = window->grab(area).toImage();
         ASSERT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) ==
                     whole.convertToFormat(QImage::Format_RGB32))
-            << "frame " << ++frames << " differs from a whole repaint";
+            << "frame " << frames << " differs from a whole repaint";
     }
     CylinderView* gasSpace = nullptr;
     long paints = 0; // of the gas space on screen (a grab paints it too)
@@ -55,7 +56,7 @@ TEST_F(RepaintTest, PartialRepaintsShowWhatAWholeRepaintShows) {
         QTest::mousePress(syringe, Qt::LeftButton, Qt::NoModifier,
                           {gasSpace->x() + gasSpace->width(), gasSpace->y() + 70});
         for (int i = 0; i < 20; ++i) {
-            const int width = 260 + static_cast<int>(150.0 * std::sin((frames + 1) / 15.0));
+            const int width = 260 + static_cast<int>(150.0 * std::sin(frames / 15.0));
             drag(syringe, {double(gasSpace->x() + width), gasSpace->y() + 70.0});
             advance(5 * kTick);
         }
