@@ -13,9 +13,9 @@ namespace {
 
 using Catalogue = SeriesCatalogue;
 
-void setAxis(chart::ChartAxis& axis, const Catalogue::Axis& spec, double impactAxisMax) {
-    const ValueRange range = Catalogue::range(spec, impactAxisMax);
-    axis.unit = QString::fromLatin1(spec.unit);
+void setAxis(chart::ChartAxis& axis, const Catalogue::Axis& from, double impactAxisMax) {
+    const ValueRange range = Catalogue::range(from, impactAxisMax);
+    axis.unit = QString::fromLatin1(from.unit);
     axis.minimum = range.low;
     axis.maximum = range.high;
 }
