@@ -25,16 +25,14 @@ void PacedRun::runSeconds(int seconds) {
     for (int s = 0; s < seconds; ++s) {
         for (int m = 0; m < kMomentsPerSecond; ++m) {
             clock_.advance(1.0 / kMomentsPerSecond);
-            ++moment_;
-            passesNow(moment_ % kMomentsPerFrame == 0);
+            passesNow();
         }
         experiment_.measuringTick();
     }
 }
 
-void PacedRun::passesNow(bool frameDue) {
-    // A spinning loop: steps while behind schedule; otherwise a frame pass, which the pacer
-    // counts whether or not a frame is drawn at this moment.
+void PacedRun::passesNow() {
+    // A spinning loop: steps while behind schedule, then one frame pass, which the pacer counts.
     for (int steps = 0; steps < kMaxStepsPerMoment; ++steps) {
         const LoopPacer::Pass pass =
             pacer_.pass(experiment_.settings().speed, experiment_.stepSize());
@@ -43,11 +41,7 @@ void PacedRun::passesNow(bool frameDue) {
         }
         if (pass.action == LoopPacer::Action::Step) {
             experiment_.advanceParticles();
-            ++stepsMade_;
             continue;
-        }
-        if (frameDue && frame) {
-            frame(pass.action == LoopPacer::Action::Frame);
         }
         return;
     }

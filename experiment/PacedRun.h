@@ -2,14 +2,12 @@
 // Copyright (C) 2026 Nimbra
 // Runs an experiment on a simulated clock as the window's loop and measuring timer would on the
 // real one: the passes of a spinning loop every millisecond (motion steps while behind schedule,
-// else a frame pass the pacer counts), a drawn frame every 15 ms, and a measuring tick at every
-// whole second. Nothing waits, so a minute of the experiment takes a few milliseconds.
+// else a frame pass the pacer counts) and a measuring tick at every whole second. Nothing waits,
+// so a minute of the experiment takes a few milliseconds.
 #pragma once
 #include "Experiment.h"
 #include "LoopPacer.h"
 #include "SimulatedClock.h"
-
-#include <functional>
 
 namespace vozavero {
 
@@ -18,31 +16,21 @@ public:
     /// The experiment must read its time from clock; both must outlive the run.
     PacedRun(Experiment& experiment, SimulatedClock& clock);
 
-    /// Called for every frame (counted or not); does nothing unless set.
-    std::function<void(bool counted)> frame;
-
     /// Starts the pacer's window at the clock's present time.
     void start();
     /// Runs whole seconds of the experiment, each ending with a measuring tick.
     void runSeconds(int seconds);
 
-    /// Motion steps made since the run was created.
-    long stepsMade() const { return stepsMade_; }
-
     /// Moments per second at which the pacer is asked for passes.
     static constexpr int kMomentsPerSecond = 1000;
-    /// Moments between two drawn frames.
-    static constexpr int kMomentsPerFrame = 15;
 
 private:
-    /// The passes of one moment; frameDue: a frame is drawn at this moment.
-    void passesNow(bool frameDue);
+    /// The passes of one moment.
+    void passesNow();
 
     Experiment& experiment_;
     SimulatedClock& clock_;
     LoopPacer pacer_;
-    long moment_ = 0;
-    long stepsMade_ = 0;
 };
 
 } // namespace vozavero

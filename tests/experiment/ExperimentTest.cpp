@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Nimbra
 // The experiment without a window: what each operation changes and tells its observers, automatic
-// steps, closing intervals, regression refusals, restart, opening, pacing and sweeps.
+// steps, closing intervals, regression refusals, restart and opening. (Paced runs and sweeps are
+// pinned by the lab's exact output.)
 #include "Experiment.h"
 #include "ExperimentProbe.h"
-#include "PacedRun.h"
 #include "SeededRandom.h"
 #include "SimulatedClock.h"
-#include "Sweep.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -231,54 +230,6 @@ TEST_F(ExperimentTest, PointsAreUnsavedFromTheirRecordingToTheNextSaveOpenOrRest
     EXPECT_TRUE(experiment.hasUnsavedPoints());
     experiment.restartMeasurement(); // the series is empty again
     EXPECT_FALSE(experiment.hasUnsavedPoints());
-}
-
-TEST(PacedRunTest, MakesTenStepsPerSecondPerSpeedUnitAndTicksEverySecond) {
-    SimulatedClock clock{0.0};
-    SeededRandom random{1};
-    Experiment experiment{random, clock};
-    experiment.start();
-    experiment.setQuantity(QuantityId::Speed, 3, ChangeOrigin::Gauge);
-    PacedRun run(experiment, clock);
-    int frames = 0;
-    run.frame = [&frames](bool) { ++frames; };
-    run.start();
-    run.runSeconds(10);
-    // 3 cells per tenth second at 1 cell per step: 30 steps a second, give or take the window.
-    EXPECT_NEAR(run.stepsMade(), 300, 15);
-    EXPECT_EQ(experiment.stepSize(), 1);
-    EXPECT_NEAR(frames, 10000 / PacedRun::kMomentsPerFrame, 1);
-    EXPECT_NEAR(clock.secondsSinceMidnight(), 10.0, 1e-6);
-    EXPECT_EQ(experiment.charts().pressureTimeChart().count(), 2); // two 5-second intervals
-}
-
-TEST(SweepTest, VisitsEveryValueAndKeepsTheFixedQuantities) {
-    SweepPlan plan{};
-    plan.from = 1;
-    plan.to = 1.3;
-    plan.step = 0.1;
-    EXPECT_EQ(plan.values().size(), 4u); // 1.3 is reached despite binary sums
-
-    plan = SweepPlan{};
-    plan.varied = QuantityId::Volume;
-    plan.from = 100;
-    plan.to = 300;
-    plan.step = 100;
-    plan.seconds = 20;
-    plan.interval = 5;
-    SimulatedClock clock;
-    SeededRandom random{plan.seed};
-    Experiment experiment{random, clock};
-    std::vector<int> progress;
-    Sweep::run(plan, experiment, clock, [&progress](int done, int) { progress.push_back(done); });
-    EXPECT_EQ(progress, (std::vector<int>{1, 2, 3}));
-
-    const chart::Chart& time = experiment.charts().pressureTimeChart();
-    ASSERT_EQ(time.count(), 12); // four intervals per value
-    // Each value's mean rate is LabRunnerTest's exact table.
-    EXPECT_EQ(experiment.charts().pressureAreaChart().count(), 3);
-    EXPECT_EQ(experiment.settings().particleCount, 5.0); // the fixed quantities stay
-    EXPECT_EQ(experiment.settings().speed, 2.0);
 }
 
 } // namespace

@@ -48,6 +48,10 @@ TEST(LabArguments, EveryRangeHoldsItsEndsAndARefusalSaysWhatLiesBeyond) {
         EXPECT_EQ(plan.fixed[static_cast<size_t>(QuantityId::Volume)], 100.5);
         EXPECT_EQ(plan.seconds, 20);
     }
+    // The last value is reached although (1.4 - 1) / 0.1 falls just short of 4 in binary.
+    const auto tenths =
+        parsed({"--vary", "speed", "--from", "1", "--to", "1.4", "--step", "0.1"}, nullptr);
+    EXPECT_EQ(tenths->plan.values().size(), 5u);
 
     // A refusal names the option, its range and what was given, in one line.
     const std::vector<std::pair<QStringList, const char*>> bad = {

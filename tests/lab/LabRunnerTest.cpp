@@ -112,20 +112,22 @@ TEST(LabRunnerTest, PressureGrowsInProportionToCountSpeedAndInverseArea) {
 
 TEST(LabRunnerTest, ASeededSweepWritesExactlyItsLineTableSeriesAndPicture) {
     QTemporaryDir dir;
-    const QStringList sweep = {"--vary", "speed", "--from",    "30", "--to",       "2",
-                               "--step", "-7",    "--seconds", "9",  "--interval", "3"};
+    const QStringList sweep = {"--vary",     "speed",  "--from",  "30",        "--to",
+                               "2",          "--step", "-7",      "--seconds", "9",
+                               "--interval", "3",      "--count", "7"};
     const auto run = [&](const char* seed) {
         return runLab(sweep + QStringList{"--seed", seed, "--out", dir.filePath(seed)}).out;
     };
-    // Rates of impacts per 9 s (200/9, 149/9, 81/9, 50/9, 12/9) to twelve digits; the line is
-    // their fit, each number to three digits.
+    // Seven particles, not the start's five: rates of impacts per 9 s (245/9, 155/9, 109/9, 67/9,
+    // 13/9) to twelve digits; the line is their fit, each number to three digits.
     const QString printed = run("4");
-    EXPECT_EQ(printed, QStringLiteral("y = 0.754·x + -1.13   R² = 0.981\n"));
+    EXPECT_EQ(printed, QStringLiteral("y = 0.876·x + -0.930   R² = 0.976\n"));
     QFile table(dir.filePath(QStringLiteral("4/series.tsv")));
     ASSERT_TRUE(table.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(table.readAll()),
-              QStringLiteral("Geschwindigkeit\tStöße pro Sekunde\n30\t22.2222222222\n"
-                             "23\t16.5555555556\n16\t9\n9\t5.55555555556\n2\t1.33333333333\n"));
+              QStringLiteral("Geschwindigkeit\tStöße pro Sekunde\n30\t27.2222222222\n"
+                             "23\t17.2222222222\n16\t12.1111111111\n9\t7.44444444444\n"
+                             "2\t1.44444444444\n"));
     EXPECT_NE(run("5"), printed);
 
     const auto saved = chart::ChartFile::load(dir.filePath(QStringLiteral("4/series.kpx")));
