@@ -23,17 +23,16 @@ protected:
     /// Chooses slot in the options dialog with period, step and start values; OK.
     void configure(int slot, const QString& period, const QString& step,
                    const QStringList& starts = {"5", "2", "250"}) {
-        EXPECT_EQ(withOptionsDialog("mnu_OptionsAuto",
-                                    [&](OptionsAutoDialog* d) {
-                                        d->option(slot)->click();
-                                        d->periodField(slot)->setText(period);
-                                        d->stepField(slot)->setText(step);
-                                        for (int i = 0; i < 3; ++i) {
-                                            d->startField(i)->setText(starts[i]);
-                                        }
-                                        d->command("DIALOG.OK();");
-                                    }),
-                  1);
+        const int seen = withOptionsDialog("mnu_OptionsAuto", [&](OptionsAutoDialog* d) {
+            d->option(slot)->click();
+            d->periodField(slot)->setText(period);
+            d->stepField(slot)->setText(step);
+            for (int i = 0; i < 3; ++i) {
+                d->startField(i)->setText(starts[i]);
+            }
+            d->command("DIALOG.OK();");
+        });
+        EXPECT_EQ(seen, 1);
     }
     QTimer* timer(int slot) const { return window->timers().automaticTimer(slot); }
 };

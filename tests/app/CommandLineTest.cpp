@@ -23,6 +23,7 @@ TEST(CommandLine, NewIsCaseSensitiveDevIsNotBothAreFoundInsideWordsAndAFileIsThe
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     const QString folder = dir.filePath("Klasse");
+    const QString here = QDir::current().absoluteFilePath("reihe.KPX");
     const struct {
         QStringList arguments;
         QString text, seriesFile;
@@ -34,11 +35,7 @@ TEST(CommandLine, NewIsCaseSensitiveDevIsNotBothAreFoundInsideWordsAndAFileIsThe
         {{"/new", "/New", "-", "DEV"}, "/new /New - DEV", "", false, false},
         {{"/home/klasse/my-device.kpx"}, "", "/home/klasse/my-device.kpx", false, false},
         {{existing}, "", existing, false, false},
-        {{"-dev", "reihe.KPX", "/NEW"},
-         "-dev /NEW",
-         QDir::current().absoluteFilePath("reihe.KPX"),
-         true,
-         true},
+        {{"-dev", "reihe.KPX", "/NEW"}, "-dev /NEW", here, true, true},     // in the working folder
         {{"/tmp/a.kpx", "/tmp/b-dev.kpx"}, "", "/tmp/a.kpx", false, false}, // the first one
         {{folder}, folder, "", false, false},                               // no file
     };

@@ -206,10 +206,6 @@ TEST(LoopStats, LineHasTheFixedFormWithDotsInEveryLocale) {
     LoopStats::Sample s;
     s.stepsPerSecond = 19.94;
     s.framesPerSecond = 66.46;
-    s.quantities = {1, 5, 2, 250};
-    s.cpuPercent = 0.83;
-    s.paintedPerSecond = 19.96;
-    s.wakeupsPerSecond = 21.4;
     s.quantities = {10, 7.5, 0.25, 250.5};
     s.cpuPercent = 100.0;
     s.paintedPerSecond = 0.0;

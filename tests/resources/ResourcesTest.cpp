@@ -29,9 +29,6 @@ TEST(PictureResources, LoadWithTheirSizesAndTransparencyOnlyWhereNeeded) {
         EXPECT_EQ(image.size(), p.size) << p.path;
         EXPECT_EQ(image.hasAlphaChannel(), p.alpha) << p.path;
     }
-}
-
-TEST(PictureResources, ThePistonIsSolidWhereDrawnAndSeeThroughAroundIt) {
     // The piston's face, rod and handle are solid; the tube shows through around them.
     const QImage piston(QString::fromLatin1(kPiston));
     for (const QPoint solid : {QPoint(0, 75), QPoint(70, 75), QPoint(118, 75)}) {

@@ -29,7 +29,7 @@ void tap(QWidget* pad, const QString& keys) {
     }
 }
 
-TEST(NumberPad, ClickedKeysEditTheText) {
+TEST(NumberPad, ClickedKeysEditTheTextAndAreBigEnoughForFingers) {
     // The marked start text is replaced by the first digit or point and kept without a key; one
     // decimal point only; a lone zero gives way to the next digit; minus toggles the sign, also
     // of the start text; backspace removes the last character and clear empties the text.
@@ -50,18 +50,14 @@ TEST(NumberPad, ClickedKeysEditTheText) {
         EXPECT_EQ(pad.text(), QString::fromUtf8(c.result)) << c.start << " + " << c.keys;
     }
 
+    // A full field takes no more digits; every key is big enough for a finger.
     NumberPad limited(QStringLiteral("Anzahl"), QStringLiteral("0"));
     limited.setMaxLength(3);
     limited.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&limited));
     tap(&limited, QStringLiteral("1234-"));
     EXPECT_EQ(limited.text(), "123");
-}
-
-TEST(NumberPad, KeysAreBigEnoughForFingers) {
-    NumberPad pad(QStringLiteral("Geschwindigkeit"), QStringLiteral("2"));
-    pad.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pad));
-    const auto keys = pad.findChildren<QPushButton*>();
+    const auto keys = limited.findChildren<QPushButton*>();
     EXPECT_EQ(keys.size(), 16); // ten digits, point, minus, backspace, clear, OK, Abbrechen
     for (const QPushButton* key : keys) {
         EXPECT_GE(std::min(key->width(), key->height()), 48) << key->objectName().toStdString();
