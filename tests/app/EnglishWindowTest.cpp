@@ -7,7 +7,6 @@
 #include "AppFixture.h"
 #include "Catalogues.h"
 #include "OptionsAutoDialog.h"
-#include "SimulationLoop.h"
 #include "ToolkitTexts.h"
 #include "framework/TitledFrame.h"
 

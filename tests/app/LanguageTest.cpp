@@ -5,7 +5,6 @@
 #include "LanguageChoice.h"
 #include "ToolkitTexts.h"
 
-#include <QApplication>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>

@@ -4,7 +4,6 @@
 // recording paused; unsaved points are asked about; a bad file changes nothing; a file named on
 // the command line opens at the start.
 #include "AppFixture.h"
-#include "chart/ChartFile.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

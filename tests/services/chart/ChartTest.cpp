@@ -5,7 +5,6 @@
 #include "chart/GraphView.h"
 #include "chart/PrintAdaptor.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QProcess>

@@ -10,9 +10,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 using vozavero::FullDisk;
 using vozavero::chart::AtomicFile;
@@ -140,17 +143,29 @@ TEST(SaveFailure, EachCommonCauseIsNamedWithItsFileAndNothingIsWritten) {
     }
     EXPECT_EQ(fileBytes(file), QByteArray("alt"));
     EXPECT_TRUE(QDir(folder).isEmpty());
-    // Refusals a test cannot cause as root name the folder that refuses.
-    EXPECT_TRUE(SaveFailure::reason(EROFS, file).contains(QStringLiteral("schreibgeschützt")));
+    // A refusal a test cannot cause as root names the folder that refuses.
     expectReason(SaveFailure::reason(EACCES, file), dir.path(), "keine Berechtigung");
-    // A folder for files (of the recovery copy) that cannot be made, and one that can.
+    // A folder for files (of the recovery copy) that cannot be made names what is in the way.
     QString error;
     EXPECT_FALSE(AtomicFile::makeFolder(file + QStringLiteral("/unter/ordner"), &error));
     expectReason(error, file + QStringLiteral("/unter/ordner"), "konnte nicht angelegt werden");
     expectReason(error, file, "ist eine Datei, kein Ordner");
-    EXPECT_TRUE(AtomicFile::makeFolder(dir.filePath(QStringLiteral("a/b"))));
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("a/b"))).isDir());
     // A missing folder would go into the nearest one that exists.
     expectReason(SaveFailure::folderReason(EACCES, dir.filePath(QStringLiteral("x/y"))), dir.path(),
                  "keine Berechtigung");
+}
+
+TEST(SaveFailure, AFolderThatRefusesTheFileGivesItsCause) {
+    QTemporaryDir dir;
+    const QByteArray path = QFile::encodeName(dir.path());
+    // Root writes into any folder, but not onto a write-protected disk such as a locked stick.
+    const bool readOnly = ::mount("tmpfs", path, "tmpfs", MS_RDONLY, nullptr) == 0;
+    const auto unmount = qScopeGuard([&] { ::umount2(path, MNT_DETACH); });
+    if (!readOnly && (!QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner) ||
+                      ::access(path, W_OK) == 0)) {
+        GTEST_SKIP() << "neither a write-protected disk nor a folder without rights can be made";
+    }
+    QString error;
+    EXPECT_FALSE(ChartFile::save(normalSeries(), dir.filePath("reihe.kpx"), &error));
+    expectReason(error, dir.path(), readOnly ? "schreibgeschützt" : "keine Berechtigung");
 }

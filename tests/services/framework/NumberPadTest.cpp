@@ -5,7 +5,6 @@
 #include "framework/NumberPad.h"
 #include "DefaultLocale.h"
 
-#include <QApplication>
 #include <QHash>
 #include <QPushButton>
 #include <QTest>
